@@ -1,0 +1,59 @@
+#include "app/RunProgram.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMainWindow>
+
+#include "app/MessageBoxPrompter.h"
+#include "foundation/Edition.h"
+#include "foundation/FoundationGlobals.h"
+
+namespace {
+
+// QApplication aborts when no platform plugin can start; tell the user why
+// instead of letting Qt end the process.
+bool DisplayAvailable()
+{
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+int RunProgram(const Edition& edition, int argc, char** argv)
+{
+    InstallEdition(&edition);
+    const QString program = edition.ProgramName();
+    if (!DisplayAvailable()) {
+        std::fprintf(stderr,
+                     "%s: no display found. Run it on a desktop, under Xvfb, or with "
+                     "QT_QPA_PLATFORM=offscreen.\n",
+                     qUtf8Printable(program));
+        return 2;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(program);
+    QApplication::setOrganizationName(QStringLiteral("raze"));
+
+    MessageBoxPrompter prompter;
+    InstallPrompter(&prompter);
+
+    QMainWindow window;
+    prompter.SetParent(&window);
+    QString title = edition.Title();
+    const QStringList args = QApplication::arguments();
+    if (args.size() > 1)
+        title += QStringLiteral(" - ") + QFileInfo(args.at(1)).fileName();
+    window.setWindowTitle(title);
+    window.resize(1024, 768);
+    window.showMaximized();
+
+    const int status = app.exec();
+    InstallPrompter(nullptr);
+    return status;
+}

@@ -1,0 +1,7 @@
+#include "editions/vertical/VerticalEdition.h"
+
+QString VerticalEdition::ProgramName() const { return QStringLiteral("VellumorVert"); }
+QString VerticalEdition::Title() const { return QStringLiteral("墨衡中文豎排排印本排版系統"); }
+QString VerticalEdition::ParaBlockName() const { return QStringLiteral("PARA_SP"); }
+QString VerticalEdition::MagicSuffix() const { return QStringLiteral("SP"); }
+QChar VerticalEdition::ExtensionLetter() const { return u's'; }

@@ -1,0 +1,15 @@
+#pragma once
+// VellumorVert: vertical print with a head box and a side box.
+#include "foundation/Edition.h"
+
+class VerticalEdition : public WoodblockEdition {
+public:
+    EditionKind Kind() const override { return EditionKind::Vertical; }
+    QString ProgramName() const override;
+    QString Title() const override;
+    QString ParaBlockName() const override;
+
+protected:
+    QString MagicSuffix() const override;
+    QChar ExtensionLetter() const override;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// What differs between the three programs built from this tree. main() picks
+// one edition object before anything else runs and installs it as g_Edition;
+// code that an edition replaces calls through it. The chain is
+// WoodblockEdition <- VerticalEdition <- HorizontalEdition: an edition
+// inherits every form it does not give itself.
+#include <QString>
+
+enum class EditionKind { Woodblock, Vertical, Horizontal };
+
+// The binary files of a project or book, told apart per edition by extension
+// and (from file version 29) by a magic string.
+enum class FileKind { Project, ScanSettings, Typeset, Index, FourInOne, FourthCompanion, VolumeData };
+
+class Edition {
+public:
+    virtual ~Edition() = default;
+
+    virtual EditionKind Kind() const = 0;
+    // "VellumorBlock", "VellumorVert", "VellumorHorz": the settings profile name.
+    virtual QString ProgramName() const = 0;
+    // The main window's title.
+    virtual QString Title() const = 0;
+
+    // Extension without the dot ("xmk").
+    QString Extension(FileKind kind) const;
+    // Magic string of a file, empty for the files that carry none.
+    QString Magic(FileKind kind) const;
+    // The two magics that are defined but written by nothing.
+    QString TitleMagic() const;
+    QString ScanMagic() const;
+    // The edition block of the layout-parameter file: "PARA_KB" or "PARA_SP".
+    virtual QString ParaBlockName() const = 0;
+
+protected:
+    // "KB", "SP" or "HP": the suffix of every magic.
+    virtual QString MagicSuffix() const = 0;
+    // 'k', 's' or 'h': the last letter of every extension.
+    virtual QChar ExtensionLetter() const = 0;
+};
+
+class WoodblockEdition : public Edition {
+public:
+    EditionKind Kind() const override { return EditionKind::Woodblock; }
+    QString ProgramName() const override;
+    QString Title() const override;
+    QString ParaBlockName() const override;
+
+protected:
+    QString MagicSuffix() const override;
+    QChar ExtensionLetter() const override;
+};

@@ -1,0 +1,21 @@
+#include "foundation/FoundationGlobals.h"
+
+#include "foundation/Edition.h"
+
+namespace {
+const WoodblockEdition kDefaultEdition;
+}
+
+const Edition* g_Edition = &kDefaultEdition;
+
+const Edition* InstallEdition(const Edition* edition)
+{
+    const Edition* previous = g_Edition;
+    g_Edition = edition ? edition : &kDefaultEdition;
+    return previous;
+}
+
+void ResetFoundationGlobals()
+{
+    // The edition is chosen by the program (or the test fixture), not reset.
+}

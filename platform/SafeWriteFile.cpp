@@ -1,0 +1,54 @@
+#include "platform/SafeWriteFile.h"
+
+#include <QSaveFile>
+
+SafeWriteFile::SafeWriteFile() = default;
+
+SafeWriteFile::~SafeWriteFile() { Discard(); }
+
+bool SafeWriteFile::Open(const QString& path)
+{
+    Discard();
+    file_ = std::make_unique<QSaveFile>(path);
+    failed_ = false;
+    if (!file_->open(QIODevice::WriteOnly)) {
+        file_.reset();
+        return false;
+    }
+    return true;
+}
+
+bool SafeWriteFile::IsOpen() const { return file_ != nullptr; }
+
+bool SafeWriteFile::Write(const char* data, qint64 size)
+{
+    if (!file_ || failed_)
+        return false;
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file_->write(data + done, size - done);
+        if (n <= 0) {
+            failed_ = true;
+            file_->cancelWriting();
+            return false;
+        }
+        done += n;
+    }
+    return true;
+}
+
+bool SafeWriteFile::Commit()
+{
+    if (!file_)
+        return false;
+    const bool ok = !failed_ && file_->commit();
+    file_.reset();
+    return ok;
+}
+
+void SafeWriteFile::Discard()
+{
+    file_.reset();  // QSaveFile removes its temporary file when not committed
+}
+
+QString SafeWriteFile::ErrorString() const { return file_ ? file_->errorString() : QString(); }

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/SafeWriteFile.h"
+#include "support/FileSizeLimit.h"
+
+namespace {
+QByteArray ReadAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+bool WriteText(const QString& path, const QByteArray& bytes)
+{
+    SafeWriteFile file;
+    return file.Open(path) && file.Write(bytes.constData(), bytes.size()) && file.Commit();
+}
+}  // namespace
+
+TEST(SafeWriteFile, ReplacesTheTargetOnlyOnCommit)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.bin");
+    ASSERT_TRUE(WriteText(path, "old"));
+    {
+        SafeWriteFile file;
+        ASSERT_TRUE(file.Open(path));
+        ASSERT_TRUE(file.Write("new", 3));
+        EXPECT_EQ(ReadAll(path), "old");  // not yet committed
+    }                                     // dropped without commit
+    EXPECT_EQ(ReadAll(path), "old");
+    ASSERT_TRUE(WriteText(path, "new"));
+    EXPECT_EQ(ReadAll(path), "new");
+}
+
+TEST(SafeWriteFile, FailsInAReadOnlyFolderAndKeepsTheOldFile)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes into read-only folders";
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.bin");
+    ASSERT_TRUE(WriteText(path, "old"));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(WriteText(path, "new"));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(ReadAll(path), "old");
+}
+
+TEST(SafeWriteFile, ReportsAWriteThatRunsOutOfSpaceAndKeepsTheOldFile)
+{
+    // A file-size limit makes the disk "full" for this process, also for root.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.bin");
+    ASSERT_TRUE(WriteText(path, "old"));
+    FileSizeLimit limit(4096);
+    EXPECT_FALSE(WriteText(path, QByteArray(1 << 16, 'x')));
+    EXPECT_EQ(ReadAll(path), "old");
+}
