@@ -19,7 +19,7 @@
 
 #include "platform/WinTypes.h"
 
-class TTextFile;
+class TTextFile;  // foundation/io/TextFile.h
 
 namespace TTextItems {
 
