@@ -56,6 +56,8 @@ bool FontStyleEquals(const TFontStyle& a, const TFontStyle& b);
 // Same count and FontStyleEquals pairwise.
 bool FontStyleListEquals(const TFontStyleList& a, const TFontStyleList& b);
 
+// (int)(value × zoom), truncated toward zero; saturated at the int32 range.
+int32_t ScaleLength(int32_t value, double zoom);
 // A copy with every length (the measures included) multiplied by zoom and
 // truncated toward zero; index -1.
 TFontStyle& ScaleFontStyle(TFontStyle& out, double zoom, const TFontStyle& source);
