@@ -8,6 +8,12 @@ const WoodblockEdition kDefaultEdition;
 
 const Edition* g_Edition = &kDefaultEdition;
 
+OwningList<TTechnique>* g_CurTechList = nullptr;
+OwningList<TCirclePara>* g_CurCircleList = nullptr;
+OwningList<TQuanDian>* g_CurQuanDianList = nullptr;
+OwningList<TFontStyle>* g_CurCePiList = nullptr;
+TBiaoDianPara* g_CurBiaoDian = nullptr;
+
 const Edition* InstallEdition(const Edition* edition)
 {
     const Edition* previous = g_Edition;
@@ -18,4 +24,9 @@ const Edition* InstallEdition(const Edition* edition)
 void ResetFoundationGlobals()
 {
     // The edition is chosen by the program (or the test fixture), not reset.
+    g_CurTechList = nullptr;
+    g_CurCircleList = nullptr;
+    g_CurQuanDianList = nullptr;
+    g_CurCePiList = nullptr;
+    g_CurBiaoDian = nullptr;
 }
