@@ -7,14 +7,16 @@
 #include "foundation/io/TextFile.h"
 #include "foundation/text/TextItems.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The words of the modes in the text form, by mode number.
-const std::array<QString, 5> kModeWords{QStringLiteral("NO"), QStringLiteral("JUDOU"), QStringLiteral("JUDIAN"), QStringLiteral("PUTONG"), QStringLiteral("ZHINENG")};
+const std::array<QString, 5> kModeWords{u"NO"_s, u"JUDOU"_s, u"JUDIAN"_s, u"PUTONG"_s, u"ZHINENG"_s};
 
-const QString kTypeKey = QStringLiteral("BIAODIAN_TYPE");
-const QString kUseTextColorKey = QStringLiteral("USE_TEXT_COLOR");
-const QString kColorKey = QStringLiteral("BIAO_DIAN_COLOR");
+const QString kTypeKey = u"BIAODIAN_TYPE"_s;
+const QString kUseTextColorKey = u"USE_TEXT_COLOR"_s;
+const QString kColorKey = u"BIAO_DIAN_COLOR"_s;
 
 // Total of the byte counts of several writes; -1 when any failed.
 int32_t SumWrites(std::initializer_list<int32_t> counts)
