@@ -12,21 +12,6 @@
 // Values go to and from the file exactly as they lie in memory.
 static_assert(std::endian::native == std::endian::little, "the binary files are little-endian");
 
-namespace {
-// Reads until n bytes are in or the file has no more; the bytes read.
-int32_t ReadFully(QFile& file, char* to, int32_t n)
-{
-    int32_t got = 0;
-    while (got < n) {
-        const qint64 r = file.read(to + got, n - got);
-        if (r <= 0)
-            break;
-        got += int32_t(r);
-    }
-    return got;
-}
-}  // namespace
-
 TBinFile::TBinFile(int32_t writeThreshold, int32_t readChunk)
     // A string scan needs room for at least one whole unit.
     : writeThreshold_(std::max(writeThreshold, 1)), readChunk_(std::max(readChunk, 2))
@@ -154,13 +139,14 @@ void TBinFile::ReachEnd()
 bool TBinFile::Refill(int32_t keep)
 {
     std::memmove(buffer_.get(), buffer_.get() + count_ - keep, size_t(keep));
-    const int32_t got = ReadFully(*readFile_, buffer_.get() + keep, readChunk_ - keep);
-    if (got == 0) {
+    // A regular file gives less than asked only at its end.
+    const qint64 got = readFile_->read(buffer_.get() + keep, readChunk_ - keep);
+    if (got <= 0) {
         ReachEnd();
         return false;
     }
     cursor_ = 0;
-    count_ = keep + got;
+    count_ = keep + int32_t(got);
     return true;
 }
 
