@@ -12,6 +12,15 @@
 // Values go to and from the file exactly as they lie in memory.
 static_assert(std::endian::native == std::endian::little, "the binary files are little-endian");
 
+namespace {
+uint16_t LoadUnit(const char* p)
+{
+    uint16_t unit;
+    std::memcpy(&unit, p, 2);
+    return unit;
+}
+}  // namespace
+
 TBinFile::TBinFile(int32_t writeThreshold, int32_t readChunk)
     // A string scan needs room for at least one whole unit.
     : writeThreshold_(std::max(writeThreshold, 1)), readChunk_(std::max(readChunk, 2))
@@ -174,10 +183,8 @@ bool TBinFile::ReadString(QString& text, bool append)
     // read at the end leaves the caller's value as it was.
     bool replace = !append;
     auto store = [&](int32_t units) {
-        if (replace)
-            text.resize(0);
+        const qsizetype old = replace ? 0 : text.size();
         replace = false;
-        const qsizetype old = text.size();
         text.resize(old + units);
         std::memcpy(text.data() + old, buffer_.get() + cursor_, size_t(units) * 2);
         cursor_ += units * 2;
@@ -190,12 +197,13 @@ bool TBinFile::ReadString(QString& text, bool append)
                 return false;
             continue;
         }
-        const char* p = buffer_.get();
-        int32_t i = cursor_;
-        while (i + 1 < count_ && (p[i] | p[i + 1]) != 0)
-            i += 2;
-        store((i - cursor_) / 2);
-        if (i + 1 < count_) {
+        const char* from = buffer_.get() + cursor_;
+        const int32_t whole = (count_ - cursor_) / 2;
+        int32_t units = 0;
+        while (units < whole && LoadUnit(from + 2 * units) != 0)
+            ++units;
+        store(units);
+        if (units < whole) {
             cursor_ += 2;  // past the zero unit
             return true;
         }
