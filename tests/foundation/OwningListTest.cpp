@@ -87,10 +87,11 @@ TEST(OwningList, GetAtOrNullOutsideTheListIsNull)
     const std::pair<int32_t, const char*> cases[] = {{-1, nullptr}, {0, "a"}, {1, "b"}, {2, nullptr}};
     for (const auto& [index, name] : cases) {
         const Node* node = list.GetAtOrNull(index);
-        if (name)
+        if (name) {
             EXPECT_TRUE(node && node->NAME == name) << index;
-        else
+        } else {
             EXPECT_EQ(node, nullptr) << index;
+        }
     }
     EXPECT_EQ(OwningList<Node>().GetAtOrNull(0), nullptr);
 }
