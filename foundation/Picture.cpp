@@ -10,7 +10,7 @@
 
 namespace {
 
-// Scanned pages run far beyond Qt's default limit of 256 MiB per picture.
+// Scanned pages can exceed Qt's default limit of 256 MiB per picture.
 constexpr int kAllocationLimitMiB = 2048;
 
 void RaiseAllocationLimit()
