@@ -163,8 +163,7 @@ TEST(FontStyleBinTest, WritesTheCurrentFormWithMoveOnlyForMoveAlign)
             expected.I32(150);
         expected.U16(1).I32(1).WStr(u"7"_s);
         ScratchFiles files;
-        EXPECT_EQ(files.WrittenBin([&](TBinFile& f) { return WriteFontStyle(f, style); }).toHex(),
-                  expected.Data().toHex())
+        EXPECT_EQ(Hex(files.WrittenBin([&](TBinFile& f) { return WriteFontStyle(f, style); })), Hex(expected.Data()))
             << align;
     }
 }

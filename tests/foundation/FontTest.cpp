@@ -56,14 +56,13 @@ TEST(FontBinTest, DefaultsAndAFontWriteTheirFixtures)
     ScratchFiles files;
     LeBytes defaults;
     defaults.U8(1).WStr(u"System"_s).I32(12).I32(0).I32(0).I32(0).I32(0xFFFFFF).I32(1);
-    EXPECT_EQ(files.WrittenBin([](TBinFile& f) { return WriteFontColorBin(TRichEditFont(), f); }).toHex(),
-              defaults.Data().toHex());
+    EXPECT_EQ(Hex(files.WrittenBin([](TBinFile& f) { return WriteFontColorBin(TRichEditFont(), f); })),
+              Hex(defaults.Data()));
 
     const TFontAndColor font = SampleFont();
     LeBytes expected;
     AppendFontColor(expected, font);
-    EXPECT_EQ(files.WrittenBin([&](TBinFile& f) { return WriteFontColorBin(font, f); }).toHex(),
-              expected.Data().toHex());
+    EXPECT_EQ(Hex(files.WrittenBin([&](TBinFile& f) { return WriteFontColorBin(font, f); })), Hex(expected.Data()));
 }
 
 TEST(FontBinTest, ReadsTheFormOfEachVersionAndWritesTheCurrentOne)
@@ -279,16 +278,15 @@ TEST(FontArchiveTest, StoresTheFrameworkFormAndLoadsIt)
         Archive archive(buffer, Archive::Mode::Store);
         SerializeFontAndColor(archive, font);
     }
-    EXPECT_EQ(bytes.toHex(' '), QByteArray::fromHex("56341200"
-                                                    "efcdab00"
-                                                    "00000000"
-                                                    "86"
-                                                    "fffeff02"
-                                                    "41004200"
-                                                    "0e000000"
-                                                    "03000000"
-                                                    "01000000")
-                                    .toHex(' '));
+    EXPECT_EQ(Hex(bytes), Hex(QByteArray::fromHex("12345600"     // text colour
+                                                  "abcdef00"     // back colour
+                                                  "00000000"     // SYS_BKCOLOR
+                                                  "86"           // charset
+                                                  "fffeff02"     // wide tag, 2 units
+                                                  "41004200"     // "AB"
+                                                  "0e000000"     // size
+                                                  "03000000"     // style
+                                                  "01000000")));  // underline
 
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);

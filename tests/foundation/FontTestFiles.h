@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 #include <QByteArray>
 #include <QFile>
@@ -15,6 +16,9 @@
 
 #include "foundation/io/BinFile.h"
 #include "foundation/io/TextFile.h"
+
+// Bytes as hexadecimal text, for readable failures.
+inline std::string Hex(const QByteArray& bytes) { return bytes.toHex(' ').toStdString(); }
 
 // Builds a fixture the way the binary files store values.
 class LeBytes {
