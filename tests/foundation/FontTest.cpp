@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 #include <QFontDatabase>
+#include <QFontInfo>
 
 #include "FontTestFiles.h"
 #include "foundation/params/Font.h"
@@ -264,6 +265,25 @@ TEST(FontConversionTest, ToQFont)
         const QString family =
             c.face == u"System" ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : c.face;
         EXPECT_EQ(q.family(), family);
+    }
+}
+
+TEST(FontConversionTest, WindowsFacesFindInstalledFonts)
+{
+    struct Case {
+        QString face;
+        QString family;
+    };
+    const Case cases[] = {
+        {u"宋体"_s, u"Noto Serif CJK TC"_s},
+        {u"SimHei"_s, u"Noto Sans CJK TC"_s},
+        {u"標楷體"_s, u"AR PL UKai TW"_s},
+        {u"MS Sans Serif"_s, QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family()},
+    };
+    for (const Case& c : cases) {
+        TFont font;
+        font.face = c.face;
+        EXPECT_EQ(QFontInfo(FontToQFont(font)).family().toStdString(), c.family.toStdString());
     }
 }
 
