@@ -8,6 +8,10 @@ const WoodblockEdition kDefaultEdition;
 
 const Edition* g_Edition = &kDefaultEdition;
 
+QString g_ProgramPath;
+QString g_ProgramFolder;
+QString g_ProjectFolder;
+
 const Edition* InstallEdition(const Edition* edition)
 {
     const Edition* previous = g_Edition;
@@ -18,4 +22,7 @@ const Edition* InstallEdition(const Edition* edition)
 void ResetFoundationGlobals()
 {
     // The edition is chosen by the program (or the test fixture), not reset.
+    g_ProgramPath.clear();
+    g_ProgramFolder.clear();
+    g_ProjectFolder.clear();
 }

@@ -10,7 +10,6 @@
 // every later read fails too.
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include <QString>
 
@@ -61,14 +60,16 @@ public:
 
 private:
     bool FlushPending();
-    bool WritePiece(const char* data, int32_t n);
-    bool Refill(int32_t keepFrom);
+    int32_t Gather(const char* data, int32_t n);
+    bool Refill(int32_t keep);
+    void ReachEnd();
 
     int32_t writeThreshold_;
     int32_t readChunk_;
     std::unique_ptr<QFile> readFile_;
     std::unique_ptr<SafeWriteFile> writeFile_;
-    std::vector<char> buffer_;
+    // Reading: one read chunk; writing: the write threshold.
+    std::unique_ptr<char[]> buffer_;
     int32_t cursor_ = 0;
     int32_t count_ = 0;
     bool atEnd_ = false;

@@ -7,7 +7,6 @@
 // lines (none after the last), through a temporary file that Close() commits.
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include <QString>
 
@@ -48,11 +47,14 @@ public:
     Encoding encoding() const { return encoding_; }
 
 private:
-    // Implementation details are free; these are what the chosen design needs.
     struct ReadState;
+    void FlushPending();
+    void Put(const char16_t* units, int32_t n);
+
     std::unique_ptr<ReadState> read_;
     std::unique_ptr<SafeWriteFile> writeFile_;
-    std::vector<char16_t> writeBuffer_;
+    std::unique_ptr<char16_t[]> writeBuffer_;
+    int32_t writeCount_ = 0;
     int32_t readChunk_;
     int32_t writeThreshold_;
     int32_t linesWritten_ = 0;
