@@ -8,6 +8,10 @@ const WoodblockEdition kDefaultEdition;
 
 const Edition* g_Edition = &kDefaultEdition;
 
+QString g_ProgramPath;
+QString g_ProgramFolder;
+QString g_ProjectFolder;
+
 OwningList<TTechnique>* g_CurTechList = nullptr;
 OwningList<TCirclePara>* g_CurCircleList = nullptr;
 OwningList<TQuanDian>* g_CurQuanDianList = nullptr;
@@ -24,6 +28,9 @@ const Edition* InstallEdition(const Edition* edition)
 void ResetFoundationGlobals()
 {
     // The edition is chosen by the program (or the test fixture), not reset.
+    g_ProgramPath.clear();
+    g_ProgramFolder.clear();
+    g_ProjectFolder.clear();
     g_CurTechList = nullptr;
     g_CurCircleList = nullptr;
     g_CurQuanDianList = nullptr;

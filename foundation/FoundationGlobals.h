@@ -11,6 +11,12 @@ extern const Edition* g_Edition;
 // Installs an edition (not owned) and returns the previous one.
 const Edition* InstallEdition(const Edition* edition);
 
+// The program's own file and folder, found once by InitAppFolder.
+extern QString g_ProgramPath;
+extern QString g_ProgramFolder;
+// The folder of the open project: the base of the project's picture folders.
+extern QString g_ProjectFolder;
+
 template <class T>
 class OwningList;
 struct TTechnique;

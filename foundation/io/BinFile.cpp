@@ -128,6 +128,13 @@ int32_t TBinFile::WriteWStr(const char16_t* text)
 
 int32_t TBinFile::WriteString(const QString& text)
 {
+    // A zero unit inside the text would end the string early on reading and
+    // shift every later field, so it is stored as U+FFFD instead.
+    if (text.contains(QChar(0))) {
+        QString safe = text;
+        safe.replace(QChar(0), QChar(0xFFFD));
+        return WriteString(safe);
+    }
     // utf16() is always followed by a zero unit, which goes out with the text.
     return Write(text.utf16(), int32_t(2 * text.size() + 2));
 }

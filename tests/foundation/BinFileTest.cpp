@@ -223,3 +223,20 @@ TEST_F(BinFileTest, AFailedWriteIsReportedAndKeepsTheOldFile)
         EXPECT_EQ(ReadAll(path), "old");
     }
 }
+
+TEST_F(BinFileTest, AZeroUnitInsideAStringDoesNotSplitTheField)
+{
+    TBinFile out;
+    ASSERT_TRUE(out.OpenWrite(path));
+    EXPECT_EQ(out.WriteString(QString::fromUtf16(u"a\0b", 3)), 8);
+    out.WriteInt32(7);
+    ASSERT_TRUE(out.Close());
+
+    TBinFile in;
+    ASSERT_TRUE(in.OpenRead(path));
+    QString text;
+    int32_t next = 0;
+    EXPECT_TRUE(in.ReadString(text) && in.ReadInt32(next));
+    EXPECT_EQ(text, QString::fromUtf16(u"a\uFFFDb"));
+    EXPECT_EQ(next, 7);
+}
