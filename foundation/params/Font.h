@@ -30,6 +30,8 @@ struct TFont {
     int32_t size = 12;  // points
     int32_t style = FontType::NORMAL;
     int32_t underline = 0;  // only the low byte counts
+
+    bool operator==(const TFont&) const = default;
 };
 
 struct TFontAndColor : TFont {
@@ -37,6 +39,8 @@ struct TFontAndColor : TFont {
     ColorRef textColor = 0;
     ColorRef backColor = 0xFFFFFF;
     int32_t SYS_BKCOLOR = 1;  // use the system background instead of backColor
+
+    bool operator==(const TFontAndColor&) const = default;
 };
 
 // The rich fonts of the layout parameters. The Rich Edit character format

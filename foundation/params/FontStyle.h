@@ -42,6 +42,9 @@ struct TFontStyle {
     int32_t externalLeading = 0;
     int32_t cellWidth = 0;   // of "国"
     int32_t cellHeight = 0;  // of "国"
+
+    // Every field; the comparison of the layout is FontStyleEquals.
+    bool operator==(const TFontStyle&) const = default;
 };
 
 using TFontStyleList = OwningList<TFontStyle>;
