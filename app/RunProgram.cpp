@@ -10,6 +10,7 @@
 #include "app/MessageBoxPrompter.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "platform/FontSubstitutions.h"
 
 namespace {
 
@@ -39,6 +40,7 @@ int RunProgram(const Edition& edition, int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(program);
     QApplication::setOrganizationName(QStringLiteral("raze"));
+    InstallFontSubstitutions();
 
     MessageBoxPrompter prompter;
     InstallPrompter(&prompter);
