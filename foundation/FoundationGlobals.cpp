@@ -11,6 +11,11 @@ const Edition* g_Edition = &kDefaultEdition;
 QString g_ProgramPath;
 QString g_ProgramFolder;
 QString g_ProjectFolder;
+OwningList<TTechnique>* g_CurTechList = nullptr;
+OwningList<TCirclePara>* g_CurCircleList = nullptr;
+OwningList<TQuanDian>* g_CurQuanDianList = nullptr;
+OwningList<TFontStyle>* g_CurCePiList = nullptr;
+TBiaoDianPara* g_CurBiaoDian = nullptr;
 
 const Edition* InstallEdition(const Edition* edition)
 {
@@ -25,4 +30,9 @@ void ResetFoundationGlobals()
     g_ProgramPath.clear();
     g_ProgramFolder.clear();
     g_ProjectFolder.clear();
+    g_CurTechList = nullptr;
+    g_CurCircleList = nullptr;
+    g_CurQuanDianList = nullptr;
+    g_CurCePiList = nullptr;
+    g_CurBiaoDian = nullptr;
 }

@@ -17,4 +17,22 @@ extern QString g_ProgramFolder;
 // The folder of the open project: the base of the project's picture folders.
 extern QString g_ProjectFolder;
 
+template <class T>
+class OwningList;
+struct TTechnique;
+struct TCirclePara;
+struct TQuanDian;
+struct TFontStyle;
+struct TBiaoDianPara;
+
+// The current style's parameter lists and punctuation, pointed at by the
+// typesetter while it works on a style; the look-up-or-add operations of the
+// special formats, circled texts, emphasis marks and side-note fonts append
+// to these lists. Null when no style is current.
+extern OwningList<TTechnique>* g_CurTechList;
+extern OwningList<TCirclePara>* g_CurCircleList;
+extern OwningList<TQuanDian>* g_CurQuanDianList;
+extern OwningList<TFontStyle>* g_CurCePiList;
+extern TBiaoDianPara* g_CurBiaoDian;
+
 void ResetFoundationGlobals();

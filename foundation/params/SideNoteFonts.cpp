@@ -1,0 +1,53 @@
+#include "foundation/params/SideNoteFonts.h"
+
+#include "foundation/FoundationGlobals.h"
+#include "foundation/params/TaggedListText.h"
+
+using namespace Qt::StringLiterals;
+
+void SetSizedFont(TFontStyle& font, const QString& face, int32_t size)
+{
+    font.TEXT_TYPE = 0;
+    font.NAME = face;
+    font.COLOR = 0;
+    font.SIZE = size;
+    font.WIDTH = size;
+    font.WORD_HEIGHT = size;
+    font.WORD_WIDTH = size;
+    font.TYPE = FontType::NORMAL;
+    font.ALIGN = FontAlign::MID;
+    font.DOUBLE_LINE = false;
+}
+
+TFontStyle* GetSideCommentFont(const QString& name, const QString& face, int32_t size)
+{
+    if (!g_CurCePiList)
+        return nullptr;
+    if (TFontStyle* found = g_CurCePiList->FindByName(&TFontStyle::MARKSTRING, name))
+        return found;
+    TFontStyle* entry = g_CurCePiList->AddNew();
+    SetSizedFont(*entry, face, size);
+    entry->MARKSTRING = name;
+    entry->index = g_CurCePiList->Size() - 1;
+    return entry;
+}
+
+bool ReadCePiArrayBin(TBinFile& file, int32_t version, TFontStyleList& list)
+{
+    const bool complete = ReadFontStyleList(file, version, list);
+    for (int32_t i = list.Size() - 1; i >= 0; --i)
+        if (list[i].MARKSTRING.isEmpty())
+            list.RemoveAt(i);
+    return complete;
+}
+
+void WriteCePiArrayText(TTextFile& file, const TFontStyleList& list)
+{
+    WriteTaggedList(file, list, u"<CE_PI%1>"_s, u"</CE_PI>"_s, FontStyleToText);
+}
+
+void ReadCePiArrayText(TFontStyleList& list, QStringView text)
+{
+    ReadTaggedList(list, text, u"<CE_PI%1>"_s, u"</CE_PI>"_s, FontStyleFromText,
+                   [](TFontStyle& font, int32_t i) { font.index = i; });
+}
