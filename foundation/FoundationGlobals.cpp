@@ -16,6 +16,7 @@ OwningList<TCirclePara>* g_CurCircleList = nullptr;
 OwningList<TQuanDian>* g_CurQuanDianList = nullptr;
 OwningList<TFontStyle>* g_CurCePiList = nullptr;
 TBiaoDianPara* g_CurBiaoDian = nullptr;
+TAttachFontGroup* g_CurAttachFonts = nullptr;
 
 const Edition* InstallEdition(const Edition* edition)
 {
@@ -35,4 +36,5 @@ void ResetFoundationGlobals()
     g_CurQuanDianList = nullptr;
     g_CurCePiList = nullptr;
     g_CurBiaoDian = nullptr;
+    g_CurAttachFonts = nullptr;
 }
