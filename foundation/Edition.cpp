@@ -2,6 +2,7 @@
 
 #include "foundation/params/Box.h"
 #include "foundation/params/Style.h"
+#include "foundation/params/StyleBinary.h"
 
 namespace {
 
@@ -62,6 +63,14 @@ void WoodblockEdition::ComputeStylePageSize(TStyle& style, const TDisplayMode& d
 TStyle& WoodblockEdition::ScaleStyle(const TStyle& source, TStyle& out, double zoom) const
 {
     return Woodblock::ScaleStyle(source, out, zoom);
+}
+int32_t WoodblockEdition::WriteStyle(const TStyle& style, TBinFile& file) const
+{
+    return Woodblock::WriteStyle(style, file);
+}
+bool WoodblockEdition::ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const
+{
+    return Woodblock::ReadStyle(file, style, version, display);
 }
 
 void WoodblockEdition::DeriveBoxSize(TBoxSize& size) const { Woodblock::DeriveBoxSize(size); }

@@ -41,10 +41,12 @@ public:
     // The edition block of the layout-parameter file: "PARA_KB" or "PARA_SP".
     virtual QString ParaBlockName() const = 0;
 
-    // The style record: defaults, page size and zoomed copy.
+    // The style record: defaults, page size, zoomed copy and binary form.
     virtual void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const = 0;
     virtual void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const = 0;
     virtual TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) const = 0;
+    virtual int32_t WriteStyle(const TStyle& style, TBinFile& file) const = 0;
+    virtual bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const = 0;
 
     // The box grid: its derived values and its stored forms.
     virtual void DeriveBoxSize(TBoxSize& size) const = 0;
@@ -70,6 +72,8 @@ public:
     void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const override;
     void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const override;
     TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) const override;
+    int32_t WriteStyle(const TStyle& style, TBinFile& file) const override;
+    bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const override;
 
     void DeriveBoxSize(TBoxSize& size) const override;
     int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) const override;
