@@ -18,13 +18,16 @@ QString Quoted(const QString& text) { return u'"' + Visible(text) + u'"'; }
 
 QString N(int64_t value) { return QString::number(value); }
 
-// One line of the dump: two spaces of indent for a page's parts.
-void Line(QString& out, bool indented, std::initializer_list<QStringView> parts)
+// One line of the dump: two spaces of indent for a page's parts, and the
+// text after a space (nothing for an empty text).
+void Line(QString& out, bool indented, std::initializer_list<QStringView> parts, const QString& text = {})
 {
     if (indented)
         out += u"  ";
     for (QStringView part : parts)
         out += part;
+    if (!text.isEmpty())
+        out += u' ' + Visible(text);
     out += u'\n';
 }
 
@@ -38,13 +41,13 @@ void DumpItems(QString& out, QStringView label, const OwningList<TPageItem>& ite
 void DumpLines(QString& out, QStringView label, const std::vector<TPageLine>& lines)
 {
     for (size_t i = 0; i < lines.size(); ++i)
-        Line(out, true, {label, u" ", N(int64_t(i)), u" (", N(lines[i].size), u"): ", Visible(lines[i].text)});
+        Line(out, true, {label, u" ", N(int64_t(i)), u" (", N(lines[i].size), u"):"}, lines[i].text);
 }
 
 void DumpText(QString& out, QStringView label, const QString& text)
 {
     if (!text.isEmpty())
-        Line(out, true, {label, u": ", Visible(text)});
+        Line(out, true, {label, u":"}, text);
 }
 
 }  // namespace
@@ -62,7 +65,7 @@ QString DumpPage(const TPageRec& page, int32_t position)
     DumpLines(out, u"head", page.headLines);
     for (size_t i = 0; i < page.collectedLines.size(); ++i) {
         const TCollectedLine& line = page.collectedLines[i];
-        Line(out, true, {u"collected ", N(int64_t(i)), u" ", Quoted(line.fontName), u": ", Visible(line.text)});
+        Line(out, true, {u"collected ", N(int64_t(i)), u" ", Quoted(line.fontName), u":"}, line.text);
     }
     return out;
 }
