@@ -15,6 +15,14 @@ qsizetype LastSeparator(const QString& path)
     return std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
 }
 
+// The "." of an extension is looked for in the last path component only, so
+// that a dotted folder ("my.books/vol1") does not cut the path.
+qsizetype ExtensionDot(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(u'.');
+    return dot > LastSeparator(path) ? dot : -1;
+}
+
 }  // namespace
 
 QString GetAppFolder()
@@ -52,22 +60,18 @@ QString GetFileNamePart(const QString& path)
 
 QString GetFileTitlePart(const QString& path)
 {
-    const qsizetype sep = LastSeparator(path);
-    const qsizetype dot = path.lastIndexOf(u'.');
-    if (dot > sep)
-        return path.mid(sep + 1, dot - sep - 1);
-    return path.mid(sep + 1);
+    return StripExtension(GetFileNamePart(path));
 }
 
 QString StripExtension(const QString& path)
 {
-    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype dot = ExtensionDot(path);
     return dot < 0 ? path : path.left(dot);
 }
 
 QString GetFileExtPart(const QString& path)
 {
-    const qsizetype dot = path.lastIndexOf(u'.');
+    const qsizetype dot = ExtensionDot(path);
     return dot < 0 ? QString() : path.mid(dot + 1);
 }
 

@@ -3,8 +3,8 @@
 //
 // "/" separates path components; the cutting functions also take "\" so that
 // names stored in files made on Windows cut the same way. The extension
-// functions look for the last "." in the whole path, not only in its last
-// component.
+// functions look for the last "." in the last component only, so a dotted
+// folder ("my.books/vol1") does not cut the path.
 #include <QString>
 
 // g_ProgramFolder, found first by InitAppFolder when it is still empty.
@@ -18,12 +18,11 @@ void InitAppFolder();
 QString GetFolderPart(const QString& path);
 // The text after the last separator; the whole path when there is none.
 QString GetFileNamePart(const QString& path);
-// The file name without the text from its last "."; the "." counts only when
-// it comes after the last separator.
+// The file name without the text from its last ".".
 QString GetFileTitlePart(const QString& path);
-// The text before the last "."; the whole path when there is none.
+// The text before the last "." of the name; the whole path when there is none.
 QString StripExtension(const QString& path);
-// The text after the last "."; empty when there is none.
+// The text after the last "." of the name; empty when there is none.
 QString GetFileExtPart(const QString& path);
 
 // Whether a file or folder of that path exists; false for an empty path.

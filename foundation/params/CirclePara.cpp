@@ -86,15 +86,7 @@ TCirclePara& ScaleCirclePara(TCirclePara& out, double zoom, const TCirclePara& s
 
 TCircleList& ScaleCircleArray(const TCircleList& source, TCircleList& out, double zoom)
 {
-    // Built aside, so that scaling a list into itself works.
-    TCircleList scaled;
-    for (const TCirclePara& circle : source) {
-        TCirclePara* entry = scaled.AddNew();
-        ScaleCirclePara(*entry, zoom, circle);
-        entry->index = scaled.Size() - 1;
-    }
-    out = std::move(scaled);
-    return out;
+    return ScaleIndexedList(source, out, zoom, ScaleCirclePara);
 }
 
 int32_t WriteCircleParaBin(TBinFile& file, const TCirclePara& circle)

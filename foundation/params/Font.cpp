@@ -8,6 +8,7 @@
 #include "foundation/params/FontDialogs.h"
 #include "foundation/params/FontStyle.h"
 #include "foundation/params/RecordListIo.h"
+#include "foundation/params/TaggedListText.h"
 #include "foundation/text/TextItems.h"
 #include "platform/Archive.h"
 
@@ -159,21 +160,14 @@ void ReadFontText(TFontAndColor& font, QStringView block)
 
 void WriteFontHArrayText(TTextFile& file, const TRichFontList& list)
 {
-    int32_t i = 0;
-    for (const TRichEditFont& font : list) {
-        TTextItems::WriteTag(file, u"<FONT_H%1>"_s.arg(i++));
-        WriteFontText(file, font);
-        TTextItems::WriteTag(file, u"</TFONT_H>"_s);
-    }
+    WriteTaggedList(file, list, u"<FONT_H%1>"_s, u"</TFONT_H>"_s, WriteFontText);
 }
 
 void ReadFontHArrayText(TRichFontList& list, QStringView text, int32_t version)
 {
     if (version <= kLastVersionWithoutTextLists)
         return;
-    list.Clear();
-    for (const QString& block : TTextItems::ListBlocks(text, u"<FONT_H%1>"_s, u"</TFONT_H>"_s))
-        ReadFontText(*list.AddNew(), block);
+    ReadTaggedList(list, text, u"<FONT_H%1>"_s, u"</TFONT_H>"_s, ReadFontText);
 }
 
 bool EditFontColor(TFontAndColor& font)

@@ -7,6 +7,7 @@
 #include "foundation/io/BinFile.h"
 #include "foundation/params/FontDialogs.h"
 #include "foundation/params/RecordListIo.h"
+#include "foundation/params/TaggedListText.h"
 #include "foundation/text/TextItems.h"
 
 using namespace Qt::StringLiterals;
@@ -89,15 +90,7 @@ TFontStyle& ScaleFontStyle(TFontStyle& out, double zoom, const TFontStyle& sourc
 
 TFontStyleList& ScaleFontStyleArray(const TFontStyleList& source, TFontStyleList& out, double zoom)
 {
-    // Built aside, so that scaling a list into itself works.
-    TFontStyleList scaled;
-    for (const TFontStyle& style : source) {
-        TFontStyle* entry = scaled.AddNew();
-        ScaleFontStyle(*entry, zoom, style);
-        entry->index = scaled.Size() - 1;
-    }
-    out = std::move(scaled);
-    return out;
+    return ScaleIndexedList(source, out, zoom, ScaleFontStyle);
 }
 
 int32_t FindFontStyleIndex(const TFontStyleList& list, const QString& key)
@@ -249,22 +242,13 @@ void FontStyleFromText(TFontStyle& style, QStringView block)
 
 void FontStyleListToText(TTextFile& file, const TFontStyleList& list)
 {
-    int32_t i = 0;
-    for (const TFontStyle& style : list) {
-        TTextItems::WriteTag(file, u"<FONT%1>"_s.arg(i++));
-        FontStyleToText(file, style);
-        TTextItems::WriteTag(file, u"</FONT>"_s);
-    }
+    WriteTaggedList(file, list, u"<FONT%1>"_s, u"</FONT>"_s, FontStyleToText);
 }
 
 void FontStyleListFromText(TFontStyleList& list, QStringView text, int32_t version)
 {
     if (version <= kLastVersionWithoutTextLists)
         return;
-    list.Clear();
-    for (const QString& block : TTextItems::ListBlocks(text, u"<FONT%1>"_s, u"</FONT>"_s)) {
-        TFontStyle* style = list.AddNew();
-        FontStyleFromText(*style, block);
-        style->index = list.Size() - 1;
-    }
+    ReadTaggedList(list, text, u"<FONT%1>"_s, u"</FONT>"_s, FontStyleFromText,
+                   [](TFontStyle& style, int32_t i) { style.index = i; });
 }

@@ -104,15 +104,7 @@ TQuanDian& ScaleQuanDian(TQuanDian& out, double zoom, const TQuanDian& source)
 
 TQuanDianList& ScaleQuanDianArray(const TQuanDianList& source, TQuanDianList& out, double zoom)
 {
-    // Built aside, so that scaling a list into itself works.
-    TQuanDianList scaled;
-    for (const TQuanDian& set : source) {
-        TQuanDian* entry = scaled.AddNew();
-        ScaleQuanDian(*entry, zoom, set);
-        entry->index = scaled.Size() - 1;
-    }
-    out = std::move(scaled);
-    return out;
+    return ScaleIndexedList(source, out, zoom, ScaleQuanDian);
 }
 
 int32_t WriteQuanDianBin(TBinFile& file, const TQuanDian& set)

@@ -1,6 +1,7 @@
 #pragma once
-// The counted list form of the binary parameter files: an int32 count, then
-// the entries one after another.
+// Operations shared by every record list of the layout parameters: the
+// counted binary form (an int32 count, then the entries one after another)
+// and the zoom-scaled copy.
 #include <cstdint>
 #include <memory>
 
@@ -36,4 +37,20 @@ bool ReadCountedList(TBinFile& file, OwningList<T>& list, ReadOne readOne)
         list.Append(std::move(record));
     }
     return true;
+}
+
+// A zoom-scaled copy of an indexed list: scaleOne(entry, zoom, source) fills
+// each entry, which gets its position as index. Built aside, so that scaling
+// a list into itself works.
+template <class T, class ScaleOne>
+OwningList<T>& ScaleIndexedList(const OwningList<T>& source, OwningList<T>& out, double zoom, ScaleOne scaleOne)
+{
+    OwningList<T> scaled;
+    for (const T& record : source) {
+        T* entry = scaled.AddNew();
+        scaleOne(*entry, zoom, record);
+        entry->index = scaled.Size() - 1;
+    }
+    out = std::move(scaled);
+    return out;
 }

@@ -87,15 +87,7 @@ TTechnique& ScaleTechnique(TTechnique& out, double zoom, const TTechnique& sourc
 
 TTechniqueList& ScaleTechniqueList(const TTechniqueList& source, TTechniqueList& out, double zoom)
 {
-    // Built aside, so that scaling a list into itself works.
-    TTechniqueList scaled;
-    for (const TTechnique& technique : source) {
-        TTechnique* entry = scaled.AddNew();
-        ScaleTechnique(*entry, zoom, technique);
-        entry->index = scaled.Size() - 1;
-    }
-    out = std::move(scaled);
-    return out;
+    return ScaleIndexedList(source, out, zoom, ScaleTechnique);
 }
 
 int32_t WriteTechnique(TBinFile& file, const TTechnique& technique)

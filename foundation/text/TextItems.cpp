@@ -8,25 +8,29 @@ namespace TTextItems {
 
 namespace {
 
-// The value of a hexadecimal digit; anything else reads as 0.
-uint8_t HexDigit(QChar c)
+// The value of a hexadecimal digit, or -1.
+int HexDigit(QChar c)
 {
     const char16_t u = c.unicode();
     if (u >= u'0' && u <= u'9')
-        return uint8_t(u - u'0');
+        return u - u'0';
     if (u >= u'a' && u <= u'f')
-        return uint8_t(u - u'a' + 10);
+        return u - u'a' + 10;
     if (u >= u'A' && u <= u'F')
-        return uint8_t(u - u'A' + 10);
-    return 0;
+        return u - u'A' + 10;
+    return -1;
 }
 
-// The byte of the two digits from index at; a missing digit reads as 0.
-uint8_t HexByte(QStringView text, qsizetype at)
+// Reads up to two hex digits from at into byte, moving at past them; false
+// when there is no digit there.
+bool NextHexByte(QStringView text, qsizetype& at, uint8_t& byte)
 {
-    const uint8_t high = at < text.size() ? HexDigit(text[at]) : 0;
-    const uint8_t low = at + 1 < text.size() ? HexDigit(text[at + 1]) : 0;
-    return uint8_t(high * 16 + low);
+    int value = 0;
+    const qsizetype start = at;
+    for (int digit; at < text.size() && at - start < 2 && (digit = HexDigit(text[at])) >= 0; ++at)
+        value = value * 16 + digit;
+    byte = uint8_t(value);
+    return at > start;
 }
 
 // Sets field from a present value; a missing value leaves it as it is.
@@ -64,9 +68,16 @@ bool ParseBool(QStringView value)
     return value == u"TRUE";
 }
 
+// Like scanf's "%02x%02x%02x": each byte takes up to two digits, reading
+// stops at the first byte without one, and the bytes not read stay 0.
 ColorRef ParseRgbHex6(QStringView value)
 {
-    return Rgb(HexByte(value, 0), HexByte(value, 2), HexByte(value, 4));
+    uint8_t bytes[3] = {0, 0, 0};
+    qsizetype at = 0;
+    for (uint8_t& byte : bytes)
+        if (!NextHexByte(value, at, byte))
+            break;
+    return Rgb(bytes[0], bytes[1], bytes[2]);
 }
 
 QString FormatRgbHex6(ColorRef color)

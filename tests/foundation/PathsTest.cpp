@@ -55,7 +55,7 @@ private:
 
 }  // namespace
 
-TEST(PathCutting, CutsAtEitherSeparatorAndTheLastDot)
+TEST(PathCutting, CutsAtEitherSeparatorAndTheLastDotOfTheName)
 {
     struct Case { const char16_t* path; const char16_t* folder; const char16_t* name; const char16_t* title;
                   const char16_t* stripped; const char16_t* ext; };
@@ -64,8 +64,9 @@ TEST(PathCutting, CutsAtEitherSeparatorAndTheLastDot)
         {u"name", u"", u"name", u"name", u"name", u""},
         {u"C:\\書\\卷一.jpg", u"C:\\書", u"卷一.jpg", u"卷一", u"C:\\書\\卷一", u"jpg"},
         {u"/a/b.c/d\\e.tar.gz", u"/a/b.c/d", u"e.tar.gz", u"e.tar", u"/a/b.c/d\\e.tar", u"gz"},
-        // The folder's "." is the last one: the extension functions take it.
-        {u"/books/vol.1/readme", u"/books/vol.1", u"readme", u"readme", u"/books/vol", u"1/readme"},
+        // A dotted folder does not give the file an extension.
+        {u"/home/u/my.books/vol1", u"/home/u/my.books", u"vol1", u"vol1", u"/home/u/my.books/vol1", u""},
+        {u"my.books\\vol1", u"my.books", u"vol1", u"vol1", u"my.books\\vol1", u""},
         {u"/x/.hidden", u"/x", u".hidden", u"", u"/x/", u"hidden"},
         {u"/dir/", u"/dir", u"", u"", u"/dir/", u""},
         {u"", u"", u"", u"", u"", u""},

@@ -34,6 +34,9 @@ TEST(TextItems, ParsesAndFormatsValues)
     struct ColorCase { const char16_t* text; ColorRef color; };
     const ColorCase colors[] = {
         {u"ff0080", 0x008000FF}, {u"FF0080", 0x008000FF}, {u"0a0B0c", 0x000C0B0A}, {u"000000", 0},
+        // Fewer than six digits: what parses is read, the rest is 0.
+        {u"ff", 0x000000FF}, {u"ff01", 0x000001FF}, {u"fff", 0x00000FFF}, {u"", 0},
+        {u"12zz34", 0x00000012}, {u"zz0000", 0},
     };
     for (const ColorCase& c : colors)
         EXPECT_EQ(ParseRgbHex6(QStringView(c.text)), c.color) << QString::fromUtf16(c.text).toStdString();

@@ -1,0 +1,8 @@
+#include "typeset/TypesetGlobals.h"
+
+TPageRec* g_TypesetPage = nullptr;
+
+void ResetTypesetGlobals()
+{
+    g_TypesetPage = nullptr;
+}
