@@ -174,7 +174,8 @@ TEST_F(ParaFileTest, MissingOrEmptyBlocksKeepThatPartOfTheSet)
     EXPECT_EQ(set.covers[0].pageWidth, 106400);  // only the sizes follow the styles
 
     // A cover block replaces the covers: only those present remain.
-    ASSERT_TRUE(Import(kHead + u"<PARA_COVER><STYLE_BACK><ZHU_FONT>SIZE=9,</ZHU_FONT></STYLE_BACK></PARA_COVER>"_s, set));
+    const QString back = u"<PARA_COVER><STYLE_BACK><ZHU_FONT>SIZE=9,</ZHU_FONT></STYLE_BACK></PARA_COVER>"_s;
+    ASSERT_TRUE(Import(kHead + back, set));
     ASSERT_EQ(set.covers.Size(), 1);
     EXPECT_EQ(set.covers[0].NAME, kBackCoverName);
     EXPECT_EQ(set.covers[0].COVER_FONT.ZHU_FONT.SIZE, 9);
@@ -189,7 +190,8 @@ TEST_F(ParaFileTest, RefusedFilesChangeNothing)
     } cases[] = {
         {"no head", u"<VERSION>00032</VERSION><PARA_KB><STYLE><FRAME>NAME=x,</FRAME></STYLE></PARA_KB>"_s},
         {"empty head", u"<HEAD></HEAD><VERSION>32</VERSION><PARA_KB><STYLE><FRAME>NAME=x,</FRAME></STYLE></PARA_KB>"_s},
-        {"version 24", u"<HEAD><VERSION>00024</VERSION></HEAD><PARA_KB><STYLE><FRAME>NAME=x,</FRAME></STYLE></PARA_KB>"_s},
+        {"version 24",
+         u"<HEAD><VERSION>00024</VERSION></HEAD><PARA_KB><STYLE><FRAME>NAME=x,</FRAME></STYLE></PARA_KB>"_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
