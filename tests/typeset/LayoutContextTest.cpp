@@ -190,6 +190,18 @@ TEST_F(LayoutContextTest, NewPageRevisitsTheNextPageAndPlacesPendingPicturesInOr
     EXPECT_EQ(context.remainingLength, 0);  // column 0 is taken whole
 }
 
+TEST_F(LayoutContextTest, PictureWiderThanTheBoxIsDroppedRatherThanWaitingForever)
+{
+    context.linesOverride = 6;  // more columns than the box's 4
+    context.pendingPictures = {{u"寬"_s, 5, 10, 0, false}, {u"窄"_s, 1, 10, 0, false}, {u"又寬"_s, 5, 10, 0, false}};
+    context.NewPage();
+    ASSERT_EQ(g_TypesetPage->pictures.Size(), 1);
+    EXPECT_EQ(g_TypesetPage->pictures[0].name, u"窄"_s);
+    // Once a picture is on the page, one that does not fit waits.
+    ASSERT_EQ(context.pendingPictures.size(), 1u);
+    EXPECT_EQ(context.pendingPictures[0].name, u"又寬"_s);
+}
+
 TEST_F(LayoutContextTest, UpperPartsAreHeldAndJoinedToTheirLowerParts)
 {
     context.NewPage();
@@ -294,7 +306,7 @@ TEST_F(LayoutContextTest, BoxWithoutColumnsOrCellsNeitherCrashesNorHangs)
     context.FinishLine();
     EXPECT_EQ(context.AvailableLength(), 0);
     EXPECT_EQ(table.pages.Size(), 5);  // a page holds no column: one page per column
-    EXPECT_EQ(context.pendingPictures.size(), 1u);
+    EXPECT_TRUE(context.pendingPictures.empty());  // no page of this box has room for it
 }
 
 TEST_F(LayoutContextTest, LastPageLineFallsBackToTheTablesLastPage)

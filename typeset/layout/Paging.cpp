@@ -73,10 +73,21 @@ TPageRec* NextExistingPage(TPageTable& table)
     return position < 0 ? nullptr : table.pages.GetAtOrNull(position + 1);
 }
 
+// In order of arrival; the first that does not fit waits with the rest for
+// the next page. A picture that finds no room while the fresh page is still
+// free never will on a page of this box (it asks for more columns than the
+// box has, under an override above LINES): it is dropped, so that the
+// loops that page on until no picture waits come to an end.
 void PlacePendingPictures(TLayoutContext& context)
 {
-    while (!context.pendingPictures.empty() && context.ReserveBlockLines(context.pendingPictures.front()))
+    bool pageFree = true;
+    while (!context.pendingPictures.empty()) {
+        const bool placed = context.ReserveBlockLines(context.pendingPictures.front());
+        if (!placed && !pageFree)
+            return;
+        pageFree = pageFree && !placed;
         context.pendingPictures.erase(context.pendingPictures.begin());
+    }
 }
 
 }  // namespace

@@ -24,11 +24,15 @@ int32_t AvailableLength(const TLayoutContext& context);
 bool ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture);
 
 // Stores the line buffer as the next column (body, head-box or collected
-// line by mode), leaving the page first when it is full.
+// line by mode), leaving the page first when it is full. In the upper
+// pass the column is only held: it is stored once, joined to its lower
+// part.
 void EmitLine(TLayoutContext& context);
 
 // Moves to the next page of the table (appended when there is none) and
-// places the pending pictures that fit.
+// places the pending pictures in order until one does not fit; a picture
+// that does not fit the still free page is dropped (no page of the box
+// could take it).
 void NewPage(TLayoutContext& context);
 
 }  // namespace Woodblock
