@@ -14,6 +14,7 @@ class TTextFile;
 struct TBoxSize;
 struct TDisplayMode;
 struct TStyle;
+class TypesetEdition;  // typeset/TypesetEdition.h
 
 enum class EditionKind { Woodblock, Vertical, Horizontal };
 
@@ -54,6 +55,10 @@ public:
     virtual bool ReadBoxSize(TBoxSize& size, TBinFile& file) const = 0;
     virtual void BoxSizeToText(TTextFile& file, const TBoxSize& size) const = 0;
     virtual void BoxSizeFromText(QStringView block, TBoxSize& size) const = 0;
+
+    // The typesetting rules this edition sets its own way; null for the
+    // woodblock rules (CurrentTypesetEdition gives those).
+    virtual const TypesetEdition* Typesetting() const { return nullptr; }
 
 protected:
     // "KB", "SP" or "HP": the suffix of every magic.

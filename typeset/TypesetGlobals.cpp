@@ -3,7 +3,13 @@
 #include "typeset/book/Book.h"
 #include "typeset/book/Bookmarks.h"
 
+TPageTable* g_TypesetTable = nullptr;
 TPageRec* g_TypesetPage = nullptr;
+QString g_TypesetStyleName;
+int32_t g_CoverPages = 0;
+int32_t g_BackPages = 0;
+bool g_LoadingText = true;
+TParaSet* g_CurrentParaSet = nullptr;
 
 // Book model.
 TBook* g_CurrentBook = nullptr;
@@ -13,7 +19,13 @@ int32_t g_CurrentBookmark = -2;
 
 void ResetTypesetGlobals()
 {
+    g_TypesetTable = nullptr;
     g_TypesetPage = nullptr;
+    g_TypesetStyleName.clear();
+    g_CoverPages = 0;
+    g_BackPages = 0;
+    g_LoadingText = true;
+    g_CurrentParaSet = nullptr;
 
     g_CurrentBook = nullptr;
     g_VolumeContents.Clear();

@@ -1,18 +1,39 @@
 #pragma once
-// Working state of the typesetting engine. Every process-wide variable of
-// this layer is declared here; ResetTypesetGlobals puts them back for tests.
+// Working state of the typesetting engine and of the page tables. Every
+// process-wide variable of this layer is declared here; ResetTypesetGlobals
+// puts them back for tests. (The current-style list pointers g_Cur… are the
+// foundation layer's, whose look-up-or-add operations extend them.)
 #include <cstdint>
+
 #include <vector>
 
+#include <QString>
 #include <QStringView>
 
 struct TPageRec;
+struct TPageTable;
+struct TParaSet;
 
 // Ends the last column of every source line (paragraph end).
 inline constexpr QStringView g_LineEndMark = u"<-P>";
 
+// The table being filled while a text is typeset.
+extern TPageTable* g_TypesetTable;
 // The page being filled while a text is typeset; null before the first page.
 extern TPageRec* g_TypesetPage;
+// The style name each new page gets.
+extern QString g_TypesetStyleName;
+
+// The cover and back-cover pages of the shown text or volume (0 or 1 each).
+extern int32_t g_CoverPages;
+extern int32_t g_BackPages;
+// A text is being loaded for its first typesetting: 【CS…】 lines that name
+// a parameter file are honoured only then.
+extern bool g_LoadingText;
+
+// The parameter set in use (the project's, or the open book's); page styles
+// are looked up in it.
+extern TParaSet* g_CurrentParaSet;
 
 // --- Book model -------------------------------------------------------------
 template <class T>
