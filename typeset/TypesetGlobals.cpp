@@ -2,6 +2,8 @@
 
 #include "typeset/book/Book.h"
 #include "typeset/book/Bookmarks.h"
+#include "typeset/book/FourInOne.h"
+#include "typeset/pages/PageRecord.h"
 
 TPageTable* g_TypesetTable = nullptr;
 TPageRec* g_TypesetPage = nullptr;
@@ -16,6 +18,9 @@ TBook* g_CurrentBook = nullptr;
 TBookmarkTree g_VolumeContents;
 std::vector<TBookmarkEntry> g_BookmarkList;
 int32_t g_CurrentBookmark = -2;
+T4in1Data g_4in1Data;
+int32_t g_Current4in1Group = 0;
+TPageTable* g_CurrentPages = nullptr;
 
 void ResetTypesetGlobals()
 {
@@ -31,4 +36,7 @@ void ResetTypesetGlobals()
     g_VolumeContents.Clear();
     g_BookmarkList.clear();
     g_CurrentBookmark = -2;
+    g_4in1Data = T4in1Data();
+    g_Current4in1Group = 0;
+    g_CurrentPages = nullptr;
 }
