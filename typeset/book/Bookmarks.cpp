@@ -49,7 +49,7 @@ void FreeBookmarkTree(TBookmarkTree& list)
 
 void CopyBookmarkTree(TBookmarkTree& target, const TBookmarkTree& source)
 {
-    target.Assign(source);
+    AssignBookmarkTree(target, source);
 }
 
 void AssignBookmarkTree(TBookmarkTree& target, const TBookmarkTree& source)
