@@ -1,0 +1,39 @@
+#include "app/AppGlobals.h"
+
+#include <utility>
+
+#include "render/RenderGlobals.h"
+
+QString g_ProjectName;
+bool g_ProjectDirty = false;
+QString g_TextName;
+TParaSet g_ParaSet;
+TPageTable g_PageTable;
+
+void ReplaceProjectParaSet(TParaSet&& set)
+{
+    const bool styleInSet = g_CurrentStyle && g_ParaSet.styles.IndexOf(g_CurrentStyle) >= 0;
+    const bool coverInSet = g_CurrentCover && g_ParaSet.covers.IndexOf(g_CurrentCover) >= 0;
+    const QString styleName = styleInSet ? g_CurrentStyle->NAME : QString();
+    const QString coverName = coverInSet ? g_CurrentCover->NAME : QString();
+
+    ClearStyles(g_ParaSet.styles);
+    for (const TCoverPara& cover : g_ParaSet.covers)
+        ReleaseCurrentLists(cover);
+    g_ParaSet.styles = std::move(set.styles);
+    g_ParaSet.covers = std::move(set.covers);
+
+    if (styleInSet)
+        g_CurrentStyle = RepointStyle(g_ParaSet.styles, styleName);
+    if (coverInSet)
+        g_CurrentCover = g_ParaSet.covers.FindByName(&TCoverPara::NAME, coverName);
+}
+
+void ResetAppGlobals()
+{
+    g_ProjectName.clear();
+    g_ProjectDirty = false;
+    g_TextName.clear();
+    ReplaceProjectParaSet(TParaSet());
+    g_PageTable = TPageTable();
+}

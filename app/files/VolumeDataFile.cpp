@@ -1,0 +1,80 @@
+#include "app/files/VolumeDataFile.h"
+
+#include "app/AppGlobals.h"
+#include "app/files/FileFrame.h"
+#include "foundation/io/BinFile.h"
+#include "foundation/text/ScrambledString.h"
+#include "platform/Prompter.h"
+#include "platform/WaitCursor.h"
+#include "typeset/pages/PageBinary.h"
+
+namespace {
+
+// The scrambled form adds a key running 100 … 140 to each unit; a unit that
+// the key turns into 0 cannot be stored (the writer stores U+FFFD).
+bool HoldsUnstorableUnit(const QString& text)
+{
+    constexpr int32_t kFirstKey = 100;
+    constexpr int32_t kKeyCycle = 41;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (char16_t(text[i].unicode() + kFirstKey + i % kKeyCycle) == 0)
+            return true;
+    return false;
+}
+
+bool PageHoldsUnstorableUnit(const TPageRec& page)
+{
+    if (HoldsUnstorableUnit(page.styleName) || HoldsUnstorableUnit(page.centreText))
+        return true;
+    for (const TPageLine& line : page.lines)
+        if (HoldsUnstorableUnit(line.text))
+            return true;
+    return false;
+}
+
+bool VolumeHoldsUnstorableUnit()
+{
+    if (HoldsUnstorableUnit(g_TextName))
+        return true;
+    for (const TPageRec& page : g_PageTable.pages)
+        if (PageHoldsUnstorableUnit(page))
+            return true;
+    return false;
+}
+
+}  // namespace
+
+bool WriteVolumeDataFile(const QString& path, QString* volumeDataPath)
+{
+    const WaitCursor wait;
+    const bool saved = SaveBinFile(path, [&](TBinFile& file) {
+        if (volumeDataPath)
+            *volumeDataPath = path;
+        WriteFileFrame(file, FileKind::VolumeData, kPageFormVersion);
+        WriteScrambledString(file, g_TextName);
+        WritePageList(g_PageTable, file);
+    });
+    if (saved && VolumeHoldsUnstorableUnit())
+        TellUser(QStringLiteral("有些字符無法存入文件，已換作\uFFFD。"));
+    return saved;
+}
+
+bool ReadVolumeDataFile(const QString& path)
+{
+    TBinFile file;
+    if (!file.OpenRead(path))
+        return false;
+    int32_t version = 0;
+    const FrameCheck check = ReadFileFrame(file, FileKind::VolumeData, version);
+    if (check == FrameCheck::TooOld)
+        TellUser(QStringLiteral("不支持此文件！"));
+    if (check != FrameCheck::Accepted)
+        return false;
+
+    g_TextName.clear();
+    ReadScrambledString(file, g_TextName);
+    // Reads on even when the title was cut short, so that the table is
+    // emptied and never keeps the pages of another volume.
+    ReadPageList(file, version, g_PageTable);
+    return true;
+}
