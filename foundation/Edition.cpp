@@ -1,5 +1,9 @@
 #include "foundation/Edition.h"
 
+#include "foundation/params/Box.h"
+#include "foundation/params/Style.h"
+#include "foundation/params/StyleBinary.h"
+
 namespace {
 
 struct FileIdentityRow {
@@ -47,3 +51,39 @@ QString WoodblockEdition::Title() const { return QStringLiteral("墨衡中文仿
 QString WoodblockEdition::ParaBlockName() const { return QStringLiteral("PARA_KB"); }
 QString WoodblockEdition::MagicSuffix() const { return QStringLiteral("KB"); }
 QChar WoodblockEdition::ExtensionLetter() const { return u'k'; }
+
+void WoodblockEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& display) const
+{
+    Woodblock::SetStyleDefaults(style, display);
+}
+void WoodblockEdition::ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const
+{
+    Woodblock::ComputeStylePageSize(style, display);
+}
+TStyle& WoodblockEdition::ScaleStyle(const TStyle& source, TStyle& out, double zoom) const
+{
+    return Woodblock::ScaleStyle(source, out, zoom);
+}
+int32_t WoodblockEdition::WriteStyle(const TStyle& style, TBinFile& file) const
+{
+    return Woodblock::WriteStyle(style, file);
+}
+bool WoodblockEdition::ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const
+{
+    return Woodblock::ReadStyle(file, style, version, display);
+}
+
+void WoodblockEdition::DeriveBoxSize(TBoxSize& size) const { Woodblock::DeriveBoxSize(size); }
+int32_t WoodblockEdition::WriteBoxSize(TBinFile& file, const TBoxSize& size) const
+{
+    return Woodblock::WriteBoxSize(file, size);
+}
+bool WoodblockEdition::ReadBoxSize(TBoxSize& size, TBinFile& file) const { return Woodblock::ReadBoxSize(size, file); }
+void WoodblockEdition::BoxSizeToText(TTextFile& file, const TBoxSize& size) const
+{
+    Woodblock::BoxSizeToText(file, size);
+}
+void WoodblockEdition::BoxSizeFromText(QStringView block, TBoxSize& size) const
+{
+    Woodblock::BoxSizeFromText(block, size);
+}

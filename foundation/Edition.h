@@ -4,7 +4,16 @@
 // code that an edition replaces calls through it. The chain is
 // WoodblockEdition <- VerticalEdition <- HorizontalEdition: an edition
 // inherits every form it does not give itself.
+#include <cstdint>
+
 #include <QString>
+#include <QStringView>
+
+class TBinFile;
+class TTextFile;
+struct TBoxSize;
+struct TDisplayMode;
+struct TStyle;
 
 enum class EditionKind { Woodblock, Vertical, Horizontal };
 
@@ -32,6 +41,20 @@ public:
     // The edition block of the layout-parameter file: "PARA_KB" or "PARA_SP".
     virtual QString ParaBlockName() const = 0;
 
+    // The style record: defaults, page size, zoomed copy and binary form.
+    virtual void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const = 0;
+    virtual void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const = 0;
+    virtual TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) const = 0;
+    virtual int32_t WriteStyle(const TStyle& style, TBinFile& file) const = 0;
+    virtual bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const = 0;
+
+    // The box grid: its derived values and its stored forms.
+    virtual void DeriveBoxSize(TBoxSize& size) const = 0;
+    virtual int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) const = 0;
+    virtual bool ReadBoxSize(TBoxSize& size, TBinFile& file) const = 0;
+    virtual void BoxSizeToText(TTextFile& file, const TBoxSize& size) const = 0;
+    virtual void BoxSizeFromText(QStringView block, TBoxSize& size) const = 0;
+
 protected:
     // "KB", "SP" or "HP": the suffix of every magic.
     virtual QString MagicSuffix() const = 0;
@@ -45,6 +68,18 @@ public:
     QString ProgramName() const override;
     QString Title() const override;
     QString ParaBlockName() const override;
+
+    void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const override;
+    void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const override;
+    TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) const override;
+    int32_t WriteStyle(const TStyle& style, TBinFile& file) const override;
+    bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const override;
+
+    void DeriveBoxSize(TBoxSize& size) const override;
+    int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) const override;
+    bool ReadBoxSize(TBoxSize& size, TBinFile& file) const override;
+    void BoxSizeToText(TTextFile& file, const TBoxSize& size) const override;
+    void BoxSizeFromText(QStringView block, TBoxSize& size) const override;
 
 protected:
     QString MagicSuffix() const override;

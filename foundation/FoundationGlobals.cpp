@@ -11,12 +11,12 @@ const Edition* g_Edition = &kDefaultEdition;
 QString g_ProgramPath;
 QString g_ProgramFolder;
 QString g_ProjectFolder;
-
 OwningList<TTechnique>* g_CurTechList = nullptr;
 OwningList<TCirclePara>* g_CurCircleList = nullptr;
 OwningList<TQuanDian>* g_CurQuanDianList = nullptr;
 OwningList<TFontStyle>* g_CurCePiList = nullptr;
 TBiaoDianPara* g_CurBiaoDian = nullptr;
+TAttachFontGroup* g_CurAttachFonts = nullptr;
 
 const Edition* InstallEdition(const Edition* edition)
 {
@@ -36,4 +36,5 @@ void ResetFoundationGlobals()
     g_CurQuanDianList = nullptr;
     g_CurCePiList = nullptr;
     g_CurBiaoDian = nullptr;
+    g_CurAttachFonts = nullptr;
 }

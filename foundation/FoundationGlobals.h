@@ -24,6 +24,7 @@ struct TCirclePara;
 struct TQuanDian;
 struct TFontStyle;
 struct TBiaoDianPara;
+struct TAttachFontGroup;
 
 // The current style's parameter lists and punctuation, pointed at by the
 // typesetter while it works on a style; the look-up-or-add operations of the
@@ -34,5 +35,7 @@ extern OwningList<TCirclePara>* g_CurCircleList;
 extern OwningList<TQuanDian>* g_CurQuanDianList;
 extern OwningList<TFontStyle>* g_CurCePiList;
 extern TBiaoDianPara* g_CurBiaoDian;
+// The current style's attached font group, which 【ZT…】 runs look fonts up in.
+extern TAttachFontGroup* g_CurAttachFonts;
 
 void ResetFoundationGlobals();
