@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringView>
 
+class RenderEdition;
 class TBinFile;
 class TTextFile;
 struct TBoxSize;
@@ -54,6 +55,10 @@ public:
     virtual bool ReadBoxSize(TBoxSize& size, TBinFile& file) const = 0;
     virtual void BoxSizeToText(TTextFile& file, const TBoxSize& size) const = 0;
     virtual void BoxSizeFromText(QStringView block, TBoxSize& size) const = 0;
+
+    // The page drawing's own forms (render/RenderEdition.h); null: the
+    // woodblock forms.
+    virtual const RenderEdition* Drawing() const { return nullptr; }
 
 protected:
     // "KB", "SP" or "HP": the suffix of every magic.
