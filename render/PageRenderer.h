@@ -47,6 +47,11 @@ namespace LineKinds {
 enum : int32_t { Body = 0, SideNote = 1, HeadBox = 2, CentreTop = 3, CentreMiddle = 4, CentreBottom = 5,
                  SheetTitle = 6, SheetPageNumber = 7 };
 }
+// Bits a special-format token's kind gets on its way to the glyphs: the box
+// is an outline (the text keeps its colour), and spans the column's width.
+namespace TokenBits {
+enum : int32_t { Outline = 4, FullWidth = 8 };
+}
 // What HalfKind says is being drawn.
 namespace HalfKinds {
 enum : int32_t { Main = 0, RightOrSingle = 1, Left = 2 };
@@ -88,6 +93,56 @@ public:
     static bool IsEvenPage(int32_t page);
     static bool IsSingleMode();
 
+    // --- column strings -----------------------------------------------------
+
+    // One column string from its top y.
+    void DrawTextLines(Dc& dc, int32_t centreX, int32_t pitch, QStringView column, int32_t x, int32_t y);
+    // The piece without its line tags; sets RaisedColumn, HeadOffset and ExtraSpacing.
+    QString ParseLineTags(QStringView piece);
+    // The text without its "<JM…>" and "<BT…>" tags.
+    static QString StripTitleTags(QStringView text);
+    // Segments of main text and notes; returns where the text ends.
+    QPoint DrawStyledString(Dc& dc, int32_t centreX, int32_t pitch, QStringView text, int32_t x, int32_t y);
+    QPoint DrawTokenRun(Dc& dc, int32_t pitch, QStringView text, int32_t x, int32_t y);
+    QPoint DrawDoubleLineNote(Dc& dc, int32_t pitch, int32_t centreX, QStringView text, int32_t x, int32_t y);
+    // k 0 a single-line note over the whole pitch, 1 the right half, 2 the left half.
+    QPoint DrawNoteLine(int32_t k, Dc& dc, QStringView text, int32_t pitch, int32_t x, int32_t y);
+    QPoint DrawFontRun(Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x, int32_t y);
+    // The font of a font style, its five measures filled in from the Dc.
+    static DcFont MakeFontFromStyle(TFontStyle& style, Dc& dc);
+
+    // --- glyphs --------------------------------------------------------------
+
+    // (dx, dy) of a glyph in its cell of width w and advance a.
+    QPoint AlignInCell(int32_t width, int32_t advance) const;
+    QPoint PlaceGlyphs(Dc& dc, QStringView text, int32_t kind, int32_t advance, int32_t width, int32_t pitch, int32_t x,
+                       int32_t y);
+    void DrawGlyph(Dc& dc, TGlyph glyph, int32_t kind);
+    void DrawSideLine(Dc& dc, const TGlyph& glyph);
+    // The glyph's find highlight, when its character is a hit; advances HitIndex.
+    void DrawHitHighlight(Dc& dc, const TGlyph& glyph);
+    // The emphasis marks of RunQdMark beside the cell at (x, y).
+    void DrawEmphasisMarks(Dc& dc, int32_t advance, int32_t width, int32_t x, int32_t y);
+
+    // --- batches -------------------------------------------------------------
+
+    TGlyphBatch* AddGlyphBatch();
+    void FreeGlyphBatches();
+    // CurrentBatch, bottom first, in the text box's fonts.
+    void DrawGlyphLists(Dc& dc);
+
+    // --- special-format runs and circled text ----------------------------------
+
+    QPoint DrawBoxedRun(Dc& dc, QStringView text, int32_t kind, const QString& name, int32_t width, int32_t x,
+                        int32_t y);
+    QPoint DrawCircledText(Dc& dc, QStringView text, int32_t width, const QString& name, int32_t x, int32_t y);
+
+    // Points the glyph engine at a box of the scaled style, its fonts and the
+    // style's attached fonts.
+    void UseBox(TBoxPara& box);
+    // The punctuation mode of the current style (full punctuation without one).
+    static TBiaoDianType PunctuationMode();
+
     // --- state -------------------------------------------------------------
 
     TStyle ScaledStyle;
@@ -114,6 +169,30 @@ public:
     const TPageRec* CurrentPageRec = nullptr;
     std::vector<QString> LeafTexts;
 
+    // Glyph engine.
+    TBoxPara* CurBox = nullptr;
+    TFontPair* CurFontPair = nullptr;
+    TAttachFontGroup* CurAttachFonts = nullptr;
+    TFontStyle CurFont;  // with its measures once made
+    int32_t LineKind = LineKinds::Body;
+    int32_t HalfKind = HalfKinds::Main;
+    bool RaisedColumn = false;
+    int32_t HeadOffset = 0;
+    int32_t ExtraSpacing = 0;
+    int32_t CornerRadius = 0;
+    QString RunFontName;
+    QString RunFitParam;
+    QString RunQdMark;
+    const TFontStyle* SideNoteFont = nullptr;
+    bool InsideBookTitle = false;
+    bool InsideChapterTitle = false;
+    bool DeferPunctLift = false;
+    int32_t LastPitch = 0;
+    int32_t HitIndex = 0;
+    std::vector<int32_t> HitFlags;
+    OwningList<TGlyphBatch> GlyphBatches;
+    TGlyphBatch* CurrentBatch = nullptr;
+
     // Per half of a spread (right page first), per column, the (y from, y to)
     // device-pixel spans that pictures cover.
     std::array<std::vector<std::vector<std::pair<int32_t, int32_t>>>, 2> ColumnSpans;
@@ -129,4 +208,9 @@ public:
     int32_t PrinterWidthPx = 0;   // printer width in pixels less one
     int32_t PrinterHeightPx = 0;  // printer height in pixels less one
     WinRect PrintableRect;
+
+private:
+    // The tokens of a main-text or note line: plain runs, circled text and
+    // special-format pieces.
+    QPoint DrawTokens(Dc& dc, QStringView text, int32_t width, int32_t x, int32_t y);
 };

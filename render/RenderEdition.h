@@ -28,6 +28,23 @@ public:
     virtual void UpdateScrollSizes(PageRenderer& view) const;
     virtual PageRects ComputePageRects(PageRenderer& view, int32_t page, QPoint origin, bool printing) const;
 
+    // Column strings.
+    virtual QString ParseLineTags(PageRenderer& view, QStringView piece) const;
+    virtual void DrawTextLines(PageRenderer& view, Dc& dc, int32_t centreX, int32_t pitch, QStringView column,
+                               int32_t x, int32_t y) const;
+    virtual QPoint DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
+                               int32_t y) const;
+
+    // Glyphs in their cells.
+    virtual QPoint AlignInCell(const PageRenderer& view, int32_t width, int32_t advance) const;
+    virtual QPoint PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance,
+                               int32_t width, int32_t pitch, int32_t x, int32_t y) const;
+    virtual void DrawHitHighlight(PageRenderer& view, Dc& dc, const TGlyph& glyph) const;
+
+    // Special-format runs.
+    virtual QPoint DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
+                                int32_t width, int32_t x, int32_t y) const;
+
 };
 
 // The forms of the edition the program runs as.
