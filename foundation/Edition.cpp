@@ -1,6 +1,7 @@
 #include "foundation/Edition.h"
 
 #include "foundation/params/Box.h"
+#include "foundation/params/ParaFile.h"
 #include "foundation/params/Style.h"
 #include "foundation/params/StyleBinary.h"
 
@@ -52,6 +53,8 @@ QString WoodblockEdition::ParaBlockName() const { return QStringLiteral("PARA_KB
 QString WoodblockEdition::MagicSuffix() const { return QStringLiteral("KB"); }
 QChar WoodblockEdition::ExtensionLetter() const { return u'k'; }
 
+int32_t WoodblockEdition::MinParaFileVersion() const { return Woodblock::kMinParaFileVersion; }
+
 void WoodblockEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& display) const
 {
     Woodblock::SetStyleDefaults(style, display);
@@ -71,6 +74,12 @@ int32_t WoodblockEdition::WriteStyle(const TStyle& style, TBinFile& file) const
 bool WoodblockEdition::ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const
 {
     return Woodblock::ReadStyle(file, style, version, display);
+}
+void WoodblockEdition::StyleToText(TTextFile& file, const TStyle& style) const { Woodblock::StyleToText(file, style); }
+void WoodblockEdition::StyleFromText(QStringView text, TStyle& style, int32_t version,
+                                     const TDisplayMode& display) const
+{
+    Woodblock::StyleFromText(text, style, version, display);
 }
 
 void WoodblockEdition::DeriveBoxSize(TBoxSize& size) const { Woodblock::DeriveBoxSize(size); }

@@ -9,12 +9,13 @@
 #include <QString>
 #include <QStringView>
 
-class RenderEdition;
 class TBinFile;
 class TTextFile;
 struct TBoxSize;
 struct TDisplayMode;
 struct TStyle;
+class TypesetEdition;  // typeset/TypesetEdition.h
+class RenderEdition;   // render/RenderEdition.h
 
 enum class EditionKind { Woodblock, Vertical, Horizontal };
 
@@ -41,13 +42,19 @@ public:
     QString ScanMagic() const;
     // The edition block of the layout-parameter file: "PARA_KB" or "PARA_SP".
     virtual QString ParaBlockName() const = 0;
+    // The oldest layout-parameter file version the edition reads.
+    virtual int32_t MinParaFileVersion() const = 0;
 
-    // The style record: defaults, page size, zoomed copy and binary form.
+    // The style record: defaults, page size, zoomed copy, binary form and
+    // the body of its "<STYLE>" block in the layout-parameter file.
     virtual void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const = 0;
     virtual void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const = 0;
     virtual TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) const = 0;
     virtual int32_t WriteStyle(const TStyle& style, TBinFile& file) const = 0;
     virtual bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const = 0;
+    virtual void StyleToText(TTextFile& file, const TStyle& style) const = 0;
+    virtual void StyleFromText(QStringView text, TStyle& style, int32_t version,
+                               const TDisplayMode& display) const = 0;
 
     // The box grid: its derived values and its stored forms.
     virtual void DeriveBoxSize(TBoxSize& size) const = 0;
@@ -56,8 +63,12 @@ public:
     virtual void BoxSizeToText(TTextFile& file, const TBoxSize& size) const = 0;
     virtual void BoxSizeFromText(QStringView block, TBoxSize& size) const = 0;
 
-    // The page drawing's own forms (render/RenderEdition.h); null: the
-    // woodblock forms.
+    // The typesetting rules this edition sets its own way; null for the
+    // woodblock rules (CurrentTypesetEdition gives those).
+    virtual const TypesetEdition* Typesetting() const { return nullptr; }
+
+    // The page drawing this edition does its own way; null for the woodblock
+    // drawing (CurrentDrawing gives that).
     virtual const RenderEdition* Drawing() const { return nullptr; }
 
 protected:
@@ -73,12 +84,15 @@ public:
     QString ProgramName() const override;
     QString Title() const override;
     QString ParaBlockName() const override;
+    int32_t MinParaFileVersion() const override;
 
     void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const override;
     void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const override;
     TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) const override;
     int32_t WriteStyle(const TStyle& style, TBinFile& file) const override;
     bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const override;
+    void StyleToText(TTextFile& file, const TStyle& style) const override;
+    void StyleFromText(QStringView text, TStyle& style, int32_t version, const TDisplayMode& display) const override;
 
     void DeriveBoxSize(TBoxSize& size) const override;
     int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) const override;

@@ -11,6 +11,7 @@ const Edition* g_Edition = &kDefaultEdition;
 QString g_ProgramPath;
 QString g_ProgramFolder;
 QString g_ProjectFolder;
+
 OwningList<TTechnique>* g_CurTechList = nullptr;
 OwningList<TCirclePara>* g_CurCircleList = nullptr;
 OwningList<TQuanDian>* g_CurQuanDianList = nullptr;

@@ -11,7 +11,9 @@ bool SafeWriteFile::Open(const QString& path)
     Discard();
     file_ = std::make_unique<QSaveFile>(path);
     failed_ = false;
-    if (!file_->open(QIODevice::WriteOnly)) {
+    // Unbuffered: our callers gather large blocks themselves, and a write that
+    // fails (a full disk) must fail here, not in a flush that commit() misses.
+    if (!file_->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         file_.reset();
         return false;
     }

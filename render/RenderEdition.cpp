@@ -6,6 +6,6 @@
 const RenderEdition& CurrentDrawing()
 {
     static const RenderEdition woodblock;
-    const RenderEdition* own = g_Edition->Drawing();
+    const RenderEdition* own = g_Edition ? g_Edition->Drawing() : nullptr;
     return own ? *own : woodblock;
 }

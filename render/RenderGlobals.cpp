@@ -1,12 +1,9 @@
 #include "render/RenderGlobals.h"
 
-TParaSet* g_CurrentParaSet = nullptr;
 TStyle* g_CurrentStyle = nullptr;
 TCoverPara* g_CurrentCover = nullptr;
-TPageTable* g_CurrentPages = nullptr;
 int32_t g_TwoPageMode = 1;
 int32_t g_FourInOneMode = 0;
-int32_t g_CoverPages = 0;
 int32_t g_ZoomIndex = 0;
 bool g_VolumeShown = false;
 bool g_CellEditing = false;
@@ -15,13 +12,10 @@ int32_t g_HitPageOffset = 0;
 
 void ResetRenderGlobals()
 {
-    g_CurrentParaSet = nullptr;
     g_CurrentStyle = nullptr;
     g_CurrentCover = nullptr;
-    g_CurrentPages = nullptr;
     g_TwoPageMode = 1;
     g_FourInOneMode = 0;
-    g_CoverPages = 0;
     g_ZoomIndex = 0;
     g_VolumeShown = false;
     g_CellEditing = false;

@@ -2,40 +2,34 @@
 
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "typeset/layout/WoodblockLayout.h"
 #include "typeset/markup/RunAdvance.h"
 #include "typeset/markup/Spans.h"
-
-namespace {
-
-// The vertical edition sets the woodblock forms of every operation here.
-class VerticalTypesetEdition : public TypesetEdition {};
-
-// Lines run across the page: a spacing stretches along the line, that is
-// the character width.
-class HorizontalTypesetEdition : public VerticalTypesetEdition {
-public:
-    int32_t ScaleByRatioText(const TZtSpan& run) const override { return ScaleByRatio(run.charWidth, run.spacing); }
-};
-
-}  // namespace
 
 int32_t TypesetEdition::ScaleByRatioText(const TZtSpan& run) const
 {
     return ScaleByRatio(run.charHeight, run.spacing);
 }
 
+void TypesetEdition::ResetOccupancy(TLayoutContext& context) const { Woodblock::ResetOccupancy(context); }
+
+int32_t TypesetEdition::AvailableLength(const TLayoutContext& context) const
+{
+    return Woodblock::AvailableLength(context);
+}
+
+bool TypesetEdition::ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture) const
+{
+    return Woodblock::ReserveBlockLines(context, picture);
+}
+
+void TypesetEdition::EmitLine(TLayoutContext& context) const { Woodblock::EmitLine(context); }
+
+void TypesetEdition::NewPage(TLayoutContext& context) const { Woodblock::NewPage(context); }
+
 const TypesetEdition& CurrentTypesetEdition()
 {
     static const TypesetEdition woodblock;
-    static const VerticalTypesetEdition vertical;
-    static const HorizontalTypesetEdition horizontal;
-    switch (g_Edition->Kind()) {
-    case EditionKind::Vertical:
-        return vertical;
-    case EditionKind::Horizontal:
-        return horizontal;
-    case EditionKind::Woodblock:
-        break;
-    }
-    return woodblock;
+    const TypesetEdition* own = g_Edition ? g_Edition->Typesetting() : nullptr;
+    return own ? *own : woodblock;
 }

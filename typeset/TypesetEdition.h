@@ -1,15 +1,16 @@
 #pragma once
-// The typesetting operations that an edition does its own way, reached
-// through the installed edition (g_Edition). The base class holds the
-// woodblock forms, which the vertical edition shares unless it overrides
-// them; the horizontal edition derives from the vertical forms.
-//
-// The typeset layer keeps this seam itself rather than widening Edition:
-// the forms work on the engine's own records, which the foundation layer
-// below it does not know.
+// The typesetting operations that an edition does its own way. The base
+// class holds the woodblock forms; an edition that sets some of them
+// differently returns its own subclass from Edition::Typesetting() (the
+// vertical forms in editions/vertical, the horizontal ones, derived from
+// the vertical, in editions/horizontal). The engine reaches every such
+// operation through CurrentTypesetEdition(), never by asking which edition
+// runs.
 #include <cstdint>
 
 struct TZtSpan;
+struct TLayoutContext;
+struct TPendingPicture;
 
 class TypesetEdition {
 public:
@@ -18,7 +19,14 @@ public:
     // The advance of one cell of a run along its column: the character
     // height, scaled by the run's spacing.
     virtual int32_t ScaleByRatioText(const TZtSpan& run) const;
+
+    // The layout context's page and column operations (typeset/layout).
+    virtual void ResetOccupancy(TLayoutContext& context) const;
+    virtual int32_t AvailableLength(const TLayoutContext& context) const;
+    virtual bool ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture) const;
+    virtual void EmitLine(TLayoutContext& context) const;
+    virtual void NewPage(TLayoutContext& context) const;
 };
 
-// The forms of the edition the program runs as.
+// The forms of the edition the program runs as (g_Edition).
 const TypesetEdition& CurrentTypesetEdition();

@@ -8,6 +8,7 @@ public:
     EditionKind Kind() const override { return EditionKind::Horizontal; }
     QString ProgramName() const override;
     QString Title() const override;
+    const TypesetEdition* Typesetting() const override;
 
 protected:
     QString MagicSuffix() const override;

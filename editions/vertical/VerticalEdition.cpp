@@ -1,7 +1,15 @@
 #include "editions/vertical/VerticalEdition.h"
 
+#include "editions/vertical/VerticalTypesetting.h"
+
 QString VerticalEdition::ProgramName() const { return QStringLiteral("VellumorVert"); }
 QString VerticalEdition::Title() const { return QStringLiteral("墨衡中文豎排排印本排版系統"); }
 QString VerticalEdition::ParaBlockName() const { return QStringLiteral("PARA_SP"); }
 QString VerticalEdition::MagicSuffix() const { return QStringLiteral("SP"); }
 QChar VerticalEdition::ExtensionLetter() const { return u's'; }
+
+const TypesetEdition* VerticalEdition::Typesetting() const
+{
+    static const VerticalTypesetting rules;
+    return &rules;
+}

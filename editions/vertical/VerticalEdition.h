@@ -8,6 +8,7 @@ public:
     QString ProgramName() const override;
     QString Title() const override;
     QString ParaBlockName() const override;
+    const TypesetEdition* Typesetting() const override;
 
 protected:
     QString MagicSuffix() const override;

@@ -1,27 +1,17 @@
 #include "foundation/params/Box.h"
 
 #include <array>
-#include <limits>
 
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 
 namespace {
 
-int32_t Saturate(int64_t value)
-{
-    if (value > std::numeric_limits<int32_t>::max())
-        return std::numeric_limits<int32_t>::max();
-    if (value < std::numeric_limits<int32_t>::min())
-        return std::numeric_limits<int32_t>::min();
-    return int32_t(value);
-}
-
 // Integer division toward zero; a divisor of 0 or below (a count from a
 // damaged file or a dialog) gives 0 instead of a fault.
 int32_t DivideOrZero(int64_t value, int32_t divisor)
 {
-    return divisor > 0 ? Saturate(value / divisor) : 0;
+    return divisor > 0 ? SaturateToInt32(value / divisor) : 0;
 }
 
 // The lengths of the grid, which follow the zoom; the counts do not.
@@ -50,9 +40,8 @@ void Woodblock::DeriveBoxSize(TBoxSize& size)
     const int64_t textHeight = int64_t(size.BOX_HEIGHT) - size.TOP_SPACE - size.BOTTOM_SPACE;
     size.textCharSize = DivideOrZero(textHeight, size.TEXT_PER_LINE);
     size.noteCharSize = DivideOrZero(textHeight, size.ZHU_PER_LINE);
-    size.pitch = size.LINES > 0
-                     ? Saturate((int64_t(size.BOX_WIDTH) + size.SPLIT_LINE_WIDTH) / size.LINES - size.SPLIT_LINE_WIDTH)
-                     : 0;
+    const int64_t widthWithRule = int64_t(size.BOX_WIDTH) + size.SPLIT_LINE_WIDTH;
+    size.pitch = size.LINES > 0 ? SaturateToInt32(widthWithRule / size.LINES - size.SPLIT_LINE_WIDTH) : 0;
 }
 
 TBoxSize& ScaleBoxSize(double zoom, const TBoxSize& source, TBoxSize& out)

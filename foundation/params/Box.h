@@ -8,6 +8,7 @@
 // The grid's derivation and stored forms differ by edition (the horizontal
 // box counts lines across and has side blanks), so they go through g_Edition;
 // the Woodblock namespace holds the woodblock forms.
+#include <algorithm>
 #include <cstdint>
 
 #include <QString>
@@ -79,6 +80,13 @@ struct TAttachRichFontGroup {
     TRichFontList ATTACH_TEXT_FONT_H;
     TRichFontList ATTACH_ZHU_FONT_H;
 };
+
+// Sums of lengths from a damaged file may leave the int32 range; they stop
+// at its ends.
+inline int32_t SaturateToInt32(int64_t value)
+{
+    return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
 
 // The character sizes and the column pitch from the grid, by the edition's
 // rule. A count of 0 or below gives 0 for what it divides.

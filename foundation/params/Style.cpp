@@ -1,8 +1,6 @@
 #include "foundation/params/Style.h"
 
 #include <algorithm>
-#include <array>
-#include <limits>
 
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
@@ -19,11 +17,6 @@ const QString kDefaultFace = u"宋体"_s;
 // Names of the cover styles of files before version 28.
 const QString kLegacyCoverName = u"COVER"_s;
 const QString kLegacyBackName = u"BACK"_s;
-
-int32_t Saturate(int64_t value)
-{
-    return int32_t(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
-}
 
 // The font of a default: face 宋体, black, no outline, centred.
 struct DefaultFont {
@@ -208,8 +201,8 @@ void Woodblock::ComputeStylePageSize(TStyle& style, const TDisplayMode& display)
     const int64_t singleLeaf = style.MID_WIDTH / 2 + leaf;
     // In 4-in-1 sheets a cover stands on one leaf, every other page on two.
     const bool twoLeaves = display.twoPage || (display.fourInOne && style.NAME != kLegacyCoverName);
-    style.pageWidth = Saturate(twoLeaves ? doubleLeaf : singleLeaf);
-    style.pageHeight = Saturate(int64_t(style.HEAD_BOX.size.BOX_HEIGHT) +
+    style.pageWidth = SaturateToInt32(twoLeaves ? doubleLeaf : singleLeaf);
+    style.pageHeight = SaturateToInt32(int64_t(style.HEAD_BOX.size.BOX_HEIGHT) +
                                 2 * (int64_t(style.OUT_BORDER) + style.IN_BORDER + style.SPACE) +
                                 style.TEXT_BOX.size.BOX_HEIGHT);
 }

@@ -5,6 +5,7 @@
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
+#include "typeset/TypesetGlobals.h"
 
 void RenderEdition::CalcPageExtent(PageRenderer& view) const
 {

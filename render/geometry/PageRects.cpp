@@ -6,6 +6,7 @@
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
+#include "typeset/TypesetGlobals.h"
 
 void RenderEdition::UpdateFrameMetrics(PageRenderer& view) const
 {

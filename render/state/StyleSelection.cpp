@@ -1,6 +1,7 @@
 // Switching the current style or cover to the one of the page being drawn.
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "typeset/TypesetGlobals.h"
 
 namespace {
 

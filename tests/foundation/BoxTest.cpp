@@ -309,8 +309,8 @@ TEST(BoxTextTest, AttachedGroupsReadOnlyTheBlocksThatAreThere)
     TAttachFontGroup group;
     group.ATTACH_TEXT_FONT.Append(std::make_unique<TFontStyle>(Font(u"old"_s, 1)));
     group.ATTACH_ZHU_FONT.Append(std::make_unique<TFontStyle>(Font(u"kept"_s, 1)));
-    FontStyleListPairFromText(u"<ATTACH_TEXT_FONT><FONT0>NAME=甲,</FONT><FONT1>NAME=乙,</FONT></ATTACH_TEXT_FONT>", 32,
-                              group);
+    FontStyleListPairFromText(
+        u"<ATTACH_TEXT_FONT><FONT0>NAME=甲,</FONT><FONT1>NAME=乙,</FONT></ATTACH_TEXT_FONT>", 32, group);
     ASSERT_EQ(group.ATTACH_TEXT_FONT.Size(), 2);
     EXPECT_EQ(group.ATTACH_TEXT_FONT[1].NAME, u"乙"_s);
     EXPECT_EQ(group.ATTACH_TEXT_FONT[1].index, 1);

@@ -93,7 +93,7 @@ public:
         if (v_ >= 26)
             b_.I32(Ror6(s.SHOW_MID_DOWN));
         if (v_ < 29)
-            b_.I32(int32_t(s.BIAO_DIAN.BIAODIAN_TYPE)).U16(s.BIAO_DIAN.USE_TEXT_COLOR).I32(int32_t(s.BIAO_DIAN.BIAO_DIAN_COLOR));
+            Punctuation(s.BIAO_DIAN);
         b_.I32(Ror6(s.SHOW_STAMP)).I32(int32_t(s.BORDER_COLOR)).I32(int32_t(s.BACK_COLOR)).U16(s.GROUND_IMAGE);
         b_.WStr(s.GROUND.name).I32(s.GROUND.folderKind);
         Box(s.TEXT_BOX, s.ATTACH_FONT_GROUP).Box(s.HEAD_BOX, {});
@@ -109,11 +109,17 @@ public:
             }
         }
         if (v_ >= 29)
-            b_.I32(int32_t(s.BIAO_DIAN.BIAODIAN_TYPE)).U16(s.BIAO_DIAN.USE_TEXT_COLOR).I32(int32_t(s.BIAO_DIAN.BIAO_DIAN_COLOR));
+            Punctuation(s.BIAO_DIAN);
         return *this;
     }
 
 private:
+    // Before 32: mode, 16-bit flag, colour; no bold flag.
+    void Punctuation(const TBiaoDianPara& p)
+    {
+        b_.I32(int32_t(p.BIAODIAN_TYPE)).U16(p.USE_TEXT_COLOR).I32(int32_t(p.BIAO_DIAN_COLOR));
+    }
+
     int32_t v_;
     LeBytes b_;
 };

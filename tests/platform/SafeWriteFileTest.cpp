@@ -57,7 +57,10 @@ TEST(SafeWriteFile, ReportsAWriteThatRunsOutOfSpaceAndKeepsTheOldFile)
     QTemporaryDir dir;
     const QString path = dir.filePath("a.bin");
     ASSERT_TRUE(WriteText(path, "old"));
-    FileSizeLimit limit(4096);
-    EXPECT_FALSE(WriteText(path, QByteArray(1 << 16, 'x')));
-    EXPECT_EQ(ReadAll(path), "old");
+    // Both a write larger than Qt's own buffer and one smaller than it.
+    for (const qsizetype size : {qsizetype(1) << 16, qsizetype(9840)}) {
+        FileSizeLimit limit(1024);
+        EXPECT_FALSE(WriteText(path, QByteArray(size, 'x'))) << size;
+        EXPECT_EQ(ReadAll(path), "old");
+    }
 }

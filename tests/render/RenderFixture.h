@@ -6,19 +6,25 @@
 #include "foundation/params/Style.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "typeset/TypesetGlobals.h"
 
 class RenderFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ResetRenderGlobals();
+        ResetTypesetGlobals();
         style = set.styles.AddNew();
         style->NAME = kDefaultStyleName;
         g_CurrentParaSet = &set;
         g_CurrentStyle = style;
         g_VolumeShown = true;
     }
-    void TearDown() override { ResetRenderGlobals(); }
+    void TearDown() override
+    {
+        ResetRenderGlobals();
+        ResetTypesetGlobals();
+    }
 
     // Page sizes for the display mode, extent, zoom: the order the view keeps.
     void Layout(double zoom = 1.0)

@@ -122,6 +122,22 @@ TEST(SplitZtSpans, FontsThenSpacingThenEmphasis)
     EXPECT_EQ(attached.GetAtOrNull(1)->MARKSTRING, S(u"新"));
 }
 
+TEST(SplitZtSpans, NoteFlagChoosesTheNoteFontAndTheAttachedNoteFonts)
+{
+    TFontPair fonts;
+    fonts.TEXT_FONT.WORD_HEIGHT = 1000;
+    fonts.ZHU_FONT.WORD_HEIGHT = 500;
+    TAttachFontGroup attached;
+    for (const bool note : {false, true}) {
+        const std::vector<TZtSpan> runs = SplitZtSpans(u"甲<ZT宋>乙<-ZT>", note, fonts, attached);
+        const int32_t height = note ? 500 : 1000;
+        EXPECT_EQ(runs, (std::vector<TZtSpan>{MakeRun(u"甲", u"", height, 0, u"", u""),
+                                              MakeRun(u"乙", u"宋", height, 0, u"", u"")}));
+    }
+    EXPECT_EQ(attached.ATTACH_TEXT_FONT.Size(), 1);
+    EXPECT_EQ(attached.ATTACH_ZHU_FONT.Size(), 1);
+}
+
 TEST(SplitZjSpans, KeepsTheRunsFontAndCutsSpacingAndEmphasis)
 {
     const TZtSpan run = MakeRun(u"甲<ZJ30-15>乙丙<-ZJ>丁<QD點>戊", u"宋", 800, 700, u"", u"");

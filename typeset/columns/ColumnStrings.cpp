@@ -128,6 +128,14 @@ std::vector<TZtSpan> SplitZtSpans(QStringView text, const TFontStyle& boxFont, T
     return runs;
 }
 
+std::vector<TZtSpan> SplitZtSpans(QStringView text, bool note, const TFontPair& boxFonts,
+                                  TAttachFontGroup& attachedFonts)
+{
+    if (note)
+        return SplitZtSpans(text, boxFonts.ZHU_FONT, attachedFonts.ATTACH_ZHU_FONT);
+    return SplitZtSpans(text, boxFonts.TEXT_FONT, attachedFonts.ATTACH_TEXT_FONT);
+}
+
 std::vector<TZtSpan> SplitZjSpans(const TZtSpan& run)
 {
     std::vector<TZtSpan> runs;

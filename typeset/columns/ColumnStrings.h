@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringView>
 
+#include "foundation/params/Box.h"
 #include "foundation/params/FontStyle.h"
 #include "typeset/markup/Spans.h"
 
@@ -50,6 +51,10 @@ std::vector<TTsSpan> SplitTsYqSpans(QStringView text);
 // list may grow. An empty name sets the text in boxFont. Each run is then
 // cut by SplitZjSpans.
 std::vector<TZtSpan> SplitZtSpans(QStringView text, const TFontStyle& boxFont, TFontStyleList& attachedFonts);
+// The same for a main text (note false) or a note: the box's text font with
+// the attached text fonts, or its note font with the attached note fonts.
+std::vector<TZtSpan> SplitZtSpans(QStringView text, bool note, const TFontPair& boxFonts,
+                                  TAttachFontGroup& attachedFonts);
 
 // The run cut at "<ZJ b-c>"…"<-ZJ>" (inside: that spacing; outside: none)
 // and each piece at its emphasis stretches; every part is a run with the

@@ -1,7 +1,9 @@
 #include "typeset/markup/CentreColumnText.h"
 
 #include "foundation/text/StringUtils.h"
+#include "typeset/TypesetGlobals.h"
 #include "typeset/markup/MarkupTags.h"
+#include "typeset/pages/PageRecord.h"
 
 namespace {
 
@@ -81,4 +83,10 @@ QString CentreColumnText(QStringView text)
     stored += kPartSeparator;
     stored += ConvertCentreNotes(bottom.isEmpty() ? kDefaultBottom : bottom);
     return stored;
+}
+
+void SetCentreColumnText(QStringView text)
+{
+    if (g_TypesetPage)
+        g_TypesetPage->centreText = CentreColumnText(text);
 }

@@ -12,6 +12,10 @@
 // invented). Without "|": the text with "<|>" written "<$>".
 QString CentreColumnText(QStringView text);
 
+// Stores CentreColumnText(text) on the page being filled (g_TypesetPage);
+// nothing before the first page.
+void SetCentreColumnText(QStringView text);
+
 // Every "<E>note</E>" of the part (an unclosed one runs to the end) as
 // "<ZW><R>right<-R><L>left<-L><-ZW>"; the note splits at its first "<$>", or
 // else after (n+1)/2 of its n code points.
