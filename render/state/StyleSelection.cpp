@@ -2,6 +2,8 @@
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
+#include "typeset/book/FourInOne.h"
+#include "typeset/pages/PageRecord.h"
 
 namespace {
 
@@ -34,4 +36,31 @@ void PageRenderer::SelectStyleNamed(const QString& name, QPoint origin)
     }
     ApplyZoom();
     MoveExtentTo(ScaledExtent, origin);
+}
+
+namespace {
+
+// Pages above this number address, in 4-in-1 mode, the cover (even) or back
+// cover (odd) of a group: 100000 + 2g and 100000 + 2g + 1.
+constexpr int32_t kGroupCoverPages = 100000;
+
+const TPageRec* PageRecordOf(int32_t page)
+{
+    if (g_FourInOneMode && page >= kGroupCoverPages) {
+        const int32_t a = page - kGroupCoverPages;
+        const TPageTable* group = g_4in1Data.groupTables.GetAtOrNull(a / 2);
+        return group ? group->pages.GetAtOrNull(a % 2) : nullptr;
+    }
+    return g_CurrentPages ? g_CurrentPages->pages.GetAtOrNull(page) : nullptr;
+}
+
+}  // namespace
+
+bool PageRenderer::SelectPageStyle(int32_t page, QPoint origin)
+{
+    CurrentPageRec = PageRecordOf(page);
+    if (!CurrentPageRec)
+        return false;
+    SelectStyleNamed(CurrentPageRec->styleName, origin);
+    return true;
 }

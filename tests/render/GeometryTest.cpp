@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "RenderFixture.h"
+#include "typeset/book/FourInOne.h"
+#include "typeset/pages/PageRecord.h"
 
 namespace {
 
@@ -138,6 +140,34 @@ TEST_F(Geometry, MissingCoverKeepsTheCurrentStyle)
     EXPECT_EQ(view.ScaledExtent.Height(), 68199);
     view.SelectStyleNamed("unknown", QPoint());
     EXPECT_EQ(g_CurrentStyle, other);
+}
+
+TEST_F(Geometry, SelectPageStyleByThePageRecord)
+{
+    TCoverPara* cover = GetCoverPara(set);
+    TPageTable pages;
+    for (const QString& name : {kCoverName, kDefaultStyleName, QStringLiteral("unknown")})
+        AppendPageRecord(pages)->styleName = name;
+    g_CurrentPages = &pages;
+    Layout();
+    EXPECT_TRUE(view.SelectPageStyle(0));
+    EXPECT_EQ(g_CurrentCover, cover);
+    EXPECT_TRUE(view.SelectPageStyle(1, QPoint(0, 100)));
+    EXPECT_EQ(g_CurrentStyle, style);
+    EXPECT_EQ(view.ScaledExtent.top, 100);
+    EXPECT_TRUE(view.SelectPageStyle(2));  // an unknown name keeps the style
+    EXPECT_EQ(g_CurrentStyle, style);
+    EXPECT_FALSE(view.SelectPageStyle(3));
+    EXPECT_EQ(view.CurrentPageRec, nullptr);
+
+    // In 4-in-1 mode 100000 + 2g + 1 is the back cover of group g.
+    g_FourInOneMode = 1;
+    TPageTable* group = g_4in1Data.groupTables.AddNew();
+    AppendPageRecord(*group)->styleName = kCoverName;
+    AppendPageRecord(*group)->styleName = kBackCoverName;
+    EXPECT_TRUE(view.SelectPageStyle(100001));
+    EXPECT_EQ(view.CurrentPageRec, group->pages.GetAtOrNull(1));
+    EXPECT_FALSE(view.SelectPageStyle(100002));
 }
 
 TEST_F(Geometry, CollapsedWindowsAndShortZoomTablesStayDrawable)
