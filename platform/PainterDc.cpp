@@ -44,6 +44,10 @@ QImage AsDarkeningLayer(const QImage& image, const QRect& src)
     return layer;
 }
 
+// A page uses a handful of fonts; a long-lived Dc starts its list afresh
+// rather than let it grow.
+constexpr size_t kMostMadeFonts = 32;
+
 bool IsThin(const DcPen& pen) { return pen.width <= 1; }
 
 // The pixels from a towards b, b left out, as [low, high).
@@ -106,45 +110,69 @@ void PainterDc::ViewportChanged()
     painter_.setWorldTransform(QTransform::fromTranslate(ViewportOrg().x(), ViewportOrg().y()) * base_);
 }
 
-const QFont& PainterDc::CurrentFont()
+const PainterDc::MadeFont& PainterDc::CurrentFont()
 {
-    if (fontSerial_ != FontSerial()) {
-        font_ = MakeGdiFont(State().font, options_.antialiasText);
-        fontSerial_ = FontSerial();
+    if (fontSerial_ == FontSerial())
+        return fonts_[current_];
+    fontSerial_ = FontSerial();
+    const DcFont& request = State().font;
+    for (size_t i = 0; i < fonts_.size(); ++i) {
+        if (fonts_[i].request == request) {
+            current_ = i;
+            return fonts_[i];
+        }
     }
-    return font_;
+    if (fonts_.size() >= kMostMadeFonts)
+        fonts_.clear();
+    MadeFont made;
+    made.request = request;
+    made.font = MakeGdiFont(request, options_.antialiasText);
+    const QFontMetrics metrics(made.font);
+    made.ascent = metrics.ascent();
+    made.height = metrics.ascent() + metrics.descent();
+    // Growing the list moves the fonts: the painter's must be set again.
+    painterFont_ = nullptr;
+    fonts_.push_back(std::move(made));
+    current_ = fonts_.size() - 1;
+    return fonts_.back();
 }
 
 TextMetrics PainterDc::GetTextMetrics()
 {
-    const QFontMetrics metrics(CurrentFont());
+    const MadeFont& made = CurrentFont();
     TextMetrics tm;
-    tm.height = metrics.ascent() + metrics.descent();
-    tm.internalLeading = tm.height - EmHeightOf(State().font);
-    tm.externalLeading = metrics.leading();
+    tm.height = made.height;
+    tm.internalLeading = tm.height - EmHeightOf(made.request);
+    tm.externalLeading = QFontMetrics(made.font).leading();
     return tm;
 }
 
 QSize PainterDc::GetTextExtent(QStringView text)
 {
-    const QFontMetrics metrics(CurrentFont());
-    return QSize(metrics.horizontalAdvance(text.toString()), metrics.ascent() + metrics.descent());
+    const MadeFont& made = CurrentFont();
+    return QSize(QFontMetrics(made.font).horizontalAdvance(text.toString()), made.height);
 }
 
 void PainterDc::TextOut(int32_t x, int32_t y, QStringView text)
 {
     const QString s = text.toString();
-    const QFont& font = CurrentFont();
-    const QFontMetrics metrics(font);
+    const MadeFont& made = CurrentFont();
     if (State().bkMode == BkMode::Opaque)
-        FillSpan(x, y, x + metrics.horizontalAdvance(s), y + metrics.ascent() + metrics.descent(), State().bkColor);
-    painter_.setFont(font);
-    painter_.setPen(ToQColor(State().textColor));
-    painter_.drawText(QPoint(x, y + metrics.ascent()), s);
+        FillSpan(x, y, x + QFontMetrics(made.font).horizontalAdvance(s), y + made.height, State().bkColor);
+    if (painterFont_ != &made.font) {
+        painter_.setFont(made.font);
+        painterFont_ = &made.font;
+    }
+    if (painterTextColor_ != State().textColor) {
+        painter_.setPen(ToQColor(State().textColor));
+        painterTextColor_ = State().textColor;
+    }
+    painter_.drawText(QPoint(x, y + made.ascent), s);
 }
 
 void PainterDc::UsePen()
 {
+    painterTextColor_ = ~0u;
     const DcPen& pen = State().pen;
     if (IsThin(pen))
         painter_.setPen(QPen(ToQColor(pen.color), 0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
@@ -270,6 +298,7 @@ bool PainterDc::StretchBlt(const WinRect& dest, const QImage& image, const WinRe
     if (dest.IsEmpty())
         return true;
     painter_.save();
+    painterTextColor_ = ~0u;
     if (op == RasterOp::Copy) {
         painter_.drawImage(dest.ToQRect(), image, src.ToQRect());
     } else if (CanAndBits(painter_)) {

@@ -13,6 +13,8 @@
 // have neither raster operations nor blend modes, so there the picture is
 // drawn as a transparent layer whose white parts vanish and whose dark parts
 // darken the page: the same for black and white, close for colours.
+#include <vector>
+
 #include <QFont>
 #include <QTransform>
 
@@ -55,7 +57,17 @@ protected:
     void ViewportChanged() override;
 
 private:
-    const QFont& CurrentFont();
+    // A requested font as made for Qt, with the metrics every text call needs.
+    struct MadeFont {
+        DcFont request;
+        QFont font;
+        int ascent = 0;
+        int height = 0;  // ascent + descent: GDI's tmHeight
+    };
+
+    // The selected font, made once per request (fonts are selected and put
+    // back around every measurement, so the same few come back all the time).
+    const MadeFont& CurrentFont();
     // The selected pen and brush on the painter (brush null: no fill).
     void UsePen();
     void UseBrush();
@@ -64,6 +76,10 @@ private:
     QPainter& painter_;
     Options options_;
     QTransform base_;
-    QFont font_;
+    std::vector<MadeFont> fonts_;
+    size_t current_ = 0;
     uint32_t fontSerial_ = ~0u;
+    // What the painter has, to set it only on a change.
+    const QFont* painterFont_ = nullptr;
+    ColorRef painterTextColor_ = ~0u;
 };
