@@ -78,7 +78,11 @@ TEST_F(Placement, BookTitleContinuedFromThePreviousColumn)
     EXPECT_EQ(glyphs, (std::vector<Out>{{"書", kMainX, 100}, {"名", kMainX, 120}, {"字", kMainX, 140}}));
     // The highlight comes right before 字 (after 名 and its side line).
     EXPECT_EQ(highlighted, std::vector<QString>{u"︴"_qs});
-    EXPECT_EQ(dc.CallsOf(DcCall::TextOut).size(), 5u);  // 書, ︴, 名, ︴, 字
+    const std::vector<DcCall> texts = dc.CallsOf(DcCall::TextOut);
+    ASSERT_EQ(texts.size(), 5u);  // 書, ︴, 名, ︴, 字
+    // The wavy line: 宋体 one tenth taller than the cell, at the glyph's place.
+    EXPECT_EQ((Out{texts[1].text, texts[1].args[0], texts[1].args[1]}), (Out{"︴", kMainX, 100}));
+    EXPECT_EQ(texts[1].state.font.height, -22);
     EXPECT_FALSE(view.InsideBookTitle);
     EXPECT_EQ(view.HitIndex, 4);
 

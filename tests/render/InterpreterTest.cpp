@@ -108,6 +108,27 @@ TEST_F(Interpreter, PunctuationModes)
         view.DrawTextLines(dc, kX + kPitch / 2, kPitch, QString::fromUtf8(c.text), kX, kY);
         EXPECT_EQ(Texts(), c.glyphs) << c.text;
     }
+
+    // The small stop is drawn in 宋体 as wide as high, bold and coloured as
+    // the style's punctuation says.
+    TBiaoDianPara& marks = view.ScaledStyle.BIAO_DIAN;
+    struct Look {
+        bool useTextColour;
+        bool bold;
+        ColorRef colour;
+        int32_t weight;
+    };
+    for (const Look& look : {Look{true, false, kTextColour, 400}, Look{false, true, Rgb(250, 0, 0), 900}}) {
+        dc.ClearCalls();
+        marks.USE_TEXT_COLOR = look.useTextColour;
+        marks.BOLD = look.bold;
+        marks.BIAO_DIAN_COLOR = Rgb(250, 0, 0);
+        view.DrawTextLines(dc, kX + kPitch / 2, kPitch, u"甲。", kX, kY);
+        const DcCall stop = dc.CallsOf(DcCall::TextOut).back();
+        EXPECT_EQ(stop.text, u"。");
+        EXPECT_EQ(stop.state.font, (DcFont{-20, -10, look.weight, false, u"宋体"_qs}));
+        EXPECT_EQ(stop.state.textColor, look.colour);
+    }
 }
 
 TEST_F(Interpreter, AttachedFontsAndColours)
