@@ -7,8 +7,6 @@ int32_t g_FourInOneMode = 0;
 int32_t g_ZoomIndex = 0;
 bool g_VolumeShown = false;
 bool g_CellEditing = false;
-QString g_FindText;
-int32_t g_HitPageOffset = 0;
 
 void ResetRenderGlobals()
 {
@@ -19,6 +17,4 @@ void ResetRenderGlobals()
     g_ZoomIndex = 0;
     g_VolumeShown = false;
     g_CellEditing = false;
-    g_FindText.clear();
-    g_HitPageOffset = 0;
 }

@@ -6,8 +6,6 @@
 // the typesetting layer's: typeset/TypesetGlobals.h.)
 #include <cstdint>
 
-#include <QString>
-
 struct TStyle;
 struct TCoverPara;
 
@@ -26,10 +24,5 @@ extern int32_t g_ZoomIndex;
 // drawing then does nothing).
 extern bool g_VolumeShown;
 extern bool g_CellEditing;
-
-// The find text whose hits are highlighted (empty: none), and the page of
-// the volume's first page in the hit table's numbering.
-extern QString g_FindText;
-extern int32_t g_HitPageOffset;
 
 void ResetRenderGlobals();

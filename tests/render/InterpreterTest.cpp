@@ -101,6 +101,8 @@ TEST_F(Interpreter, PunctuationModes)
         {TBiaoDianType::NO, "甲，乙「丙」", {{"甲", kMainX, 100}, {"乙", kMainX, 120}, {"丙", kMainX, 140}}},
         {TBiaoDianType::JUDOU, "甲；乙", {{"甲", kMainX, 100}, {"。", 121, 106}, {"乙", kMainX, 120}}},
         {TBiaoDianType::JUDIAN, "甲，乙", {{"甲", kMainX, 100}, {"。", 121, 106}, {"乙", kMainX, 120}}},
+        // Full height: the comma moves half a width right and 0.6 of a size up in its own cell.
+        {TBiaoDianType::PUTONG, "甲，乙", {{"甲", kMainX, 100}, {"，", 115, 108}, {"乙", kMainX, 140}}},
     };
     for (const Case& c : cases) {
         dc.ClearCalls();
