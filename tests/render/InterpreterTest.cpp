@@ -113,6 +113,7 @@ TEST_F(Interpreter, PunctuationModes)
 
     // The small stop is drawn in 宋体 as wide as high, bold and coloured as
     // the style's punctuation says.
+    SetMode(TBiaoDianType::JUDOU);
     TBiaoDianPara& marks = view.ScaledStyle.BIAO_DIAN;
     struct Look {
         bool useTextColour;
