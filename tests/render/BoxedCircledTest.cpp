@@ -149,7 +149,7 @@ TEST_F(ShapeRuns, CircledText)
         EXPECT_EQ(end, QPoint(kX, kY + 2000)) << c.text << c.circle;
         EXPECT_EQ(ShapesOf(dc), c.shapes) << c.text << c.circle;
         EXPECT_EQ(Texts(), c.glyphs) << c.text << c.circle;
-        const DcCall& text = dc.CallsOf(DcCall::TextOut)[0];
+        const DcCall text = dc.CallsOf(DcCall::TextOut)[0];
         EXPECT_EQ(text.state.font.height, c.fontHeight) << c.text << c.circle;
         EXPECT_EQ(text.state.textColor, c.text_colour) << c.text << c.circle;
         EXPECT_EQ(dc.Calls()[0].state.pen.color, std::string(c.circle) == "無" ? ColorRef(0) : kFormatColour);
