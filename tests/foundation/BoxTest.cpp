@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "FontTestFiles.h"
+#include "support/ScratchFiles.h"
 #include "foundation/params/Box.h"
 
 using namespace Qt::StringLiterals;

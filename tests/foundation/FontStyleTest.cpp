@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "support/ScratchFiles.h"
 #include "FontTestFiles.h"
 #include "foundation/params/FontStyle.h"
 

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 
+#include "support/ScratchFiles.h"
 #include "FontTestFiles.h"
 #include "foundation/params/Font.h"
 #include "foundation/params/FontStyle.h"

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "foundation/params/Punctuation.h"
-#include "ParamFormsTestFiles.h"
+#include "support/ScratchFiles.h"
 
 namespace {
 
@@ -207,7 +207,7 @@ const TBiaoDianPara kSample{TBiaoDianType::JUDIAN, false, 0x00332211, true};
 
 TEST(BiaoDianBinary, WritesFourInt32AndReadsThemBack)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const QByteArray bytes = files.WrittenBytes([](TBinFile& f) { EXPECT_EQ(WriteBiaoDianBin(f, kSample), 16); });
     EXPECT_EQ(bytes, QByteArray::fromHex("02000000 00000000 11223300 01000000"));
 
@@ -222,7 +222,7 @@ TEST(BiaoDianBinary, OlderVersionsHaveAShortFlagAndNoBoldFlag)
     // type 3, flag 16-bit 2 (true), colour 0xFF, then the next field of the file
     const QByteArray bytes = QByteArray::fromHex("03000000 0200 ff000000 2a000000");
     for (int32_t version : {29, 31}) {
-        ParamFormsTestFiles files;
+        ScratchFiles files;
         TBiaoDianPara read{TBiaoDianType::NO, false, 0, true};
         int32_t next = 0;
         files.ReadBytes(bytes, [&](TBinFile& f) {
@@ -236,7 +236,7 @@ TEST(BiaoDianBinary, OlderVersionsHaveAShortFlagAndNoBoldFlag)
 
 TEST(BiaoDianBinary, ShortDataKeepsTheFieldsNotRead)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     TBiaoDianPara read = kSample;
     files.ReadBytes(QByteArray::fromHex("04000000 0100"), [&](TBinFile& f) { EXPECT_FALSE(ReadBiaoDianBin(read, 32, f)); });
     EXPECT_EQ(read, (TBiaoDianPara{TBiaoDianType::ZHINENG, false, 0x00332211, true}));
@@ -256,7 +256,7 @@ TEST(BiaoDianText, WritesThreeLines)
         {{TBiaoDianType::NO, true, 0xFFFFFFFF, false}, {"BIAODIAN_TYPE=NO,", "USE_TEXT_COLOR=TRUE,", "BIAO_DIAN_COLOR=-1,"}},
         {{TBiaoDianType(5), true, 0, false}, {"", "USE_TEXT_COLOR=TRUE,", "BIAO_DIAN_COLOR=0,"}},
     };
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     for (const Case& c : cases)
         EXPECT_EQ(files.WrittenLines([&](TTextFile& f) { WriteBiaoDianText(f, c.para); }), c.lines);
 }
@@ -288,7 +288,7 @@ TEST(BiaoDianText, ReadsLeniently)
 
 TEST(BiaoDianText, RoundTripsThroughTheWriter)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const TBiaoDianPara para{TBiaoDianType::JUDOU, false, 0x00ABCDEF, false};
     TBiaoDianPara read;
     ReadBiaoDianText(read, files.WrittenLines([&](TTextFile& f) { WriteBiaoDianText(f, para); }).join(QString()));

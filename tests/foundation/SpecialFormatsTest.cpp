@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "ParamFormsTestFiles.h"
+#include "support/ScratchFiles.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/params/SpecialFormats.h"
 
@@ -344,7 +344,7 @@ constexpr int32_t kVersion = 32;
 
 TEST(SpecialFormatBinary, TechniqueListBytes)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     TTechniqueList list = ListOf({MakeTechnique(1, 250, 0x00332211, QStringLiteral("A"))});
     list[0].spare = 7;
     const QByteArray bytes = files.WrittenBytes([&](TBinFile& f) { EXPECT_EQ(WriteTechniqueList(list, f), 28); });
@@ -361,7 +361,7 @@ TEST(SpecialFormatBinary, TechniqueListBytes)
 TEST(SpecialFormatBinary, OlderFormsCarryNoEntries)
 {
     // Before version 28 the lists are a bare count.
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     TTechniqueList techs = ListOf({MakeTechnique(0, 1, 1, {})});
     TCircleList circles = ListOf({TCirclePara()});
     int32_t next = 0;
@@ -377,7 +377,7 @@ TEST(SpecialFormatBinary, OlderFormsCarryNoEntries)
 
 TEST(SpecialFormatBinary, EmphasisMarkIsAShortUnit)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const TQuanDianList sets = ListOf({MakeSet(QStringLiteral("q"), {MakeMark(u'○', -1, 2, 300)})});
     const QByteArray bytes = files.WrittenBytes([&](TBinFile& f) { WriteQuanDianArrayBin(sets, f); });
     // set count, mark count, the mark as two bytes, X_MOVE, Y_MOVE, then the font's face
@@ -394,7 +394,7 @@ TEST(SpecialFormatBinary, EmphasisMarkIsAShortUnit)
 
 TEST(SpecialFormatBinary, CircleArrayRoundTrip)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const TCircleList circles = ListOf({MakeCircle(1, false, MakeFont(QStringLiteral("楷体"), 700), QStringLiteral("c")),
                                         MakeCircle(0, true, MakeFont(QStringLiteral("宋体"), 300), {})});
     const QByteArray bytes = files.WrittenBytes([&](TBinFile& f) { WriteCircleArrayBin(circles, f); });
@@ -410,7 +410,7 @@ TEST(SpecialFormatBinary, CircleArrayRoundTrip)
 
 TEST(SpecialFormatBinary, SideNoteFontsWithoutANameAreDropped)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const TFontStyleList fonts = ListOf({MakeFont(QStringLiteral("宋体"), 100, QStringLiteral("a")),
                                          MakeFont(QStringLiteral("宋体"), 200), MakeFont(QStringLiteral("宋体"), 300, QStringLiteral("c"))});
     const QByteArray bytes = files.WrittenBytes([&](TBinFile& f) { WriteFontStyleList(fonts, f); });
@@ -425,7 +425,7 @@ TEST(SpecialFormatBinary, SideNoteFontsWithoutANameAreDropped)
 TEST(SpecialFormatBinary, DamagedCountsGiveWhatTheDataHolds)
 {
     // A count of 0x7fffffff followed by one whole entry and a cut second one.
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const QByteArray entry = QByteArray::fromHex("01000000 00000000 64000000 00000000 00000000 4100 0000");
     const QByteArray bytes = QByteArray::fromHex("ffffff7f") + entry + entry.left(6);
     TTechniqueList techs;
@@ -459,7 +459,7 @@ TEST(SpecialFormatBinary, DamagedCountsGiveWhatTheDataHolds)
 
 TEST(SpecialFormatText, TechniqueLines)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const auto lines = [&](const TTechnique& t) {
         return files.WrittenLines([&](TTextFile& f) { TechniqueToText(f, t); });
     };
@@ -474,7 +474,7 @@ TEST(SpecialFormatText, TechniqueLines)
 
 TEST(SpecialFormatText, CircleAndMarkLines)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const TFontStyle font = MakeFont(QStringLiteral("宋体"), 300);
     const QStringList fontLines = files.WrittenLines([&](TTextFile& f) { FontStyleToText(f, font); });
 
@@ -538,7 +538,7 @@ TEST(SpecialFormatText, ReadsLeniently)
 template <class List, class WriteText, class ReadText, class WriteBin>
 void ExpectTextRoundTrip(const List& list, WriteText writeText, ReadText readText, WriteBin writeBin)
 {
-    ParamFormsTestFiles files;
+    ScratchFiles files;
     const QString text = files.WrittenLines([&](TTextFile& f) { writeText(f, list); }).join(QString());
     List read;
     readText(read, text);

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "FontTestFiles.h"
+#include "support/ScratchFiles.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/params/StyleBinary.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "foundation/FontTestFiles.h"
+#include "support/ScratchFiles.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/book/Book.h"
 #include "typeset/book/FourInOne.h"

@@ -3,7 +3,7 @@
 #include <limits>
 
 #include "TypesetTestText.h"
-#include "foundation/FontTestFiles.h"
+#include "support/ScratchFiles.h"
 #include "foundation/params/Style.h"
 #include "foundation/text/ScrambledString.h"
 #include "typeset/TypesetGlobals.h"
