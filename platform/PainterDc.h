@@ -1,6 +1,7 @@
 #pragma once
 // A Dc over a QPainter that is already active on its device: a widget, an
-// image, a printer or a PDF file.
+// image, a printer or a PDF file. While the Dc lives the painter is its own:
+// it keeps track of the font and pen it last gave the painter.
 //
 // GDI's pixel rules are kept where Qt differs: one-pixel lines along an axis
 // are filled as their half-open span, other one-pixel lines use flat caps

@@ -150,6 +150,20 @@ TEST(PainterDc, LinesFollowTheViewportOrigin)
     EXPECT_EQ(InkBounds(page), QRect(QPoint(2, 3), QPoint(4, 3)));
 }
 
+TEST(PainterDc, ClipIsInDevicePixels)
+{
+    QImage page = WhitePage(12, 10);
+    {
+        QPainter painter(&page);
+        PainterDc dc(painter);
+        dc.SetViewportOrg(QPoint(-10, 0));
+        dc.SelectClipRect({2, 2, 6, 5});
+        dc.SelectBrush({0});
+        dc.Rectangle(10, 0, 22, 10);  // device 0..11: the whole page
+    }
+    EXPECT_EQ(InkBounds(page), QRect(QPoint(2, 2), QPoint(5, 4)));
+}
+
 TEST(PainterDc, ShapesCoverLeftToRightMinusOne)
 {
     const QColor fill(255, 0, 0);
