@@ -15,6 +15,7 @@ struct TBoxSize;
 struct TDisplayMode;
 struct TStyle;
 class TypesetEdition;  // typeset/TypesetEdition.h
+class RenderEdition;   // render/RenderEdition.h
 
 enum class EditionKind { Woodblock, Vertical, Horizontal };
 
@@ -65,6 +66,10 @@ public:
     // The typesetting rules this edition sets its own way; null for the
     // woodblock rules (CurrentTypesetEdition gives those).
     virtual const TypesetEdition* Typesetting() const { return nullptr; }
+
+    // The page drawing this edition does its own way; null for the woodblock
+    // drawing (CurrentDrawing gives that).
+    virtual const RenderEdition* Drawing() const { return nullptr; }
 
 protected:
     // "KB", "SP" or "HP": the suffix of every magic.

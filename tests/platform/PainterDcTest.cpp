@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
@@ -34,6 +35,29 @@ QImage Page()
     page.fill(kPage);
     return page;
 }
+
+QImage WhitePage(int w, int h)
+{
+    QImage page(w, h, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    return page;
+}
+
+// The inclusive bounds of the pixels that are not of the background colour.
+QRect InkBounds(const QImage& image, QColor background = Qt::white)
+{
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != background)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+PainterDc::Options PlainText() { return {false, false}; }
+
+const QString kUming = QStringLiteral("AR PL UMing TW");
+const QString kNotoSerif = QStringLiteral("Noto Serif CJK TC");
 
 }  // namespace
 
@@ -86,4 +110,188 @@ TEST(PainterDc, NothingToDrawFrom)
     EXPECT_TRUE(dc.StretchBlt({5, 5, 5, 10}, picture, {0, 0, 2, 1}, RasterOp::Copy));
     painter.end();
     EXPECT_EQ(page.pixelColor(5, 5), kPage);
+}
+
+TEST(PainterDc, LinesLeaveOutTheirEndPoint)
+{
+    struct Case {
+        QPoint from, to;
+        QRect ink;  // inclusive bounds of what is drawn
+    };
+    const Case cases[] = {
+        {{2, 3}, {9, 3}, QRect(QPoint(2, 3), QPoint(8, 3))},   // rightward
+        {{9, 3}, {2, 3}, QRect(QPoint(3, 3), QPoint(9, 3))},   // leftward
+        {{4, 1}, {4, 8}, QRect(QPoint(4, 1), QPoint(4, 7))},   // down
+        {{4, 8}, {4, 1}, QRect(QPoint(4, 2), QPoint(4, 8))},   // up
+        {{1, 1}, {6, 6}, QRect(QPoint(1, 1), QPoint(5, 5))},   // diagonal
+    };
+    for (const Case& c : cases) {
+        QImage page = WhitePage(12, 10);
+        {
+            QPainter painter(&page);
+            PainterDc dc(painter);
+            dc.MoveTo(c.from.x(), c.from.y());
+            dc.LineTo(c.to.x(), c.to.y());
+        }
+        EXPECT_EQ(InkBounds(page), c.ink) << c.from.x() << "," << c.from.y() << " to " << c.to.x() << "," << c.to.y();
+    }
+}
+
+TEST(PainterDc, LinesFollowTheViewportOrigin)
+{
+    QImage page = WhitePage(12, 10);
+    {
+        QPainter painter(&page);
+        PainterDc dc(painter);
+        dc.SetViewportOrg(QPoint(-10, 2));
+        dc.MoveTo(12, 1);
+        dc.LineTo(15, 1);
+    }
+    EXPECT_EQ(InkBounds(page), QRect(QPoint(2, 3), QPoint(4, 3)));
+}
+
+TEST(PainterDc, ClipIsInDevicePixels)
+{
+    QImage page = WhitePage(12, 10);
+    {
+        QPainter painter(&page);
+        PainterDc dc(painter);
+        dc.SetViewportOrg(QPoint(-10, 0));
+        dc.SelectClipRect({2, 2, 6, 5});
+        dc.SelectBrush({0});
+        dc.Rectangle(10, 0, 22, 10);  // device 0..11: the whole page
+    }
+    EXPECT_EQ(InkBounds(page), QRect(QPoint(2, 2), QPoint(5, 4)));
+}
+
+TEST(PainterDc, ShapesCoverLeftToRightMinusOne)
+{
+    const QColor fill(255, 0, 0);
+    struct Case {
+        const char* shape;
+        void (*draw)(Dc&);
+    };
+    const Case cases[] = {
+        {"rectangle", [](Dc& dc) { dc.Rectangle(2, 3, 12, 9); }},
+        {"round rectangle", [](Dc& dc) { dc.RoundRect(2, 3, 12, 9, 4, 4); }},
+        {"ellipse", [](Dc& dc) { dc.Ellipse(2, 3, 12, 9); }},
+    };
+    for (const Case& c : cases) {
+        QImage page = WhitePage(16, 12);
+        {
+            QPainter painter(&page);
+            PainterDc dc(painter);
+            dc.SelectBrush({Rgb(255, 0, 0)});
+            c.draw(dc);
+        }
+        EXPECT_EQ(InkBounds(page), QRect(QPoint(2, 3), QPoint(11, 8))) << c.shape;
+        EXPECT_EQ(page.pixelColor(7, 6), fill) << c.shape;
+    }
+}
+
+TEST(PainterDc, RectangleOutlineAndFill)
+{
+    QImage page = WhitePage(12, 10);
+    {
+        QPainter painter(&page);
+        PainterDc dc(painter);
+        dc.SelectPen({1, Rgb(0, 0, 255)});
+        dc.SelectBrush({Rgb(255, 0, 0)});
+        dc.Rectangle(1, 1, 6, 5);
+    }
+    EXPECT_EQ(page.pixelColor(1, 1), QColor(Qt::blue));
+    EXPECT_EQ(page.pixelColor(5, 4), QColor(Qt::blue));
+    EXPECT_EQ(page.pixelColor(3, 2), QColor(Qt::red));
+    EXPECT_EQ(page.pixelColor(6, 4), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(5, 5), QColor(Qt::white));
+}
+
+TEST(PainterDc, RoundRectTakesCornerDiameters)
+{
+    // Corners 16 pixels across: (4, 2) lies inside a corner of radius 8 but
+    // would lie outside one of radius 16; (1, 1) lies outside.
+    QImage page = WhitePage(40, 40);
+    {
+        QPainter painter(&page);
+        PainterDc dc(painter);
+        dc.SelectBrush({0});
+        dc.RoundRect(0, 0, 36, 36, 16, 16);
+    }
+    EXPECT_EQ(page.pixelColor(1, 1), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(4, 2), QColor(Qt::black));
+    EXPECT_EQ(page.pixelColor(18, 0), QColor(Qt::black));
+}
+
+TEST(PainterDc, TextStandsOnItsCellTop)
+{
+    if (!QFontDatabase::hasFamily(kUming))
+        GTEST_SKIP() << "needs " << kUming.toStdString();
+    const QColor grey(128, 128, 128);
+    QImage page(80, 60, QImage::Format_RGB32);
+    page.fill(grey);
+    QSize extent;
+    TextMetrics metrics;
+    {
+        QPainter painter(&page);
+        PainterDc dc(painter, PlainText());
+        dc.SelectFont({-30, 0, kFontWeightNormal, false, kUming});
+        metrics = dc.GetTextMetrics();
+        extent = dc.GetTextExtent(u"国");
+        dc.TextOut(10, 12, u"国");  // opaque: the cell is filled white first
+    }
+    EXPECT_EQ(metrics.height, extent.height());
+    EXPECT_EQ(metrics.internalLeading, metrics.height - 30);
+    EXPECT_EQ(page.pixelColor(10, 12), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(10, 11), grey);
+    EXPECT_EQ(page.pixelColor(9, 12), grey);
+    EXPECT_EQ(page.pixelColor(10 + extent.width() - 1, 12 + extent.height() - 1), QColor(Qt::white));
+    EXPECT_EQ(page.pixelColor(10 + extent.width(), 12), grey);
+    EXPECT_EQ(page.pixelColor(10, 12 + extent.height()), grey);
+    // The glyph's ink lies inside the cell.
+    const QRect ink = InkBounds(page.copy(10, 12, extent.width(), extent.height()), Qt::white);
+    EXPECT_FALSE(ink.isEmpty());
+}
+
+TEST(PainterDc, FontWidthIsTheAverageCharacterWidth)
+{
+    // 国 is two average widths wide in UMing, one in Noto CJK: the same
+    // request of 15 pixels gives UMing its natural width and halves Noto.
+    struct Case {
+        QString face;
+        int32_t width;
+        int advance;
+    };
+    const Case cases[] = {
+        {kUming, 0, 30}, {kUming, -15, 30}, {kUming, -30, 60}, {kUming, -8, 16},
+        {kNotoSerif, 0, 30}, {kNotoSerif, -15, 15}, {kNotoSerif, -30, 30},
+    };
+    for (const Case& c : cases) {
+        if (!QFontDatabase::hasFamily(c.face))
+            continue;
+        QImage page = WhitePage(90, 40);
+        QPainter painter(&page);
+        PainterDc dc(painter, PlainText());
+        dc.SelectFont({-30, c.width, kFontWeightNormal, false, c.face});
+        EXPECT_NEAR(dc.GetTextExtent(u"国").width(), c.advance, 1) << c.face.toStdString() << " " << c.width;
+    }
+}
+
+TEST(PainterDc, StretchedGlyphsAreDrawnWider)
+{
+    if (!QFontDatabase::hasFamily(kUming))
+        GTEST_SKIP() << "needs " << kUming.toStdString();
+    auto inkWidth = [](int32_t width) {
+        QImage page = WhitePage(120, 40);
+        {
+            QPainter painter(&page);
+            PainterDc dc(painter, PlainText());
+            dc.SetBkMode(BkMode::Transparent);
+            dc.SelectFont({-30, width, kFontWeightNormal, false, kUming});
+            dc.TextOut(2, 2, u"一");
+        }
+        return InkBounds(page).width();
+    };
+    const int natural = inkWidth(-15);
+    ASSERT_GT(natural, 10);
+    EXPECT_NEAR(inkWidth(-30), 2 * natural, 3);
 }

@@ -1,0 +1,17 @@
+#pragma once
+// GDI's font request in Qt terms. The height is the em height in pixels;
+// the width is GDI's average character width (tmAveCharWidth, the face's
+// OS/2 average), reached by stretching the face by the ratio of the asked
+// width to the face's own average width at that height. So one request
+// gives the same glyph widths as GDI gives for the same face, whatever
+// that face's average is (half an em for most CJK faces made for Windows,
+// a whole em for some others).
+#include <QFont>
+
+#include "platform/Dc.h"
+
+// The em height a request gets: |height|, or 16 pixels for 0.
+int32_t EmHeightOf(const DcFont& font);
+
+// antialias false draws glyphs with plain pixels (used by pixel tests).
+QFont MakeGdiFont(const DcFont& font, bool antialias);

@@ -1,0 +1,51 @@
+#pragma once
+// The page-drawing operations that an edition does its own way, reached
+// through the installed edition (g_Edition->Drawing()). The base class holds
+// the woodblock forms; each is defined beside the rest of its concern
+// (geometry/, interpreter/, glyphs/, batches/, shapes/). An edition's form
+// works on the renderer's state like the woodblock form does and may call
+// the woodblock form for the parts it keeps.
+//
+// Positions are (x, y) in hundredths of a pixel at the current zoom.
+#include <cstdint>
+
+#include <QPoint>
+#include <QString>
+#include <QStringView>
+
+class Dc;
+class PageRenderer;
+struct PageRects;
+struct TGlyph;
+
+class RenderEdition {
+public:
+    virtual ~RenderEdition() = default;
+
+    // Page extent and geometry.
+    virtual void CalcPageExtent(PageRenderer& view) const;
+    virtual void UpdateFrameMetrics(PageRenderer& view) const;
+    virtual void UpdateScrollSizes(PageRenderer& view) const;
+    virtual PageRects ComputePageRects(PageRenderer& view, int32_t page, QPoint origin, bool printing) const;
+
+    // Column strings.
+    virtual QString ParseLineTags(PageRenderer& view, QStringView piece) const;
+    virtual void DrawTextLines(PageRenderer& view, Dc& dc, int32_t centreX, int32_t pitch, QStringView column,
+                               int32_t x, int32_t y) const;
+    virtual QPoint DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
+                               int32_t y) const;
+
+    // Glyphs in their cells.
+    virtual QPoint AlignInCell(const PageRenderer& view, int32_t width, int32_t advance) const;
+    virtual QPoint PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance,
+                               int32_t width, int32_t pitch, int32_t x, int32_t y) const;
+    virtual void DrawHitHighlight(PageRenderer& view, Dc& dc, const TGlyph& glyph) const;
+
+    // Special-format runs.
+    virtual QPoint DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
+                                int32_t width, int32_t x, int32_t y) const;
+
+};
+
+// The forms of the edition the program runs as.
+const RenderEdition& CurrentDrawing();

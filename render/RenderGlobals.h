@@ -1,0 +1,28 @@
+#pragma once
+// The working state that the page drawing reads and, for the current style
+// and cover, switches page by page. Every process-wide variable of this
+// layer is declared here; ResetRenderGlobals puts them back for tests. (The
+// parameter set in use, the page table in use and the cover-page count are
+// the typesetting layer's: typeset/TypesetGlobals.h.)
+#include <cstdint>
+
+struct TStyle;
+struct TCoverPara;
+
+// Whichever style or cover of g_CurrentParaSet the page being drawn (or
+// typeset) has; exactly one of the two is set while drawing.
+extern TStyle* g_CurrentStyle;
+extern TCoverPara* g_CurrentCover;
+
+// Display modes: facing pairs (the default) and 4-in-1 sheets; neither is
+// single mode.
+extern int32_t g_TwoPageMode;
+extern int32_t g_FourInOneMode;
+// Index into the view's zoom table.
+extern int32_t g_ZoomIndex;
+// Pages are loaded and shown; a grid cell is being edited in place (the
+// drawing then does nothing).
+extern bool g_VolumeShown;
+extern bool g_CellEditing;
+
+void ResetRenderGlobals();

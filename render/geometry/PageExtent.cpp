@@ -1,0 +1,27 @@
+// The page extent: the largest page of the set's styles with a border round
+// it, and each style's offsets that set smaller pages at its right and bottom.
+#include <algorithm>
+
+#include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
+#include "render/RenderGlobals.h"
+#include "typeset/TypesetGlobals.h"
+
+void RenderEdition::CalcPageExtent(PageRenderer& view) const
+{
+    if (!g_CurrentParaSet)
+        return;
+    int32_t maxW = 0;
+    int32_t maxH = 0;
+    for (const TStyle& style : g_CurrentParaSet->styles) {
+        maxW = std::max(maxW, style.pageWidth);
+        // A raised head stands one character above the page.
+        maxH = std::max(maxH, style.pageHeight + (style.raisedHead ? style.TEXT_BOX.size.textCharSize : 0));
+    }
+    const int32_t border = 2 * view.Border - 1;
+    view.PageExtent = {0, 0, border + maxW, border + maxH};
+    for (TStyle& style : g_CurrentParaSet->styles) {
+        style.xOffset = view.PageExtent.right - style.pageWidth - view.PageExtent.left - view.Border;
+        style.yOffset = view.PageExtent.bottom - style.pageHeight - view.Border - view.PageExtent.top;
+    }
+}

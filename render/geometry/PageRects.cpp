@@ -1,0 +1,64 @@
+// The rectangles of the page being drawn: the page, the frame's inner area,
+// the first text row, the right edge of the text box, and the device
+// rectangles of the outer frame line and of the sheet.
+#include <algorithm>
+
+#include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
+#include "render/RenderGlobals.h"
+#include "typeset/TypesetGlobals.h"
+
+void RenderEdition::UpdateFrameMetrics(PageRenderer& view) const
+{
+    if (!g_VolumeShown || g_CellEditing)
+        return;
+    const TStyle& s = view.ScaledStyle;
+    view.InnerLinePx = std::max(1, s.IN_BORDER / 100);
+    view.OuterLinePx = std::max(1, s.OUT_BORDER / 100);
+    view.CentreLinePx = s.MID_LINE / 100;
+    const int32_t left = view.ScaledExtent.left + s.xOffset;
+    const int32_t top = view.ScaledExtent.top + s.yOffset;
+    view.PageRect = {left, top, left + s.pageWidth, top + s.pageHeight};
+}
+
+PageRects RenderEdition::ComputePageRects(PageRenderer& view, int32_t page, QPoint origin, bool printing) const
+{
+    const TStyle& s = view.ScaledStyle;
+    WinRect& extent = view.ScaledExtent;
+    extent = {origin.x(), origin.y(), origin.x() + extent.Width(), origin.y() + extent.Height()};
+
+    const int32_t left = extent.left + (printing ? 0 : s.xOffset);
+    const int32_t top = extent.top + (printing ? 0 : s.yOffset);
+    view.PageRect = {left, top, left + s.pageWidth, top + s.pageHeight};
+    const WinRect& p = view.PageRect;
+    const int32_t headHeight = s.HEAD_BOX.size.BOX_HEIGHT;
+    view.TextTop = p.top + s.OUT_BORDER + s.SPACE + headHeight + s.IN_BORDER + s.TEXT_BOX.size.TOP_SPACE;
+
+    // In single mode a page is half a leaf: an even page is the right half,
+    // whose frame stops at the centre column, an odd page the left half.
+    const bool single = PageRenderer::IsSingleMode();
+    const bool even = PageRenderer::IsEvenPage(page);
+    view.FrameRect.top = p.top + s.SPACE + s.OUT_BORDER + headHeight;
+    view.FrameRect.bottom = p.bottom - s.OUT_BORDER - s.SPACE;
+    view.FrameRect.left = single && even ? p.left : p.left + s.OUT_BORDER + s.SPACE;
+    view.FrameRect.right = single && !even ? p.right : p.right - s.OUT_BORDER - s.SPACE;
+
+    PageRects rects;
+    rects.R1 = {p.left / 100, p.top / 100 + headHeight / 100, p.right / 100, p.bottom / 100};
+    if (printing)
+        rects.R3 = {0, 0, view.PrinterWidthPx - 1, view.PrinterHeightPx - 1};
+    else
+        rects.R3 = {(extent.left + view.ScaledBorder) / 100, (extent.top + view.ScaledBorder) / 100,
+                    (extent.right - view.ScaledBorder) / 100, (extent.bottom - view.ScaledBorder) / 100};
+    return rects;
+}
+
+int32_t PageRenderer::TextRightOf(bool firstOfLeaf) const
+{
+    const TStyle& s = ScaledStyle;
+    return firstOfLeaf ? FrameRect.right - s.IN_BORDER + 1 : FrameRect.left + s.TEXT_BOX.size.BOX_WIDTH + s.IN_BORDER;
+}
+
+bool PageRenderer::IsEvenPage(int32_t page) { return (page - g_CoverPages) % 2 == 0; }
+
+bool PageRenderer::IsSingleMode() { return !g_TwoPageMode && !g_FourInOneMode; }

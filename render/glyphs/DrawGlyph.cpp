@@ -1,0 +1,112 @@
+// One glyph drawn at once or collected in the page's batch, and the side
+// line of a title.
+#include <utility>
+
+#include "render/PageRenderer.h"
+#include "render/RenderGlobals.h"
+#include "typeset/markup/Spans.h"
+
+namespace {
+
+const QString kHanaMinA = QStringLiteral("HanaMinA");
+const QString kHanaMinB = QStringLiteral("HanaMinB");
+const QString kSongFace = QStringLiteral("宋体");
+const QString kPictureRunName = QStringLiteral("B");
+constexpr QStringView kWavyLine = u"︴";
+constexpr QStringView kStraightLine = u"︳";
+
+// HanaMinA holds the plane-2 characters below U+2F800 only in its second
+// face, HanaMinB.
+bool NeedsHanaMinB(const TFontStyle& font, QStringView glyph)
+{
+    if (font.NAME != kHanaMinA || glyph.size() != 2 || !glyph[0].isHighSurrogate())
+        return false;
+    const char16_t high = glyph[0].unicode();
+    const char16_t low = glyph[1].unicode();
+    return high < 0xD87E || (high == 0xD87E && low < 0xDC00);
+}
+
+bool IsBold(const TFontStyle& font) { return font.TYPE == FontType::BOLD || font.TYPE == FontType::BOLD_ITALICS; }
+
+// Only plain main text and plain notes wait for the batch; everything else
+// (fitted or attached fonts, special formats in white or framed) is drawn at
+// once in the colour its run set.
+bool WaitsForBatch(const PageRenderer& view, int32_t kind)
+{
+    return view.LineKind == LineKinds::Body && kind == TTsSpan::Plain && view.RunFontName.isEmpty() &&
+           view.RunFitParam.isEmpty() && view.CurrentBatch;
+}
+
+// Restores the Dc's font and colour and the engine's current font.
+class GlyphScope {
+public:
+    GlyphScope(PageRenderer& view, Dc& dc)
+        : view_(view), dc_(dc), font_(view.CurFont), runFontName_(view.RunFontName), dcFont_(dc.State().font),
+          color_(dc.State().textColor)
+    {
+    }
+    ~GlyphScope()
+    {
+        view_.CurFont = std::move(font_);
+        view_.RunFontName = std::move(runFontName_);
+        dc_.SelectFont(dcFont_);
+        dc_.SetTextColor(color_);
+    }
+    GlyphScope(const GlyphScope&) = delete;
+    GlyphScope& operator=(const GlyphScope&) = delete;
+
+private:
+    PageRenderer& view_;
+    Dc& dc_;
+    TFontStyle font_;
+    QString runFontName_;
+    DcFont dcFont_;
+    ColorRef color_;
+};
+
+}  // namespace
+
+void PageRenderer::DrawGlyph(Dc& dc, TGlyph glyph, int32_t kind)
+{
+    const GlyphScope scope(*this, dc);
+    if (NeedsHanaMinB(CurFont, glyph.text)) {
+        const int32_t oldLeading = CurFont.internalLeading;
+        CurFont.NAME = kHanaMinB;
+        dc.SelectFont(MakeFontFromStyle(CurFont, dc));
+        glyph.y += oldLeading - 2 * CurFont.internalLeading;
+        RunFontName = kPictureRunName;  // drawn at once, in this face
+    }
+    const TBiaoDianType mode = PunctuationMode();
+    if ((mode == TBiaoDianType::JUDOU || mode == TBiaoDianType::JUDIAN) &&
+        (glyph.text == u"。" || glyph.text == u"、")) {
+        const TBiaoDianPara& marks = ScaledStyle.BIAO_DIAN;
+        TFontStyle song = CurFont;
+        song.NAME = kSongFace;
+        if (IsBold(song) != marks.BOLD)
+            song.TYPE ^= FontType::BOLD;
+        if (song.SIZE > 0)
+            song.WIDTH = song.SIZE;
+        dc.SelectFont(MakeFontFromStyle(song, dc));
+        if (!marks.USE_TEXT_COLOR)
+            dc.SetTextColor(marks.BIAO_DIAN_COLOR);
+        TextOutGlyph(dc, glyph);
+        return;
+    }
+    if (!WaitsForBatch(*this, kind)) {
+        TextOutGlyph(dc, glyph);
+        return;
+    }
+    if (HalfKind == HalfKinds::Main)
+        CurrentBatch->body.push_back(std::move(glyph));
+    else
+        CurrentBatch->notes.push_back(std::move(glyph));
+}
+
+void PageRenderer::DrawSideLine(Dc& dc, const TGlyph& glyph)
+{
+    const DcFont font{int32_t(-CurFont.WORD_HEIGHT * 1.1 / 100), -(CurFont.WIDTH / 200), kFontWeightNormal, false,
+                      kSongFace};
+    const DcFont old = dc.SelectFont(font);
+    dc.TextOut(int32_t(glyph.x - CurFont.WIDTH * 0.1 / 100), glyph.y, InsideBookTitle ? kWavyLine : kStraightLine);
+    dc.SelectFont(old);
+}

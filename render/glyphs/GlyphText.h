@@ -1,0 +1,20 @@
+#pragma once
+// The text of a run as the glyph walk takes it.
+#include <QString>
+#include <QStringView>
+
+// Whole pairs of vertical book-title marks: a closing mark met before any
+// opening mark gets its opening mark put in front of the text; a mark still
+// open at the end gets its closing mark appended. A title that continues
+// across columns is thus closed and reopened in each.
+QString BalanceBookTitleMarks(QStringView text);
+
+// The text without any tag but the glyph tags "<TZ…>" (a "<" without a
+// ">" after it is a character). The walk counts glyph tags as one character
+// each and steps over nothing else, so any other tag left in a column would
+// be drawn letter by letter.
+QString KeepGlyphTagsOnly(QStringView text);
+
+// A glyph tag "<TZname>" stands for the picture of a character.
+bool IsPictureGlyph(QStringView glyph);
+QString PictureGlyphName(QStringView glyph);

@@ -1,0 +1,160 @@
+// A run's glyphs walked down their column: aligned in their cells, moved by
+// the punctuation mode, framed, highlighted, marked and drawn.
+#include <algorithm>
+
+#include "foundation/Picture.h"
+#include "foundation/io/DataFolders.h"
+#include "foundation/params/PunctuationMarks.h"
+#include "foundation/text/StringUtils.h"
+#include "foundation/text/TagUtils.h"
+#include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
+#include "render/glyphs/GlyphText.h"
+#include "render/interpreter/DroppedMarks.h"
+
+namespace {
+
+constexpr QStringView kLineEndOpen = u"<-P";
+constexpr QStringView kTagEnd = u">";
+
+// Marks that take half a cell in the partly-half-height mode.
+constexpr QStringView kHalfHeightMarks = u"﹃﹄︻︼︗︘﹁﹂︹︺︵︶，、";
+
+bool IsJuDouMode(TBiaoDianType mode) { return mode == TBiaoDianType::JUDOU || mode == TBiaoDianType::JUDIAN; }
+bool IsFullMode(TBiaoDianType mode) { return mode == TBiaoDianType::PUTONG || mode == TBiaoDianType::ZHINENG; }
+
+bool IsMark(QStringView glyph) { return glyph.size() == 1 && IsPunctMark(glyph[0].unicode()); }
+bool IsStopOrPause(QStringView glyph) { return glyph == u"。" || glyph == u"、"; }
+bool IsHalfHeightMark(QStringView glyph) { return glyph.size() == 1 && kHalfHeightMarks.contains(glyph[0]); }
+
+bool StartsWithAddedOpening(QStringView balanced, QStringView text)
+{
+    return !balanced.isEmpty() && (balanced[0] == u'︽' || balanced[0] == u'︿') &&
+           (text.isEmpty() || balanced[0] != text[0]);
+}
+
+bool EndsWithAddedClosing(QStringView balanced, QStringView text)
+{
+    return !balanced.isEmpty() && (balanced.back() == u'︾' || balanced.back() == u'﹀') &&
+           (text.isEmpty() || balanced.back() != text.back());
+}
+
+// The frame of one cell of a run boxed across the column's width.
+void DrawCellBox(const PageRenderer& view, Dc& dc, int32_t advance, int32_t width, int32_t x, int32_t y)
+{
+    const int32_t m = std::max(view.InnerLinePx, 1);
+    const int32_t left = x / 100 + 1;
+    const int32_t top = y / 100 + 1;
+    const int32_t right = (x + view.ScaledStyle.IN_BORDER + width) / 100 - m - 2;
+    const int32_t bottom = (advance + y) / 100 - 1;
+    dc.MoveTo(left, top);
+    dc.LineTo(right, top);
+    dc.LineTo(right, bottom);
+    dc.LineTo(left, bottom);
+    dc.LineTo(left, top);
+}
+
+// A character drawn from its picture in the project's "gwords" folder;
+// nothing when the file is missing.
+void DrawPictureGlyph(const PageRenderer& view, Dc& dc, QStringView glyph, int32_t x, int32_t y)
+{
+    const QString path = ResolveImagePath(PictureGlyphName(glyph), kCharFolder);
+    TPicture picture;
+    if (path.isEmpty() || !LoadPicture(path, picture))
+        return;
+    const int32_t left = x / 100;
+    const int32_t top = y / 100;
+    DrawPictureMultiply({left, top, left + view.CurFont.cellWidth - 1, top + view.CurFont.cellHeight - 1}, picture,
+                        dc);
+}
+
+}  // namespace
+
+QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance,
+                                  int32_t width, int32_t pitch, int32_t x, int32_t y) const
+{
+    if (text.isEmpty())
+        return QPoint(x, y);
+    const TFontStyle& font = view.CurFont;
+    const TBiaoDianType mode = PageRenderer::PunctuationMode();
+    QPoint align = view.AlignInCell(width, advance);
+    if (view.LineKind == LineKinds::SideNote)  // side notes hug the column's right edge
+        align.setX(width + (font.ALIGN == FontAlign::MOVE ? font.move : 0) - font.WORD_WIDTH);
+    const int32_t dx = align.x();
+    const int32_t dy = align.y();
+
+    QString balanced = BalanceBookTitleMarks(text);
+    bool addedFirst = StartsWithAddedOpening(balanced, text);
+    const bool addedLast = EndsWithAddedClosing(balanced, text);
+    RemoveMarkedSpans(balanced, kLineEndOpen, kTagEnd);
+    const QString r = KeepGlyphTagsOnly(balanced);
+    const int32_t n = CountDisplayChars(r);
+
+    for (int32_t i = 0; i < n; ++i) {
+        const QString glyph = CharAtSkippingGlyphTags(i, r);
+        if (IsDroppedMark(glyph)) {
+            ++view.HitIndex;  // a mark the mode dropped still counts for the hits
+            continue;
+        }
+        const bool picture = IsPictureGlyph(glyph);
+        if ((kind & TokenBits::Outline) && (kind & TokenBits::FullWidth))
+            DrawCellBox(view, dc, advance, width, x, y);
+        if (i == 0 && !picture && IsMark(glyph) && view.DeferPunctLift)
+            y -= view.LastPitch / 2;
+        view.DeferPunctLift = false;
+        view.LastPitch = 0;
+
+        int32_t ox = 0;
+        int32_t oy = 0;
+        if (!picture && IsFullMode(mode)) {
+            if (TrackBookTitleBracket(glyph, view.InsideBookTitle, view.InsideChapterTitle)) {
+                // Title marks only switch the side lines; the one put in front
+                // by the balancing is no character of the column.
+                if (i == 0 && addedFirst)
+                    addedFirst = false;
+                else
+                    ++view.HitIndex;
+                continue;
+            }
+            if (mode == TBiaoDianType::PUTONG)
+                PunctGlyphOffsetPutong(glyph, font.WIDTH, font.SIZE, ox, oy);
+            else
+                PunctGlyphOffsetZhineng(glyph, font.WIDTH, font.SIZE, ox, oy);
+        } else if (!picture && IsJuDouMode(mode) && IsStopOrPause(glyph)) {
+            // Set into the previous character's cell.
+            ox = font.cellWidth * 80;
+            oy = font.externalLeading * 100 + advance - font.cellHeight * 30;
+        }
+
+        const TGlyph placed{glyph, (x + ox + dx) / 100, (y + dy - oy) / 100};
+        if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
+            view.DrawHitHighlight(dc, placed);
+        if (picture)
+            DrawPictureGlyph(view, dc, glyph, x + dx, y + dy);
+        else
+            view.DrawGlyph(dc, placed, kind);
+        if (IsFullMode(mode) && (view.InsideBookTitle || view.InsideChapterTitle))
+            view.DrawSideLine(dc, placed);
+        if (!view.RunQdMark.isEmpty() && !IsMark(glyph))
+            view.DrawEmphasisMarks(dc, advance, width, x, y);
+
+        if (mode == TBiaoDianType::ZHINENG) {
+            if (IsHalfHeightMark(glyph)) {
+                y -= int32_t(font.WORD_HEIGHT * 0.5);
+            } else if (glyph == u"。") {
+                const QString next = i + 1 < n ? CharAtSkippingGlyphTags(i + 1, r) : QString();
+                if (IsMark(next) && !IsBookTitleMark(next[0].unicode()))
+                    y -= font.WORD_HEIGHT / 2;
+                else
+                    view.DeferPunctLift = true;  // the next run's opening mark is lifted instead
+            }
+        }
+        if (IsJuDouMode(mode) && IsStopOrPause(glyph))
+            continue;  // takes no room
+        view.LastPitch = pitch;
+        y += pitch;
+    }
+    if (addedLast)
+        --view.HitIndex;
+    return QPoint(x, y);
+}

@@ -1,0 +1,105 @@
+// A column string cut into pieces, segments and tokens, each drawn from the
+// position where the previous one ended.
+#include <algorithm>
+
+#include "foundation/text/TagUtils.h"
+#include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
+#include "render/interpreter/CentreNoteTags.h"
+#include "typeset/columns/ColumnStrings.h"
+#include "typeset/markup/MarkupTags.h"
+
+namespace {
+
+namespace In = MarkupTagsInternal;
+
+// Restores the selected font when a segment is done.
+class SelectedFont {
+public:
+    SelectedFont(Dc& dc, const DcFont& font) : dc_(dc), old_(dc.SelectFont(font)) {}
+    ~SelectedFont() { dc_.SelectFont(old_); }
+    SelectedFont(const SelectedFont&) = delete;
+    SelectedFont& operator=(const SelectedFont&) = delete;
+
+private:
+    Dc& dc_;
+    DcFont old_;
+};
+
+}  // namespace
+
+void RenderEdition::DrawTextLines(PageRenderer& view, Dc& dc, int32_t centreX, int32_t pitch, QStringView column,
+                                  int32_t x, int32_t y) const
+{
+    // Every piece starts from the column's top; its own offset places it.
+    for (const QString& piece : SplitAtLineTags(column)) {
+        const QString text = view.ParseLineTags(piece);
+        if (text.isEmpty())
+            continue;
+        const int32_t raise = view.RaisedColumn && view.CurFontPair ? view.CurFontPair->TEXT_FONT.WORD_HEIGHT : 0;
+        view.DrawStyledString(dc, centreX, pitch, text, x, y - raise + view.HeadOffset);
+    }
+}
+
+QPoint PageRenderer::DrawStyledString(Dc& dc, int32_t centreX, int32_t pitch, QStringView text, int32_t x, int32_t y)
+{
+    DeferPunctLift = false;
+    QPoint at(x, y);
+    if (!CurFontPair)
+        return at;
+    for (const TZwSpan& segment : SplitZwSpans(CentreNotesAsColumnNotes(text))) {
+        const bool note = segment.kind == TZwSpan::Note;
+        CurFont = note ? CurFontPair->ZHU_FONT : CurFontPair->TEXT_FONT;
+        CornerRadius = CurFont.WORD_HEIGHT / 3;
+        const SelectedFont selected(dc, MakeFontFromStyle(CurFont, dc));
+        at = note ? DrawDoubleLineNote(dc, pitch, centreX, segment.text, at.x(), at.y())
+                  : DrawTokenRun(dc, pitch, segment.text, at.x(), at.y());
+    }
+    return at;
+}
+
+QPoint PageRenderer::DrawTokenRun(Dc& dc, int32_t pitch, QStringView text, int32_t x, int32_t y)
+{
+    HalfKind = HalfKinds::Main;
+    return DrawTokens(dc, text, pitch, x, y);
+}
+
+QPoint PageRenderer::DrawDoubleLineNote(Dc& dc, int32_t pitch, int32_t centreX, QStringView text, int32_t x, int32_t y)
+{
+    if (!text.contains(In::RightLineOpen) && !text.contains(In::LeftLineOpen))
+        return DrawNoteLine(0, dc, text, pitch, x, y);
+    // Both halves start at the same y; the note ends below the longer one.
+    const QString right = ExtractBetweenMarkers(In::RightLineOpen, text, In::RightLineClose);
+    const QString left = ExtractBetweenMarkers(In::LeftLineOpen, text, In::LeftLineClose);
+    int32_t end = y;
+    bool drawn = false;
+    if (!right.isEmpty()) {
+        end = DrawNoteLine(1, dc, right, pitch, centreX, y).y();
+        drawn = true;
+    }
+    if (!left.isEmpty()) {
+        const int32_t leftEnd = DrawNoteLine(2, dc, left, pitch, x, y).y();
+        end = drawn ? std::max(end, leftEnd) : leftEnd;
+    }
+    return QPoint(x, end);
+}
+
+QPoint PageRenderer::DrawNoteLine(int32_t k, Dc& dc, QStringView text, int32_t pitch, int32_t x, int32_t y)
+{
+    HalfKind = k == 2 ? HalfKinds::Left : HalfKinds::RightOrSingle;
+    return DrawTokens(dc, text, k == 0 ? pitch : pitch / 2, x, y);
+}
+
+QPoint PageRenderer::DrawTokens(Dc& dc, QStringView text, int32_t width, int32_t x, int32_t y)
+{
+    QPoint at(x, y);
+    for (const TTsSpan& token : SplitTsYqSpans(text)) {
+        if (token.kind == TTsSpan::Plain)
+            at = DrawFontRun(dc, token.text, token.kind, width, at.x(), at.y());
+        else if (token.kind == TTsSpan::Circled)
+            at = DrawCircledText(dc, token.text, width, token.param, at.x(), at.y());
+        else
+            at = DrawBoxedRun(dc, token.text, token.kind, token.param, width, at.x(), at.y());
+    }
+    return at;
+}

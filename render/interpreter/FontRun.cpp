@@ -1,0 +1,126 @@
+// A token's text drawn run by run: each run in its font (the segment's, an
+// attached one or one shrunk to a fitted length), at its pitch, in the
+// token's colour.
+#include <utility>
+
+#include "foundation/text/TagUtils.h"
+#include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
+#include "render/interpreter/DroppedMarks.h"
+#include "typeset/columns/ColumnStrings.h"
+#include "typeset/columns/EmphasisForms.h"
+#include "typeset/markup/RunAdvance.h"
+
+namespace {
+
+// Puts the glyph engine's run state back when a run is done.
+class RunScope {
+public:
+    RunScope(PageRenderer& view, Dc& dc)
+        : view_(view), dc_(dc), font_(view.CurFont), dcFont_(dc.State().font), color_(dc.State().textColor)
+    {
+    }
+    ~RunScope()
+    {
+        view_.CurFont = std::move(font_);
+        dc_.SelectFont(dcFont_);
+        dc_.SetTextColor(color_);
+    }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    PageRenderer& view_;
+    Dc& dc_;
+    TFontStyle font_;
+    DcFont dcFont_;
+    ColorRef color_;
+};
+
+constexpr ColorRef kWhite = Rgb(255, 255, 255);
+
+// The text and note halves look fonts up in their own attached lists.
+TFontStyleList* AttachedListOf(PageRenderer& view)
+{
+    if (!view.CurAttachFonts)
+        return nullptr;
+    return view.HalfKind == HalfKinds::Main ? &view.CurAttachFonts->ATTACH_TEXT_FONT
+                                            : &view.CurAttachFonts->ATTACH_ZHU_FONT;
+}
+
+const TFontStyle& BoxFontOf(const PageRenderer& view)
+{
+    return view.HalfKind == HalfKinds::Main ? view.CurFontPair->TEXT_FONT : view.CurFontPair->ZHU_FONT;
+}
+
+}  // namespace
+
+DcFont PageRenderer::MakeFontFromStyle(TFontStyle& style, Dc& dc)
+{
+    const bool bold = style.TYPE == FontType::BOLD || style.TYPE == FontType::BOLD_ITALICS;
+    const bool italic = style.TYPE == FontType::ITALICS || style.TYPE == FontType::BOLD_ITALICS;
+    const DcFont font{-(style.SIZE / 100), -(style.WIDTH / 200), bold ? kFontWeightHeavy : kFontWeightNormal, italic,
+                      style.NAME};
+    const DcFont old = dc.SelectFont(font);
+    const TextMetrics metrics = dc.GetTextMetrics();
+    const QSize cell = dc.GetTextExtent(u"国");
+    dc.SelectFont(old);
+    style.textHeight = metrics.height;
+    style.internalLeading = metrics.internalLeading;
+    style.externalLeading = metrics.externalLeading;
+    style.cellWidth = cell.width();
+    style.cellHeight = cell.height();
+    return font;
+}
+
+QPoint RenderEdition::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width,
+                                  int32_t x, int32_t y) const
+{
+    QPoint at(x, y);
+    if (!view.CurFontPair)
+        return at;
+    TFontStyleList scratch;
+    TFontStyleList* attached = AttachedListOf(view);
+    const std::vector<TZtSpan> runs =
+        SplitZtSpans(CollapseQdSpans(text), BoxFontOf(view), attached ? *attached : scratch);
+    for (const TZtSpan& run : runs) {
+        const RunScope scope(view, dc);
+        view.RunQdMark = run.emphasisName;
+        view.RunFontName = run.fontName;
+        view.RunFitParam = run.spacing;
+        const int32_t g = ScaleByRatioText(run);
+        const int32_t n = CountCellChars(run.text, TBiaoDianType::PUTONG);
+
+        bool remade = false;
+        if (!view.RunFontName.isEmpty() && attached) {
+            if (const TFontStyle* found = attached->GetAtOrNull(FindFontStyleIndex(*attached, view.RunFontName))) {
+                view.CurFont = *found;
+                remade = true;
+            }
+        }
+        TFontStyle& font = view.CurFont;
+        int32_t pitch = 0;
+        bool shrunk = false;
+        if (!view.RunFitParam.isEmpty() && g < font.SIZE) {
+            // Characters longer than the fitted length are drawn smaller.
+            font.SIZE = g;
+            font.WORD_HEIGHT = g;
+            shrunk = true;
+        }
+        const int32_t advance = font.WORD_HEIGHT + view.ExtraSpacing;
+        if (view.RunFitParam.isEmpty() || shrunk)
+            pitch = advance;
+        else
+            pitch = n != 1 ? (g * n - font.WORD_HEIGHT) / (n - 1) + 1 : g;
+        if (remade || shrunk)
+            dc.SelectFont(PageRenderer::MakeFontFromStyle(font, dc));
+        const bool ownColour = (kind & TTsSpan::Plain) || (kind & TokenBits::Outline);
+        dc.SetTextColor(ownColour ? font.COLOR : kWhite);
+
+        at = view.PlaceGlyphs(dc, run.text, kind, advance, width, pitch, at.x(), at.y());
+        // A run of n characters advances (n - 1) pitches and one advance.
+        if (pitch > advance)
+            at.ry() -= pitch - advance;
+    }
+    return at;
+}
