@@ -1,5 +1,7 @@
 #include "app/files/ProjectFile.h"
 
+#include <utility>
+
 #include "app/AppGlobals.h"
 #include "app/files/FileFrame.h"
 #include "foundation/Edition.h"
@@ -42,7 +44,8 @@ void UseProjectParaSet()
         g_CurrentCover = g_ParaSet.covers.FindByName(&TCoverPara::NAME, g_CurrentCover->NAME);
 }
 
-bool ReportRefusal(FrameCheck check)
+// True for an accepted frame; a refusal is told to the user.
+bool AcceptOrTell(FrameCheck check)
 {
     if (check == FrameCheck::TooOld)
         TellUser(QStringLiteral("不支持此項目文件！"));
@@ -61,7 +64,7 @@ bool ReadProjectFile(const QString& path)
     if (!file.OpenRead(path))
         return false;
     int32_t version = 0;
-    if (!ReportRefusal(ReadFileFrame(file, FileKind::Project, version)))
+    if (!AcceptOrTell(ReadFileFrame(file, FileKind::Project, version)))
         return false;
 
     g_ProjectName = StripExtension(path);
