@@ -54,6 +54,8 @@ QString WoodblockEdition::MagicSuffix() const { return QStringLiteral("KB"); }
 QChar WoodblockEdition::ExtensionLetter() const { return u'k'; }
 
 int32_t WoodblockEdition::MinParaFileVersion() const { return Woodblock::kMinParaFileVersion; }
+// Versions 21 to 27 stored only styles, covers among them as "COVER"/"BACK".
+int32_t WoodblockEdition::MinStyleListFileVersion() const { return 21; }
 
 void WoodblockEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& display) const
 {

@@ -44,6 +44,9 @@ public:
     virtual QString ParaBlockName() const = 0;
     // The oldest layout-parameter file version the edition reads.
     virtual int32_t MinParaFileVersion() const = 0;
+    // The oldest project or typeset file version whose style list the
+    // edition reads (and converts); older files keep the set as it was.
+    virtual int32_t MinStyleListFileVersion() const = 0;
 
     // The style record: defaults, page size, zoomed copy, binary form and
     // the body of its "<STYLE>" block in the layout-parameter file.
@@ -85,6 +88,7 @@ public:
     QString Title() const override;
     QString ParaBlockName() const override;
     int32_t MinParaFileVersion() const override;
+    int32_t MinStyleListFileVersion() const override;
 
     void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const override;
     void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const override;

@@ -17,11 +17,9 @@ namespace {
 
 // The woodblock edition converts the style-only files of versions 21 to 27;
 // the others read their lists only from the version that stores covers.
-constexpr int32_t kFirstCoverListVersion = 28;
-
 bool ReadsListsOf(int32_t version)
 {
-    return version >= kFirstCoverListVersion || g_Edition->Kind() == EditionKind::Woodblock;
+    return version >= g_Edition->MinStyleListFileVersion();
 }
 
 TDisplayMode CurrentDisplayMode() { return {g_TwoPageMode != 0, g_FourInOneMode != 0}; }

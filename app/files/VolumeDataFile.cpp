@@ -10,31 +10,19 @@
 
 namespace {
 
-// The scrambled form adds a key running 100 … 140 to each unit; a unit that
-// the key turns into 0 cannot be stored (the writer stores U+FFFD).
-bool HoldsUnstorableUnit(const QString& text)
-{
-    constexpr int32_t kFirstKey = 100;
-    constexpr int32_t kKeyCycle = 41;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (char16_t(text[i].unicode() + kFirstKey + i % kKeyCycle) == 0)
-            return true;
-    return false;
-}
-
 bool PageHoldsUnstorableUnit(const TPageRec& page)
 {
-    if (HoldsUnstorableUnit(page.styleName) || HoldsUnstorableUnit(page.centreText))
+    if (ScrambledFormReplacesUnit(page.styleName) || ScrambledFormReplacesUnit(page.centreText))
         return true;
     for (const TPageLine& line : page.lines)
-        if (HoldsUnstorableUnit(line.text))
+        if (ScrambledFormReplacesUnit(line.text))
             return true;
     return false;
 }
 
 bool VolumeHoldsUnstorableUnit()
 {
-    if (HoldsUnstorableUnit(g_TextName))
+    if (ScrambledFormReplacesUnit(g_TextName))
         return true;
     for (const TPageRec& page : g_PageTable.pages)
         if (PageHoldsUnstorableUnit(page))

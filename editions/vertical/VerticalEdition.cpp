@@ -13,3 +13,7 @@ const TypesetEdition* VerticalEdition::Typesetting() const
     static const VerticalTypesetting rules;
     return &rules;
 }
+// The vertical and horizontal editions convert no file older than the
+// version that stores covers apart from styles.
+int32_t VerticalEdition::MinParaFileVersion() const { return 28; }
+int32_t VerticalEdition::MinStyleListFileVersion() const { return 28; }

@@ -8,6 +8,8 @@ public:
     QString ProgramName() const override;
     QString Title() const override;
     QString ParaBlockName() const override;
+    int32_t MinParaFileVersion() const override;
+    int32_t MinStyleListFileVersion() const override;
     const TypesetEdition* Typesetting() const override;
 
 protected:

@@ -13,14 +13,27 @@ char16_t KeyAt(qsizetype position)
     return char16_t(kFirstKey + position % kKeyCycle);
 }
 
+bool StoredAsZero(char16_t unit, qsizetype position)
+{
+    return char16_t(unit + KeyAt(position)) == 0;
+}
+
 }  // namespace
+
+bool ScrambledFormReplacesUnit(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (StoredAsZero(text[i].unicode(), i))
+            return true;
+    return false;
+}
 
 int32_t WriteScrambledString(TBinFile& file, const QString& text)
 {
     QString stored(text.size(), Qt::Uninitialized);
     for (qsizetype i = 0; i < text.size(); ++i) {
         char16_t unit = text[i].unicode();
-        if (char16_t(unit + KeyAt(i)) == 0)
+        if (StoredAsZero(unit, i))
             unit = kReplacement;
         stored[i] = QChar(char16_t(unit + KeyAt(i)));
     }

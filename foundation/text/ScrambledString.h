@@ -12,5 +12,7 @@ class TBinFile;  // foundation/io/BinFile.h
 // A unit that would be stored as zero (FF74 … FF9C, depending on its key)
 // would end the stored string early; it is written as U+FFFD instead.
 int32_t WriteScrambledString(TBinFile& file, const QString& text);
+// Whether WriteScrambledString would have to replace a unit of text.
+bool ScrambledFormReplacesUnit(const QString& text);
 // False, with text unchanged, when the file ends before the string's zero unit.
 bool ReadScrambledString(TBinFile& file, QString& text);

@@ -24,6 +24,10 @@ TEST_P(EditionIdentities, FileNamesAndMagicsFollowTheEdition)
     }
     const char* blocks[] = {"PARA_KB", "PARA_SP", "PARA_SP"};
     EXPECT_EQ(g_Edition->ParaBlockName(), QString::fromLatin1(blocks[e]));
+    const int32_t minPara[] = {25, 28, 28};
+    EXPECT_EQ(g_Edition->MinParaFileVersion(), minPara[e]);
+    const int32_t minStyleList[] = {21, 28, 28};
+    EXPECT_EQ(g_Edition->MinStyleListFileVersion(), minStyleList[e]);
     const char* programs[] = {"VellumorBlock", "VellumorVert", "VellumorHorz"};
     EXPECT_EQ(g_Edition->ProgramName(), QString::fromLatin1(programs[e]));
     const char* suffix[] = {"KB", "SP", "HP"};

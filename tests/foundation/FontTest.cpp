@@ -276,7 +276,7 @@ TEST(FontConversionTest, WindowsFacesFindInstalledFonts)
         QString family;
     };
     const Case cases[] = {
-        {u"宋体"_s, u"Noto Serif CJK TC"_s},
+        {u"宋体"_s, u"AR PL UMing TW"_s},
         {u"SimHei"_s, u"Noto Sans CJK TC"_s},
         {u"標楷體"_s, u"AR PL UKai TW"_s},
         {u"MS Sans Serif"_s, QFontInfo(QFontDatabase::systemFont(QFontDatabase::GeneralFont)).family()},

@@ -16,10 +16,11 @@ std::string Describe(const DcCall& call)
     static const char* const names[] = {"TextOut", "Line",    "Polyline",  "Rectangle", "RoundRect", "Ellipse",
                                         "Arc",     "Polygon", "ClipRect", "ClearClip", "StretchBlt"};
     std::string out = names[call.kind];
+    // Appended piece by piece: "a" + std::string trips a false -Wrestrict in GCC 12.
     for (int32_t v : call.args)
-        out += " " + std::to_string(v);
+        out.append(" ").append(std::to_string(v));
     for (const QPoint& p : call.points)
-        out += " " + std::to_string(p.x()) + "," + std::to_string(p.y());
+        out.append(" ").append(std::to_string(p.x())).append(",").append(std::to_string(p.y()));
     return out;
 }
 
