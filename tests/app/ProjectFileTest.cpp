@@ -21,19 +21,6 @@ namespace {
 
 const QString kOverwrite = u"文件已存在，是否覆蓋？"_s;
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void PutFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // The project magic of an edition other than the one in force.
 QString ForeignProjectMagic()
 {

@@ -16,19 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray FileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void PutFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
-
 // A string in the scrambled form: each unit plus 100, 101, … 140, again from 100.
 LeBytes& Scrambled(LeBytes& bytes, const QString& text)
 {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/ScratchFiles.h"
+
 #include <numeric>
 #include <vector>
 
@@ -10,19 +12,6 @@
 #include "support/FileSizeLimit.h"
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
-}
-
 QByteArray Bytes(std::initializer_list<uint8_t> bytes)
 {
     return QByteArray(reinterpret_cast<const char*>(std::data(bytes)), qsizetype(bytes.size()));
@@ -46,7 +35,7 @@ TEST_F(BinFileTest, WritesValuesAndStringsAsTheyLieInMemory)
     EXPECT_EQ(out.WriteString(QString()), 2);
     EXPECT_EQ(out.WriteWStr(u"b"), 4);
     ASSERT_TRUE(out.Close());
-    EXPECT_EQ(ReadAll(path), Bytes({0x44, 0x33, 0x22, 0x11, 0xB2, 0xA1, 0x7F,  //
+    EXPECT_EQ(FileBytes(path), Bytes({0x44, 0x33, 0x22, 0x11, 0xB2, 0xA1, 0x7F,  //
                                     0x71, 0x5C, 0x61, 0x00, 0x00, 0x00,     //
                                     0x00, 0x00,                             //
                                     0x62, 0x00, 0x00, 0x00}));
@@ -72,7 +61,7 @@ TEST_F(BinFileTest, WritesValuesAndStringsAsTheyLieInMemory)
 
 TEST_F(BinFileTest, OpeningAnEmptyOrMissingFileFails)
 {
-    WriteAll(path, {});
+    PutFile(path, {});
     TBinFile in;
     EXPECT_FALSE(in.OpenRead(path));
     EXPECT_FALSE(in.IsOpen());
@@ -102,7 +91,7 @@ TEST_F(BinFileTest, WritesAroundAndAboveTheThresholdKeepTheirOrder)
             done += n;
         }
         ASSERT_TRUE(out.Close());
-        EXPECT_TRUE(ReadAll(path) == all) << "threshold " << c.threshold;
+        EXPECT_TRUE(FileBytes(path) == all) << "threshold " << c.threshold;
     }
 }
 
@@ -133,14 +122,14 @@ TEST_F(BinFileTest, ValuesAndStringsStraddlingAChunkEndAreReadWhole)
             EXPECT_TRUE(in.ReadInt32(value));
             EXPECT_EQ(read, text) << "prefix " << prefix;
             EXPECT_EQ(value, -123456789) << "prefix " << prefix;
-            EXPECT_EQ(head, ReadAll(path).left(prefix));
+            EXPECT_EQ(head, FileBytes(path).left(prefix));
         }
     }
 }
 
 TEST_F(BinFileTest, TheEndOfTheFileIsSticky)
 {
-    WriteAll(path, Bytes({1, 0, 0, 0, 0x61, 0x00}));
+    PutFile(path, Bytes({1, 0, 0, 0, 0x61, 0x00}));
     TBinFile in(16, 4);
     ASSERT_TRUE(in.OpenRead(path));
     int32_t value = 0;
@@ -162,7 +151,7 @@ TEST_F(BinFileTest, TheEndOfTheFileIsSticky)
 
 TEST_F(BinFileTest, AStringCutByTheEndKeepsWhatWasRead)
 {
-    WriteAll(path, Bytes({0x61, 0x00, 0x62, 0x00, 0x63}));
+    PutFile(path, Bytes({0x61, 0x00, 0x62, 0x00, 0x63}));
     TBinFile in(16, 2);
     ASSERT_TRUE(in.OpenRead(path));
     QString text = QStringLiteral("x");
@@ -172,7 +161,7 @@ TEST_F(BinFileTest, AStringCutByTheEndKeepsWhatWasRead)
 
 TEST_F(BinFileTest, OperationsOnAStreamNotOpenForThemFail)
 {
-    WriteAll(path, Bytes({1, 2, 3, 4}));
+    PutFile(path, Bytes({1, 2, 3, 4}));
     TBinFile closed, reading, writing;
     ASSERT_TRUE(reading.OpenRead(path));
     ASSERT_TRUE(writing.OpenWrite(dir.filePath("b.bin")));
@@ -208,7 +197,7 @@ TEST_F(BinFileTest, OpeningAgainCommitsTheFileBeingWritten)
 
 TEST_F(BinFileTest, AFailedWriteIsReportedAndKeepsTheOldFile)
 {
-    WriteAll(path, "old");
+    PutFile(path, "old");
     // Failing while the blocks go out, and failing only at the close.
     for (int32_t threshold : {1024, TBinFile::kWriteThreshold}) {
         TBinFile out(threshold);
@@ -220,7 +209,7 @@ TEST_F(BinFileTest, AFailedWriteIsReportedAndKeepsTheOldFile)
             EXPECT_FALSE(out.Close()) << threshold;
         }
         EXPECT_TRUE(out.WriteFailed());
-        EXPECT_EQ(ReadAll(path), "old");
+        EXPECT_EQ(FileBytes(path), "old");
     }
 }
 

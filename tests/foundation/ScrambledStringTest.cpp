@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/ScratchFiles.h"
+
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -7,12 +9,6 @@
 #include "foundation/text/ScrambledString.h"
 
 namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Writes the strings scrambled and returns the bytes of the file.
 QByteArray WriteScrambled(const QString& path, const std::vector<QString>& texts)
@@ -22,7 +18,7 @@ QByteArray WriteScrambled(const QString& path, const std::vector<QString>& texts
     for (const QString& text : texts)
         EXPECT_EQ(WriteScrambledString(file, text), 2 * text.size() + 2);
     EXPECT_TRUE(file.Close());
-    return ReadAll(path);
+    return FileBytes(path);
 }
 
 std::vector<QString> ReadScrambled(const QString& path, size_t count)

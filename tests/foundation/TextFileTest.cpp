@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/ScratchFiles.h"
+
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,12 +16,6 @@ const QString kRefused = QStringLiteral("本程序不支持该编码！");
 QByteArray Bytes(std::initializer_list<uint8_t> bytes)
 {
     return QByteArray(reinterpret_cast<const char*>(std::data(bytes)), qsizetype(bytes.size()));
-}
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // An ASCII text in one of the encodings, with its byte-order mark.
@@ -171,7 +167,7 @@ TEST_F(TextFileTest, WritesUtf16WithAMarkAndCrLfBetweenLines)
         for (const QString& line : c.lines)
             file.WriteLine(line);
         ASSERT_TRUE(file.Close());
-        EXPECT_EQ(ReadAll(path), c.bytes) << c.lines.join('|').toStdString();
+        EXPECT_EQ(FileBytes(path), c.bytes) << c.lines.join('|').toStdString();
     }
 }
 
@@ -181,7 +177,7 @@ TEST_F(TextFileTest, AZeroInTheTextIsWrittenAsZerosToTheGivenLength)
     ASSERT_TRUE(file.OpenWrite(path));
     file.WriteLine(u"a\0b", 3);
     ASSERT_TRUE(file.Close());
-    EXPECT_EQ(ReadAll(path), Bytes({0xFF, 0xFE, 0x61, 0x00, 0x00, 0x00, 0x00, 0x00}));
+    EXPECT_EQ(FileBytes(path), Bytes({0xFF, 0xFE, 0x61, 0x00, 0x00, 0x00, 0x00, 0x00}));
 }
 
 TEST_F(TextFileTest, LinesLongerThanTheBufferGiveTheSameFile)
@@ -195,8 +191,8 @@ TEST_F(TextFileTest, LinesLongerThanTheBufferGiveTheSameFile)
             file.WriteLine(line);
         ASSERT_TRUE(file.Close());
         if (expected.isEmpty())
-            expected = ReadAll(path);
-        EXPECT_EQ(ReadAll(path), expected) << threshold;
+            expected = FileBytes(path);
+        EXPECT_EQ(FileBytes(path), expected) << threshold;
     }
     EXPECT_EQ(ReadLines(expected), lines);
 }
@@ -213,7 +209,7 @@ TEST_F(TextFileTest, AFailedWriteIsReportedAndKeepsTheOldFile)
                 file.WriteLine(QStringLiteral("a line of text"));
             EXPECT_FALSE(file.Close()) << threshold;
         }
-        EXPECT_EQ(ReadAll(path), "old");
+        EXPECT_EQ(FileBytes(path), "old");
     }
 }
 

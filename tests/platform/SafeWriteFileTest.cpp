@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "support/ScratchFiles.h"
+
 #include <unistd.h>
 
 #include <QDir>
@@ -10,11 +12,6 @@
 #include "support/FileSizeLimit.h"
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 bool WriteText(const QString& path, const QByteArray& bytes)
 {
     SafeWriteFile file;
@@ -31,11 +28,11 @@ TEST(SafeWriteFile, ReplacesTheTargetOnlyOnCommit)
         SafeWriteFile file;
         ASSERT_TRUE(file.Open(path));
         ASSERT_TRUE(file.Write("new", 3));
-        EXPECT_EQ(ReadAll(path), "old");  // not yet committed
+        EXPECT_EQ(FileBytes(path), "old");  // not yet committed
     }                                     // dropped without commit
-    EXPECT_EQ(ReadAll(path), "old");
+    EXPECT_EQ(FileBytes(path), "old");
     ASSERT_TRUE(WriteText(path, "new"));
-    EXPECT_EQ(ReadAll(path), "new");
+    EXPECT_EQ(FileBytes(path), "new");
 }
 
 TEST(SafeWriteFile, FailsInAReadOnlyFolderAndKeepsTheOldFile)
@@ -48,7 +45,7 @@ TEST(SafeWriteFile, FailsInAReadOnlyFolderAndKeepsTheOldFile)
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
     EXPECT_FALSE(WriteText(path, "new"));
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(ReadAll(path), "old");
+    EXPECT_EQ(FileBytes(path), "old");
 }
 
 TEST(SafeWriteFile, ReportsAWriteThatRunsOutOfSpaceAndKeepsTheOldFile)
@@ -61,6 +58,6 @@ TEST(SafeWriteFile, ReportsAWriteThatRunsOutOfSpaceAndKeepsTheOldFile)
     for (const qsizetype size : {qsizetype(1) << 16, qsizetype(9840)}) {
         FileSizeLimit limit(1024);
         EXPECT_FALSE(WriteText(path, QByteArray(size, 'x'))) << size;
-        EXPECT_EQ(ReadAll(path), "old");
+        EXPECT_EQ(FileBytes(path), "old");
     }
 }

@@ -17,6 +17,21 @@
 #include "foundation/io/BinFile.h"
 #include "foundation/io/TextFile.h"
 
+// The whole content of a file; empty when it cannot be read.
+inline QByteArray FileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes a file hold exactly bytes.
+inline void PutFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
 // Bytes as hexadecimal text, for readable failures.
 inline std::string Hex(const QByteArray& bytes) { return bytes.toHex(' ').toStdString(); }
 
@@ -54,7 +69,7 @@ public:
         EXPECT_TRUE(file.OpenWrite(Path()));
         const int32_t count = write(file);
         EXPECT_TRUE(file.Close());
-        const QByteArray bytes = FileBytes();
+        const QByteArray bytes = ::FileBytes(Path());
         if (checkCount) {
             EXPECT_EQ(count, bytes.size());
         }
@@ -104,10 +119,5 @@ public:
 
 private:
     QString Path() const { return dir_.filePath(QStringLiteral("scratch")); }
-    QByteArray FileBytes() const
-    {
-        QFile in(Path());
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-    }
     QTemporaryDir dir_;
 };
