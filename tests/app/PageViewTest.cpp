@@ -1,7 +1,6 @@
 // The page view shows the pages of g_CurrentPages and follows its scrolling.
 #include <gtest/gtest.h>
 
-
 #include <QImage>
 #include <QScrollBar>
 
