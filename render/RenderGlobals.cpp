@@ -7,6 +7,10 @@ int32_t g_FourInOneMode = 0;
 int32_t g_ZoomIndex = 0;
 bool g_VolumeShown = false;
 bool g_CellEditing = false;
+TNameNumberList g_SectionList;
+int32_t g_CurrentPage = 0;
+int32_t g_ShownTextPage = 0;
+int32_t g_ShownTextPage2 = -1;
 
 void ResetRenderGlobals()
 {
@@ -17,4 +21,8 @@ void ResetRenderGlobals()
     g_ZoomIndex = 0;
     g_VolumeShown = false;
     g_CellEditing = false;
+    g_SectionList.clear();
+    g_CurrentPage = 0;
+    g_ShownTextPage = 0;
+    g_ShownTextPage2 = -1;
 }

@@ -6,6 +6,8 @@
 // the typesetting layer's: typeset/TypesetGlobals.h.)
 #include <cstdint>
 
+#include "typeset/book/Bookmarks.h"
+
 struct TStyle;
 struct TCoverPara;
 
@@ -24,5 +26,14 @@ extern int32_t g_ZoomIndex;
 // drawing then does nothing).
 extern bool g_VolumeShown;
 extern bool g_CellEditing;
+
+// --- Contents and the shown page ---------------------------------------------
+// The shown volume's sections with their page counts (the index file's).
+extern TNameNumberList g_SectionList;
+// The shown unit (a shown page), and the text pages it shows (-1: none).
+extern int32_t g_CurrentPage;
+extern int32_t g_ShownTextPage;
+extern int32_t g_ShownTextPage2;
+// --- end of contents and the shown page --------------------------------------
 
 void ResetRenderGlobals();

@@ -1,0 +1,102 @@
+// The text columns, side notes and head-box lines of a leaf's pages.
+#include <algorithm>
+
+#include "foundation/params/Style.h"
+#include "platform/Dc.h"
+#include "render/PageRenderer.h"
+#include "render/RenderGlobals.h"
+#include "render/frame/PageFrame.h"
+#include "render/pipeline/PagePipeline.h"
+#include "typeset/TypesetGlobals.h"
+#include "typeset/columns/EmphasisForms.h"
+#include "typeset/pages/PageRecord.h"
+
+namespace {
+
+// The x of column i of a box whose right edge is right.
+int32_t ColumnX(const TBoxSize& box, int32_t right, int32_t i)
+{
+    return box.SPLIT_LINE_WIDTH + right -
+           int32_t(int64_t(box.SPLIT_LINE_WIDTH + box.BOX_WIDTH) * (i + 1) / std::max(box.LINES, 1));
+}
+
+void DrawSideNote(PageRenderer& view, Dc& dc, const TCollectedLine& note, int32_t x, int32_t y)
+{
+    TStyle& s = view.ScaledStyle;
+    TFontStyle& textFont = s.TEXT_BOX.MFONT_GROUP.TEXT_FONT;
+    const TFontStyle saved = textFont;
+    // A font name missing from the list leaves the text font as it is.
+    if (const TFontStyle* font = s.CE_PI_ARRAY.GetAtOrNull(FindFontStyleIndex(s.CE_PI_ARRAY, note.fontName))) {
+        view.SideNoteFont = font;
+        textFont = *font;
+    }
+    view.LineKind = LineKinds::SideNote;
+    const int32_t pitch = s.TEXT_BOX.size.pitch;
+    view.DrawTextLines(dc, x + pitch / 2, pitch, note.text, x, y);
+    textFont = saved;
+    view.SideNoteFont = nullptr;
+}
+
+// The columns of the current page from TextRight, then its head box.
+void DrawPageColumns(PageRenderer& view, Dc& dc)
+{
+    TStyle& s = view.ScaledStyle;
+    const TPageRec& page = *view.CurrentPageRec;
+    {
+        ColumnCountOverride columns(s, &page);
+        const TBoxSize& box = s.TEXT_BOX.size;
+        const int32_t n = std::min(box.LINES, int32_t(page.lines.size()));
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t x = ColumnX(box, view.TextRight, i);
+            view.LineKind = LineKinds::Body;
+            view.DrawTextLines(dc, x + box.pitch / 2, box.pitch, ExpandQdSpans(page.lines[size_t(i)].text), x,
+                               view.TextTop);
+            if (size_t(i) < page.collectedLines.size() && !page.collectedLines[size_t(i)].text.isEmpty())
+                DrawSideNote(view, dc, page.collectedLines[size_t(i)], x, view.TextTop);
+        }
+    }
+    const TBoxSize& head = s.HEAD_BOX.size;
+    if (page.headLines.empty() || head.BOX_HEIGHT <= 0)
+        return;
+    view.UseBox(s.HEAD_BOX);
+    view.LineKind = LineKinds::HeadBox;
+    const int32_t y = view.PageRect.top + head.TOP_SPACE;
+    const int32_t n = std::min(head.LINES, int32_t(page.headLines.size()));
+    for (int32_t i = 0; i < n; ++i) {
+        const int32_t x = ColumnX(head, view.TextRight, i);
+        view.DrawTextLines(dc, x + head.pitch / 2, head.pitch, ExpandQdSpans(page.headLines[size_t(i)].text), x, y);
+    }
+    view.UseBox(s.TEXT_BOX);
+}
+
+}  // namespace
+
+void DrawPageText(PageRenderer& view, Dc& dc, int32_t firstPage, int32_t secondPage, QPoint origin)
+{
+    view.InsideBookTitle = false;
+    view.InsideChapterTitle = false;
+    if (!view.SelectPageStyle(firstPage, origin) || !g_CurrentStyle)
+        return;
+    view.FreeGlyphBatches();
+    view.CurrentBatch = view.AddGlyphBatch();
+    view.HitFlags.clear();
+    view.HitIndex = 0;
+    const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
+    view.UseBox(view.ScaledStyle.TEXT_BOX);
+    view.LineKind = LineKinds::Body;
+    view.TextRight = view.TextRightOf(PageRenderer::IsEvenPage(firstPage));
+    DrawPageColumns(view, dc);
+    if (g_TwoPageMode || g_FourInOneMode) {
+        view.UseBox(view.ScaledStyle.TEXT_BOX);
+        view.LineKind = LineKinds::Body;
+        view.CurrentBatch = view.AddGlyphBatch();
+        const bool exists = g_CurrentPages && g_CurrentPages->pages.GetAtOrNull(secondPage);
+        if (exists && view.SelectPageStyle(secondPage, origin) && g_CurrentStyle) {
+            view.UseBox(view.ScaledStyle.TEXT_BOX);
+            view.HitIndex = 0;
+            view.TextRight = view.TextRightOf(false);
+            DrawPageColumns(view, dc);
+        }
+    }
+    dc.SetBkMode(oldMode);
+}
