@@ -2,6 +2,8 @@
 
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/params/PunctuationMarks.h"
+#include "typeset/cells/Cells.h"
 #include "typeset/layout/WoodblockLayout.h"
 #include "typeset/markup/RunAdvance.h"
 #include "typeset/markup/Spans.h"
@@ -26,6 +28,23 @@ bool TypesetEdition::ReserveBlockLines(TLayoutContext& context, const TPendingPi
 void TypesetEdition::EmitLine(TLayoutContext& context) const { Woodblock::EmitLine(context); }
 
 void TypesetEdition::NewPage(TLayoutContext& context) const { Woodblock::NewPage(context); }
+
+int32_t TypesetEdition::CountCells(QStringView text) const { return Woodblock::CountCells(text); }
+
+int32_t TypesetEdition::MeasureCells(QStringView text, int32_t advance) const
+{
+    return Woodblock::MeasureCells(text, advance);
+}
+
+int32_t TypesetEdition::FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells) const
+{
+    return Woodblock::FitChars(text, advance, length, cells);
+}
+
+bool TypesetEdition::IsOpeningMark(char16_t c) const { return ::IsOpeningMark(c); }
+bool TypesetEdition::IsClosingMark(char16_t c) const { return ::IsClosingMark(c); }
+bool TypesetEdition::IsQuoteBracketPause(char16_t c) const { return ::IsQuoteBracketPause(c); }
+bool TypesetEdition::IsSentenceEnd(char16_t c) const { return c == u'。'; }
 
 const TypesetEdition& CurrentTypesetEdition()
 {

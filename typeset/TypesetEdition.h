@@ -8,6 +8,9 @@
 // runs.
 #include <cstdint>
 
+#include <QString>
+#include <QStringView>
+
 struct TZtSpan;
 struct TLayoutContext;
 struct TPendingPicture;
@@ -26,6 +29,20 @@ public:
     virtual bool ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture) const;
     virtual void EmitLine(TLayoutContext& context) const;
     virtual void NewPage(TLayoutContext& context) const;
+
+    // Cells and lengths of text under the current punctuation mode
+    // (typeset/cells).
+    virtual int32_t CountCells(QStringView text) const;
+    virtual int32_t MeasureCells(QStringView text, int32_t advance) const;
+    virtual int32_t FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells) const;
+
+    // The punctuation classes of line breaking: marks kept off the end of a
+    // column, marks kept off its start, marks set in half a cell, and the
+    // sentence ends that may give half a cell back.
+    virtual bool IsOpeningMark(char16_t c) const;
+    virtual bool IsClosingMark(char16_t c) const;
+    virtual bool IsQuoteBracketPause(char16_t c) const;
+    virtual bool IsSentenceEnd(char16_t c) const;
 };
 
 // The forms of the edition the program runs as (g_Edition).
