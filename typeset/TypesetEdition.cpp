@@ -7,6 +7,7 @@
 #include "typeset/layout/WoodblockLayout.h"
 #include "typeset/markup/RunAdvance.h"
 #include "typeset/markup/Spans.h"
+#include "typeset/runs/Runs.h"
 
 int32_t TypesetEdition::ScaleByRatioText(const TZtSpan& run) const
 {
@@ -45,6 +46,8 @@ bool TypesetEdition::IsOpeningMark(char16_t c) const { return ::IsOpeningMark(c)
 bool TypesetEdition::IsClosingMark(char16_t c) const { return ::IsClosingMark(c); }
 bool TypesetEdition::IsQuoteBracketPause(char16_t c) const { return ::IsQuoteBracketPause(c); }
 bool TypesetEdition::IsSentenceEnd(char16_t c) const { return c == u'。'; }
+
+QString TypesetEdition::StripNonLayoutTags(QStringView text) const { return Woodblock::StripNonLayoutTags(text); }
 
 const TypesetEdition& CurrentTypesetEdition()
 {

@@ -43,6 +43,9 @@ public:
     virtual bool IsClosingMark(char16_t c) const;
     virtual bool IsQuoteBracketPause(char16_t c) const;
     virtual bool IsSentenceEnd(char16_t c) const;
+
+    // Cutting a source line into segments and runs (typeset/runs).
+    virtual QString StripNonLayoutTags(QStringView text) const;
 };
 
 // The forms of the edition the program runs as (g_Edition).

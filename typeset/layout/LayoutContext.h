@@ -19,9 +19,11 @@
 #include <vector>
 
 #include <QString>
+#include <QStringView>
 
 #include "typeset/markup/Spans.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/runs/RunGroup.h"
 
 struct TBoxPara;
 
@@ -130,6 +132,11 @@ struct TLayoutContext {
     int32_t explicitHalf = 0;
     int32_t leftListState = 0;
 
+    // The run groups of the segment being placed (main text, or a note's
+    // right half) and of a note's given left half.
+    std::vector<TRunGroup> runGroups;
+    std::vector<TRunGroup> leftRunGroups;
+
     // The vertical and horizontal editions: the width (height) of the
     // column (line) being filled, 0 while unknown, and the summed sizes of
     // the columns already on the page.
@@ -158,6 +165,30 @@ struct TLayoutContext {
     bool ReserveBlockLines(const TPendingPicture& picture);
     void EmitLine();
     void NewPage();
+
+    // --- A source line cut into segments and run groups (typeset/runs) ---
+    bool JustifiedLineMode() const { return justified && !exempt; }
+    // Every "<QD name>"…"<-QD>" in per-character form; the sets named are
+    // looked up or added in the current style.
+    QString ExpandEmphasisRuns(QStringView text);
+    // Main-text and note segments ("<E>"…"</E>"); an unclosed note sets the
+    // note-open flag, so it goes on in the next source line.
+    void SplitSegments(QStringView text);
+    // The cells and the natural length of the line's segments, a double-line
+    // note counting its longer line (justified lines).
+    int32_t SegmentCellLength() const;
+    int32_t SegmentFontLength();
+    // Builds the run groups of a segment, a note's halves split at "<|>".
+    void SplitNoteHalves(QStringView text);
+    void BuildRunGroups(QStringView text, std::vector<TRunGroup>& groups);
+    void AddRunGroup(int32_t kind, int32_t part, const QString& param, QStringView text,
+                     std::vector<TRunGroup>& groups);
+    std::vector<TZtSpan> BuildSpacingRuns(QStringView text);
+    // Font runs of a segment's text: the box's text or note font (note), or
+    // an attached font looked up or added in the current style.
+    std::vector<TZtSpan> SplitFontRuns(QStringView text, bool note);
+    TZtSpan AddFontRun(const QString& name, QStringView text, bool note);
+    void SplitSpacingRuns(const TZtSpan& run, std::vector<TZtSpan>& runs);
 };
 
 // Appends a placed picture (kind 5 multiplied, else 2) to g_TypesetPage.
