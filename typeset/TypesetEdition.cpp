@@ -7,6 +7,7 @@
 #include "typeset/layout/WoodblockLayout.h"
 #include "typeset/markup/RunAdvance.h"
 #include "typeset/markup/Spans.h"
+#include "typeset/placing/Placing.h"
 #include "typeset/runs/Runs.h"
 
 int32_t TypesetEdition::ScaleByRatioText(const TZtSpan& run) const
@@ -48,6 +49,28 @@ bool TypesetEdition::IsQuoteBracketPause(char16_t c) const { return ::IsQuoteBra
 bool TypesetEdition::IsSentenceEnd(char16_t c) const { return c == u'。'; }
 
 QString TypesetEdition::StripNonLayoutTags(QStringView text) const { return Woodblock::StripNonLayoutTags(text); }
+
+void TypesetEdition::LayoutInputLine(TLayoutContext& context, QStringView text) const
+{
+    Woodblock::LayoutInputLine(context, text);
+}
+
+void TypesetEdition::WriteLineHead(TLayoutContext& context) const { Woodblock::WriteLineHead(context); }
+
+void TypesetEdition::IndentLine(TLayoutContext& context) const { Woodblock::IndentLine(context); }
+
+void TypesetEdition::PlaceTextSegment(TLayoutContext& context) const { Woodblock::PlaceTextSegment(context); }
+
+void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t available, const std::vector<TRunGroup>& groups,
+                               bool mayBreak) const
+{
+    Woodblock::PlaceRuns(context, available, groups, mayBreak);
+}
+
+void TypesetEdition::OpenRunTags(TLayoutContext& context, QStringView piece) const
+{
+    Woodblock::OpenRunTags(context, piece);
+}
 
 const TypesetEdition& CurrentTypesetEdition()
 {

@@ -7,6 +7,7 @@
 // operation through CurrentTypesetEdition(), never by asking which edition
 // runs.
 #include <cstdint>
+#include <vector>
 
 #include <QString>
 #include <QStringView>
@@ -14,6 +15,7 @@
 struct TZtSpan;
 struct TLayoutContext;
 struct TPendingPicture;
+struct TRunGroup;
 
 class TypesetEdition {
 public:
@@ -46,6 +48,15 @@ public:
 
     // Cutting a source line into segments and runs (typeset/runs).
     virtual QString StripNonLayoutTags(QStringView text) const;
+    virtual void LayoutInputLine(TLayoutContext& context, QStringView text) const;
+
+    // Placing runs into columns (typeset/placing).
+    virtual void WriteLineHead(TLayoutContext& context) const;
+    virtual void IndentLine(TLayoutContext& context) const;
+    virtual void PlaceTextSegment(TLayoutContext& context) const;
+    virtual void PlaceRuns(TLayoutContext& context, int32_t available, const std::vector<TRunGroup>& groups,
+                           bool mayBreak) const;
+    virtual void OpenRunTags(TLayoutContext& context, QStringView piece) const;
 };
 
 // The forms of the edition the program runs as (g_Edition).

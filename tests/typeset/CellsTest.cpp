@@ -4,6 +4,8 @@
 #include "foundation/FoundationGlobals.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/cells/Cells.h"
+#include "typeset/cells/LineEndRules.h"
+#include "typeset/layout/LayoutContext.h"
 
 using namespace Qt::StringLiterals;
 
@@ -87,4 +89,63 @@ TEST_F(CellsTest, FitCharsCountsUnitsAndKeepsBookTitlesWhole)
         EXPECT_EQ(length, c.used) << S(c.text).toStdString();
         EXPECT_EQ(cells, c.cells) << S(c.text).toStdString();
     }
+}
+
+TEST_F(CellsTest, LineEndRulesMoveMarksAcrossTheBreak)
+{
+    Use(Mode::PUTONG);
+    QString piece = u"甲﹁﹁"_s;
+    QString rest = u"乙"_s;
+    EXPECT_EQ(MoveTrailingOpeningMarks(piece, rest, false), 2);
+    EXPECT_EQ(piece, u"甲"_s);
+    EXPECT_EQ(rest, u"﹁﹁乙"_s);
+
+    piece = u"﹁﹁"_s;
+    rest.clear();
+    EXPECT_EQ(MoveTrailingOpeningMarks(piece, rest, true), 1);  // a column that must take a cell keeps one
+    EXPECT_EQ(piece, u"﹁"_s);
+
+    piece = u"甲"_s;
+    rest = u"﹂。乙"_s;
+    EXPECT_EQ(PullLeadingClosingMarks(piece, rest), 2);
+    EXPECT_EQ(piece, u"甲﹂。"_s);
+    EXPECT_EQ(rest, u"乙"_s);
+}
+
+TEST_F(CellsTest, ClosingMarksMovedBackIntoThePreviousColumn)
+{
+    Use(Mode::PUTONG);
+    struct Case {
+        const char16_t* previous;
+        const char16_t* after;
+    };
+    const Case cases[] = {
+        {u"甲<T=9,0,1000>", u"甲﹂。<T=11,0,-1000>"},  // before the count, corrected
+        {u"甲", u"甲﹂。"},
+        {u"甲<-P>", u"甲<-P>﹂。"},  // a previous paragraph end stays where it was
+    };
+    for (const Case& c : cases) {
+        TPageTable table;
+        g_TypesetTable = &table;
+        g_TypesetPage = AppendPageRecord(table);
+        g_TypesetPage->lines.push_back({S(c.previous), 0});
+        TLayoutContext context;
+        context.runGroups = {{{{u"﹂。乙"_s, {}, 1000, 1000, {}, {}}}, TRunGroup::Plain, 0, {}}};
+        context.cursor.text = u"﹂。乙"_s;
+        context.cellsLeft = 3;
+        context.lengthLeft = 3000;
+        EXPECT_TRUE(MoveClosingMarksBack(context));
+        EXPECT_EQ(GetLastPageLine().text, S(c.after));
+        EXPECT_EQ(context.cursor.text, u"乙"_s);
+        EXPECT_EQ(context.cellsLeft, 1);
+        EXPECT_EQ(context.lengthLeft, 1000);
+    }
+    TPageTable empty;
+    g_TypesetTable = &empty;
+    g_TypesetPage = AppendPageRecord(empty);
+    TLayoutContext context;
+    context.runGroups = {{{{u"﹂"_s, {}, 1000, 1000, {}, {}}}, TRunGroup::Plain, 0, {}}};
+    context.cursor.text = u"﹂"_s;
+    EXPECT_FALSE(MoveClosingMarksBack(context));  // no previous column: nothing moves
+    EXPECT_EQ(context.cursor.text, u"﹂"_s);
 }

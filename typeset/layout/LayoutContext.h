@@ -11,7 +11,9 @@
 //
 // The operations an edition sets its own way (EmitLine, NewPage,
 // ReserveBlockLines, ResetOccupancy, AvailableLength) go through
-// CurrentTypesetEdition(); WoodblockLayout.h holds the woodblock forms.
+// CurrentTypesetEdition(); WoodblockLayout.h holds the woodblock forms. So do
+// those of cutting a line into runs and placing them (marked below), whose
+// woodblock forms are in typeset/runs and typeset/placing.
 //
 // Lengths are hundredths of a pixel at zoom 1.0; the cells of a column run
 // from 0 (top) to TEXT_PER_LINE - 1.
@@ -23,6 +25,7 @@
 
 #include "typeset/markup/Spans.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/placing/RunCursor.h"
 #include "typeset/runs/RunGroup.h"
 
 struct TBoxPara;
@@ -103,8 +106,6 @@ struct TLayoutContext {
     int32_t mode = TLayoutMode::Body;
 
     int32_t segmentIndex = 0;
-    int32_t groupIndex = 0;
-    int32_t runIndex = 0;
     int32_t cellsLeft = 0;
     int32_t lengthLeft = 0;
     int32_t specialPart = 0;
@@ -133,9 +134,18 @@ struct TLayoutContext {
     int32_t leftListState = 0;
 
     // The run groups of the segment being placed (main text, or a note's
-    // right half) and of a note's given left half.
+    // right half) and of a note's given left half; the run cursor on the
+    // first list, the right half's cursor saved while the left half is
+    // placed, and the left half's cursor.
     std::vector<TRunGroup> runGroups;
     std::vector<TRunGroup> leftRunGroups;
+    TRunCursor cursor;
+    TRunCursor savedCursor;
+    TRunCursor leftCursor;
+    // The column holds nothing yet and no later column offers more room:
+    // PlaceRuns places at least one cell, overflowing if it must, so that
+    // placement always ends.
+    bool mustPlaceCell = false;
 
     // The vertical and horizontal editions: the width (height) of the
     // column (line) being filled, 0 while unknown, and the summed sizes of
@@ -168,6 +178,10 @@ struct TLayoutContext {
 
     // --- A source line cut into segments and run groups (typeset/runs) ---
     bool JustifiedLineMode() const { return justified && !exempt; }
+    // Lays out one source line (or head- or side-note span) from the
+    // current column on; through the edition.
+    void LayoutInputLine(QStringView text);
+    void ResetLineState();
     // Every "<QD name>"…"<-QD>" in per-character form; the sets named are
     // looked up or added in the current style.
     QString ExpandEmphasisRuns(QStringView text);
@@ -189,6 +203,25 @@ struct TLayoutContext {
     std::vector<TZtSpan> SplitFontRuns(QStringView text, bool note);
     TZtSpan AddFontRun(const QString& name, QStringView text, bool note);
     void SplitSpacingRuns(const TZtSpan& run, std::vector<TZtSpan>& runs);
+
+    // --- Runs poured into columns (typeset/placing) ---
+    void PlaceSegments();
+    void BeginSegmentRuns();
+    // Through the edition.
+    void PlaceTextSegment();
+    void PlaceRuns(int32_t available, const std::vector<TRunGroup>& groups, bool mayBreak);
+    void OpenRunTags(QStringView piece);
+    void WriteLineHead();
+    void IndentLine();
+
+    // Moves the cursor to the next run of groups (mode 0: the column broke,
+    // 2: the group was placed whole); false when the list is exhausted.
+    bool NextRun(const std::vector<TRunGroup>& groups, int32_t mode);
+    void FlushRunText(const QString& param, int32_t mode);
+    QString WrapSpecialFormat(QStringView text, const QString& param, int32_t type);
+    void RecordSideNoteOffsets(QStringView piece, int32_t remaining, int32_t advance);
+    // Runs are left in the segment being placed (either half of a note).
+    bool SegmentRunsLeft() const;
 };
 
 // Appends a placed picture (kind 5 multiplied, else 2) to g_TypesetPage.

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringView>
 
+struct TLayoutContext;
 
 // The larger of two lines when cells of these heights are set from both
 // ends into two balanced lines (justified lines measure double-line notes
@@ -26,5 +27,6 @@ namespace Woodblock {
 // As above, then every horizontal bracket and quotation mark becomes its
 // vertical form, so that all measuring sees the vertical forms.
 QString StripNonLayoutTags(QStringView text);
+void LayoutInputLine(TLayoutContext& context, QStringView text);
 
 }  // namespace Woodblock
