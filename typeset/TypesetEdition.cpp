@@ -7,6 +7,7 @@
 #include "typeset/layout/WoodblockLayout.h"
 #include "typeset/markup/RunAdvance.h"
 #include "typeset/markup/Spans.h"
+#include "typeset/notes/Notes.h"
 #include "typeset/placing/Placing.h"
 #include "typeset/runs/Runs.h"
 
@@ -70,6 +71,13 @@ void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t available, const
 void TypesetEdition::OpenRunTags(TLayoutContext& context, QStringView piece) const
 {
     Woodblock::OpenRunTags(context, piece);
+}
+
+void TypesetEdition::PlaceNoteSegment(TLayoutContext& context) const { Woodblock::PlaceNoteSegment(context); }
+
+void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
+{
+    Woodblock::MeasureRemainingRuns(context);
 }
 
 const TypesetEdition& CurrentTypesetEdition()

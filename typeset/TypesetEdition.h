@@ -57,6 +57,10 @@ public:
     virtual void PlaceRuns(TLayoutContext& context, int32_t available, const std::vector<TRunGroup>& groups,
                            bool mayBreak) const;
     virtual void OpenRunTags(TLayoutContext& context, QStringView piece) const;
+
+    // Notes (typeset/notes).
+    virtual void PlaceNoteSegment(TLayoutContext& context) const;
+    virtual void MeasureRemainingRuns(TLayoutContext& context) const;
 };
 
 // The forms of the edition the program runs as (g_Edition).

@@ -37,6 +37,9 @@ TEST_F(PlacementEnds, EveryTextIsPlacedWhole)
     auto textHeight = [](int32_t height) {
         return [=](TStyle& s) { s.TEXT_BOX.MFONT_GROUP.TEXT_FONT.WORD_HEIGHT = height; };
     };
+    auto noteHeight = [](int32_t height) {
+        return [=](TStyle& s) { s.TEXT_BOX.MFONT_GROUP.ZHU_FONT.WORD_HEIGHT = height; };
+    };
     auto oneCellColumns = [](TStyle& s) {
         s.TEXT_BOX.size.BOX_HEIGHT = 1000;
         s.TEXT_BOX.size.TEXT_PER_LINE = 1;
@@ -44,11 +47,15 @@ TEST_F(PlacementEnds, EveryTextIsPlacedWhole)
     };
     const Case cases[] = {
         {"cell longer than a column", textHeight(20000), {u"甲乙丙"_s}, u"甲乙丙"},
+        {"note cell longer than a column", noteHeight(30000), {u"甲【ZW】一二三【-ZW】乙"_s}, u"甲一二三乙"},
+        {"given halves longer than a column", noteHeight(30000), {u"【ZW】一【|】二三四【-ZW】"_s}, u"一二三四"},
         {"book title in one-cell columns", oneCellColumns, {u"甲《乙》丙"_s}, u"甲︽乙︾丙"},
         {"opening marks in one-cell columns", oneCellColumns, {u"「「「甲」」」"_s}, u"﹁﹁﹁甲﹂﹂﹂"},
+        {"note in one-cell columns", oneCellColumns, {u"【ZW】「「一」」【-ZW】"_s}, u"﹁﹁一﹂﹂"},
         {"no advance", textHeight(0), {u"一二三四五六七八九十甲乙丙"_s}, u"一二三四五六七八九十甲乙丙"},
-        {"negative advance", textHeight(-1000), {u"一二三四五"_s}, u"一二三四五"},
+        {"negative advance", textHeight(-1000), {u"一二三【ZW】四五【-ZW】"_s}, u"一二三四五"},
         {"spacing of no cells", {}, {u"【ZJ0】甲乙【-ZJ】丙"_s}, u"甲乙丙"},
+        {"right half of only tags", {}, {u"【ZW】一【|】二【-ZW】【ZW】【ZJ】【|】六七【-ZW】"_s}, u"一二六七"},
         {"no columns per page", [](TStyle& s) { s.TEXT_BOX.size.LINES = 0; }, {u"甲乙"_s, u"丙"_s}, u"甲乙丙"},
         {"no room in a column", [](TStyle& s) { s.TEXT_BOX.size.TOP_SPACE = 20000; }, {u"甲乙"_s}, u"甲乙"},
     };

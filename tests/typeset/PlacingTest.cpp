@@ -50,7 +50,8 @@ TEST_F(PlacingTest, EveryColumnClosesWhatItOpened)
 
 TEST_F(PlacingTest, UnclosedSpacingRunsToTheEndOfItsSegment)
 {
-    EXPECT_EQ(ColumnsOf({u"甲【ZJ2】乙丙"_s}), Columns{u"甲<ZJ2-2>乙丙<-ZJ><-P>"_s});
+    EXPECT_EQ(ColumnsOf({u"甲【ZJ2】乙丙【ZW】注【-ZW】丁"_s}),
+              Columns{u"甲<ZJ2-2>乙丙<-ZJ><ZW><R>注<-R><-ZW>丁<-P>"_s});
 }
 
 TEST_F(PlacingTest, SpecialFormatBeforeACircleKeepsItsFormat)

@@ -84,6 +84,25 @@ TEST_F(TypesetGolden, PunctuationAtColumnEnds)
                   + Page(1, {}) + kEmptyLists);
 }
 
+TEST_F(TypesetGolden, BalancedAndGivenNoteHalves)
+{
+    EXPECT_EQ(Run({u"甲【ZW】一二三四五六【-ZW】乙"_s, u"【ZW】一二三四五六七【-ZW】"_s,
+                   u"甲【ZW】一二三四五【|】六七【-ZW】乙"_s}),
+              Page(0, {u"甲<ZW><R>一二三<-R><L>四五六<-L><-ZW>乙<-P>"_s,
+                       u"<ZW><R>一二三四<-R><L>五六七<-L><-ZW><-P>"_s,
+                       u"甲<ZW><R>一二三四五<-R><L>六七<-L><-ZW>乙<-P>"_s})
+                  + Page(1, {}) + kEmptyLists);
+}
+
+TEST_F(TypesetGolden, NoteAcrossColumns)
+{
+    const QString note = kTen + u"甲乙丙丁戊己庚辛壬癸子丑寅卯"_s;
+    EXPECT_EQ(Run({u"【ZW】"_s + note + u"【-ZW】"_s}),
+              Page(0, {u"<ZW><R>"_s + kTen + u"<-R><L>甲乙丙丁戊己庚辛壬癸<-L><-ZW>"_s,
+                       u"<ZW><R>子丑<-R><L>寅卯<-L><-ZW><-P>"_s})
+                  + Page(1, {}) + kEmptyLists);
+}
+
 TEST_F(TypesetGolden, RunTagsAndTheListsTheyAddTo)
 {
     EXPECT_EQ(Run({u"【ZJ2】甲乙丙【-ZJ】丁"_s, u"【TS】"_s + k25 + u"【-TS】"_s, u"甲【YQ】十二【-YQ】乙"_s,

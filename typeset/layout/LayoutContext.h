@@ -13,7 +13,7 @@
 // ReserveBlockLines, ResetOccupancy, AvailableLength) go through
 // CurrentTypesetEdition(); WoodblockLayout.h holds the woodblock forms. So do
 // those of cutting a line into runs and placing them (marked below), whose
-// woodblock forms are in typeset/runs and typeset/placing.
+// woodblock forms are in typeset/runs, typeset/placing and typeset/notes.
 //
 // Lengths are hundredths of a pixel at zoom 1.0; the cells of a column run
 // from 0 (top) to TEXT_PER_LINE - 1.
@@ -222,6 +222,13 @@ struct TLayoutContext {
     void RecordSideNoteOffsets(QStringView piece, int32_t remaining, int32_t advance);
     // Runs are left in the segment being placed (either half of a note).
     bool SegmentRunsLeft() const;
+
+    // --- Notes (typeset/notes) ---
+    // Through the edition.
+    void PlaceNoteSegment();
+    void MeasureRemainingRuns();
+    void PlaceDoubleLineNote(int32_t length, bool mayBreak);
+    int32_t BalancedNoteSplit() const;
 };
 
 // Appends a placed picture (kind 5 multiplied, else 2) to g_TypesetPage.

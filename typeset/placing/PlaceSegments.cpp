@@ -122,9 +122,12 @@ void TLayoutContext::PlaceSegments()
 {
     // Each placement places its segment to the end, so every turn moves on.
     while (size_t(segmentIndex) < segments.size()) {
-        // Notes are set like main text until they have a placement of their own.
-        if (SegmentRunsLeft())
-            PlaceTextSegment();
+        if (SegmentRunsLeft()) {
+            if (segmentKind == TZwSpan::Note)
+                PlaceNoteSegment();
+            else
+                PlaceTextSegment();
+        }
         if (size_t(++segmentIndex) >= segments.size())
             return;
         segmentKind = segments[size_t(segmentIndex)].kind;
