@@ -53,7 +53,7 @@ void EndParagraphInPreviousColumn(TLayoutContext& context)
     context.remainingLength = context.AvailableLength();
 }
 
-// Steps 1 to 4 of a column of main text: a new page, the head, the indent
+// The start of a column of main text: a new page, the head, the indent
 // and the closing marks moved back. True when that ended the line.
 bool StartTextColumn(TLayoutContext& context, bool firstColumnOfPlacement)
 {
