@@ -2,9 +2,14 @@
 
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/params/PunctuationMarks.h"
+#include "typeset/cells/Cells.h"
 #include "typeset/layout/WoodblockLayout.h"
 #include "typeset/markup/RunAdvance.h"
 #include "typeset/markup/Spans.h"
+#include "typeset/notes/Notes.h"
+#include "typeset/placing/Placing.h"
+#include "typeset/runs/Runs.h"
 
 int32_t TypesetEdition::ScaleByRatioText(const TZtSpan& run) const
 {
@@ -26,6 +31,54 @@ bool TypesetEdition::ReserveBlockLines(TLayoutContext& context, const TPendingPi
 void TypesetEdition::EmitLine(TLayoutContext& context) const { Woodblock::EmitLine(context); }
 
 void TypesetEdition::NewPage(TLayoutContext& context) const { Woodblock::NewPage(context); }
+
+int32_t TypesetEdition::CountCells(QStringView text) const { return Woodblock::CountCells(text); }
+
+int32_t TypesetEdition::MeasureCells(QStringView text, int32_t advance) const
+{
+    return Woodblock::MeasureCells(text, advance);
+}
+
+int32_t TypesetEdition::FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells) const
+{
+    return Woodblock::FitChars(text, advance, length, cells);
+}
+
+bool TypesetEdition::IsOpeningMark(char16_t c) const { return ::IsOpeningMark(c); }
+bool TypesetEdition::IsClosingMark(char16_t c) const { return ::IsClosingMark(c); }
+bool TypesetEdition::IsQuoteBracketPause(char16_t c) const { return ::IsQuoteBracketPause(c); }
+bool TypesetEdition::IsSentenceEnd(char16_t c) const { return c == u'。'; }
+
+QString TypesetEdition::StripNonLayoutTags(QStringView text) const { return Woodblock::StripNonLayoutTags(text); }
+
+void TypesetEdition::LayoutInputLine(TLayoutContext& context, QStringView text) const
+{
+    Woodblock::LayoutInputLine(context, text);
+}
+
+void TypesetEdition::WriteLineHead(TLayoutContext& context) const { Woodblock::WriteLineHead(context); }
+
+void TypesetEdition::IndentLine(TLayoutContext& context) const { Woodblock::IndentLine(context); }
+
+void TypesetEdition::PlaceTextSegment(TLayoutContext& context) const { Woodblock::PlaceTextSegment(context); }
+
+void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t available, const std::vector<TRunGroup>& groups,
+                               bool mayBreak) const
+{
+    Woodblock::PlaceRuns(context, available, groups, mayBreak);
+}
+
+void TypesetEdition::OpenRunTags(TLayoutContext& context, QStringView piece) const
+{
+    Woodblock::OpenRunTags(context, piece);
+}
+
+void TypesetEdition::PlaceNoteSegment(TLayoutContext& context) const { Woodblock::PlaceNoteSegment(context); }
+
+void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
+{
+    Woodblock::MeasureRemainingRuns(context);
+}
 
 const TypesetEdition& CurrentTypesetEdition()
 {

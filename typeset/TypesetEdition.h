@@ -7,10 +7,15 @@
 // operation through CurrentTypesetEdition(), never by asking which edition
 // runs.
 #include <cstdint>
+#include <vector>
+
+#include <QString>
+#include <QStringView>
 
 struct TZtSpan;
 struct TLayoutContext;
 struct TPendingPicture;
+struct TRunGroup;
 
 class TypesetEdition {
 public:
@@ -26,6 +31,36 @@ public:
     virtual bool ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture) const;
     virtual void EmitLine(TLayoutContext& context) const;
     virtual void NewPage(TLayoutContext& context) const;
+
+    // Cells and lengths of text under the current punctuation mode
+    // (typeset/cells).
+    virtual int32_t CountCells(QStringView text) const;
+    virtual int32_t MeasureCells(QStringView text, int32_t advance) const;
+    virtual int32_t FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells) const;
+
+    // The punctuation classes of line breaking: marks kept off the end of a
+    // column, marks kept off its start, marks set in half a cell, and the
+    // sentence ends that may give half a cell back.
+    virtual bool IsOpeningMark(char16_t c) const;
+    virtual bool IsClosingMark(char16_t c) const;
+    virtual bool IsQuoteBracketPause(char16_t c) const;
+    virtual bool IsSentenceEnd(char16_t c) const;
+
+    // Cutting a source line into segments and runs (typeset/runs).
+    virtual QString StripNonLayoutTags(QStringView text) const;
+    virtual void LayoutInputLine(TLayoutContext& context, QStringView text) const;
+
+    // Placing runs into columns (typeset/placing).
+    virtual void WriteLineHead(TLayoutContext& context) const;
+    virtual void IndentLine(TLayoutContext& context) const;
+    virtual void PlaceTextSegment(TLayoutContext& context) const;
+    virtual void PlaceRuns(TLayoutContext& context, int32_t available, const std::vector<TRunGroup>& groups,
+                           bool mayBreak) const;
+    virtual void OpenRunTags(TLayoutContext& context, QStringView piece) const;
+
+    // Notes (typeset/notes).
+    virtual void PlaceNoteSegment(TLayoutContext& context) const;
+    virtual void MeasureRemainingRuns(TLayoutContext& context) const;
 };
 
 // The forms of the edition the program runs as (g_Edition).

@@ -11,7 +11,9 @@
 //
 // The operations an edition sets its own way (EmitLine, NewPage,
 // ReserveBlockLines, ResetOccupancy, AvailableLength) go through
-// CurrentTypesetEdition(); WoodblockLayout.h holds the woodblock forms.
+// CurrentTypesetEdition(); WoodblockLayout.h holds the woodblock forms. So do
+// those of cutting a line into runs and placing them (marked below), whose
+// woodblock forms are in typeset/runs, typeset/placing and typeset/notes.
 //
 // Lengths are hundredths of a pixel at zoom 1.0; the cells of a column run
 // from 0 (top) to TEXT_PER_LINE - 1.
@@ -19,9 +21,12 @@
 #include <vector>
 
 #include <QString>
+#include <QStringView>
 
 #include "typeset/markup/Spans.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/placing/RunCursor.h"
+#include "typeset/runs/RunGroup.h"
 
 struct TBoxPara;
 
@@ -101,8 +106,6 @@ struct TLayoutContext {
     int32_t mode = TLayoutMode::Body;
 
     int32_t segmentIndex = 0;
-    int32_t groupIndex = 0;
-    int32_t runIndex = 0;
     int32_t cellsLeft = 0;
     int32_t lengthLeft = 0;
     int32_t specialPart = 0;
@@ -129,6 +132,20 @@ struct TLayoutContext {
     int32_t periodCarryAdvance = 0;
     int32_t explicitHalf = 0;
     int32_t leftListState = 0;
+
+    // The run groups of the segment being placed (main text, or a note's
+    // right half) and of a note's given left half; the run cursor on the
+    // first list, the right half's cursor saved while the left half is
+    // placed, and the left half's cursor.
+    std::vector<TRunGroup> runGroups;
+    std::vector<TRunGroup> leftRunGroups;
+    TRunCursor cursor;
+    TRunCursor savedCursor;
+    TRunCursor leftCursor;
+    // The column holds nothing yet and no later column offers more room:
+    // PlaceRuns places at least one cell, overflowing if it must, so that
+    // placement always ends.
+    bool mustPlaceCell = false;
 
     // The vertical and horizontal editions: the width (height) of the
     // column (line) being filled, 0 while unknown, and the summed sizes of
@@ -158,6 +175,60 @@ struct TLayoutContext {
     bool ReserveBlockLines(const TPendingPicture& picture);
     void EmitLine();
     void NewPage();
+
+    // --- A source line cut into segments and run groups (typeset/runs) ---
+    bool JustifiedLineMode() const { return justified && !exempt; }
+    // Lays out one source line (or head- or side-note span) from the
+    // current column on; through the edition.
+    void LayoutInputLine(QStringView text);
+    void ResetLineState();
+    // Every "<QD name>"…"<-QD>" in per-character form; the sets named are
+    // looked up or added in the current style.
+    QString ExpandEmphasisRuns(QStringView text);
+    // Main-text and note segments ("<E>"…"</E>"); an unclosed note sets the
+    // note-open flag, so it goes on in the next source line.
+    void SplitSegments(QStringView text);
+    // The cells and the natural length of the line's segments, a double-line
+    // note counting its longer line (justified lines).
+    int32_t SegmentCellLength() const;
+    int32_t SegmentFontLength();
+    // Builds the run groups of a segment, a note's halves split at "<|>".
+    void SplitNoteHalves(QStringView text);
+    void BuildRunGroups(QStringView text, std::vector<TRunGroup>& groups);
+    void AddRunGroup(int32_t kind, int32_t part, const QString& param, QStringView text,
+                     std::vector<TRunGroup>& groups);
+    std::vector<TZtSpan> BuildSpacingRuns(QStringView text);
+    // Font runs of a segment's text: the box's text or note font (note), or
+    // an attached font looked up or added in the current style.
+    std::vector<TZtSpan> SplitFontRuns(QStringView text, bool note);
+    TZtSpan AddFontRun(const QString& name, QStringView text, bool note);
+    void SplitSpacingRuns(const TZtSpan& run, std::vector<TZtSpan>& runs);
+
+    // --- Runs poured into columns (typeset/placing) ---
+    void PlaceSegments();
+    void BeginSegmentRuns();
+    // Through the edition.
+    void PlaceTextSegment();
+    void PlaceRuns(int32_t available, const std::vector<TRunGroup>& groups, bool mayBreak);
+    void OpenRunTags(QStringView piece);
+    void WriteLineHead();
+    void IndentLine();
+
+    // Moves the cursor to the next run of groups (mode 0: the column broke,
+    // 2: the group was placed whole); false when the list is exhausted.
+    bool NextRun(const std::vector<TRunGroup>& groups, int32_t mode);
+    void FlushRunText(const QString& param, int32_t mode);
+    QString WrapSpecialFormat(QStringView text, const QString& param, int32_t type);
+    void RecordSideNoteOffsets(QStringView piece, int32_t remaining, int32_t advance);
+    // Runs are left in the segment being placed (either half of a note).
+    bool SegmentRunsLeft() const;
+
+    // --- Notes (typeset/notes) ---
+    // Through the edition.
+    void PlaceNoteSegment();
+    void MeasureRemainingRuns();
+    void PlaceDoubleLineNote(int32_t length, bool mayBreak);
+    int32_t BalancedNoteSplit() const;
 };
 
 // Appends a placed picture (kind 5 multiplied, else 2) to g_TypesetPage.

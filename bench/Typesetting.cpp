@@ -1,0 +1,105 @@
+// Typesetting throughput: a generated text of about a million characters
+// (plain text with punctuation, font, spacing, special-format, circled and
+// emphasis runs, and notes) laid out under the default style through the
+// layout context. Reports characters per second and the peak resident size.
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+
+#include <cstdint>
+#include <vector>
+
+#include <QString>
+
+#include "foundation/FoundationGlobals.h"
+#include "foundation/params/Style.h"
+#include "tests/typeset/PlainLineRun.h"
+#include "typeset/TypesetGlobals.h"
+#include "typeset/pages/PageRecord.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int64_t kCharacters = 1'000'000;
+
+const QString kVerse = QStringLiteral("山高月小水落石出曾日月之幾何而江山不可復識矣予乃攝衣而上履巉巖披蒙茸");
+const QString kMarks = QStringLiteral("，。、；：「」《》？！");
+
+// A line of plain text with a mark every few characters.
+QString Plain(uint32_t& seed, int32_t length, int64_t& shown)
+{
+    QString text;
+    for (int32_t i = 0; i < length; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        text += kVerse[qsizetype((seed >> 16) % uint32_t(kVerse.size()))];
+        if ((seed >> 8) % 7 == 0)
+            text += kMarks[qsizetype((seed >> 4) % uint32_t(kMarks.size()))];
+    }
+    shown += text.size();
+    return text;
+}
+
+// Lines of 40 to 300 characters; every line mixes in runs and a note.
+const std::vector<QString>& Lines(int64_t& shown)
+{
+    static int64_t total = 0;
+    static const std::vector<QString> lines = [] {
+        std::vector<QString> out;
+        uint32_t seed = 7;
+        while (total < kCharacters) {
+            const int32_t length = 40 + int32_t((seed >> 3) % 260);
+            QString line = Plain(seed, length / 2, total);
+            switch (out.size() % 5) {
+            case 0: line += u"【ZT楷】"_s + Plain(seed, 12, total) + u"【-ZT】"_s; break;
+            case 1: line += u"【ZJ2】"_s + Plain(seed, 3, total) + u"【-ZJ】"_s; break;
+            case 2: line += u"【TS】"_s + Plain(seed, 30, total) + u"【-TS】"_s; break;
+            case 3: line += u"【YQ】"_s + Plain(seed, 1, total) + u"【-YQ】"_s; break;
+            default: line += u"【QD】"_s + Plain(seed, 8, total) + u"【-QD】"_s; break;
+            }
+            line += u"【ZW】"_s + Plain(seed, 5 + length / 10, total) + u"【-ZW】"_s;
+            line += Plain(seed, length / 2, total);
+            out.push_back(line);
+        }
+        return out;
+    }();
+    shown = total;
+    return lines;
+}
+
+int64_t PeakResidentKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+void TypesetMillionCharacters(benchmark::State& state)
+{
+    int64_t shown = 0;
+    const std::vector<QString>& lines = Lines(shown);
+    TStyle style;
+    style.BIAO_DIAN.BIAODIAN_TYPE = TBiaoDianType::ZHINENG;
+    int64_t pages = 0;
+    for (auto _ : state) {
+        TPageTable table;
+        PlainLineRun run(style, table);
+        for (const QString& line : lines)
+            run.Line(line);
+        run.Finish();
+        pages = table.pages.Size();
+        benchmark::DoNotOptimize(pages);
+        ResetTypesetGlobals();
+        ResetFoundationGlobals();
+    }
+    state.SetItemsProcessed(state.iterations() * shown);
+    state.counters["characters"] = double(shown);
+    state.counters["pages"] = double(pages);
+    state.counters["peak_rss_MB"] = double(PeakResidentKilobytes()) / 1024.0;
+}
+
+}  // namespace
+
+BENCHMARK(TypesetMillionCharacters)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+BENCHMARK_MAIN();

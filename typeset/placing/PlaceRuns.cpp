@@ -1,0 +1,245 @@
+// Runs placed into the column being built while they fit, and the step from
+// one run to the next with the tags it closes.
+#include <algorithm>
+
+#include "foundation/params/Box.h"
+#include "foundation/params/PunctuationMarks.h"
+#include "typeset/TypesetEdition.h"
+#include "typeset/cells/Cells.h"
+#include "typeset/cells/LineEndRules.h"
+#include "typeset/layout/LayoutContext.h"
+#include "typeset/markup/MarkupTags.h"
+#include "typeset/markup/RunAdvance.h"
+#include "typeset/placing/Placing.h"
+
+namespace {
+
+namespace In = MarkupTagsInternal;
+
+constexpr QStringView kSideNoteAnchor = u"<CP";
+
+int32_t Clamp32(int64_t value) { return SaturateToInt32(value); }
+
+void ClearCarry(TLayoutContext& context)
+{
+    context.periodCarry = false;
+    context.periodCarryAdvance = 0;
+}
+
+// ZHINENG: a piece that ended with a sentence end counted it as a full cell,
+// because what follows lay in another run. When that run opens with a mark,
+// half the cell comes back.
+void GiveBackCarry(TLayoutContext& context, int64_t& available)
+{
+    const QString& text = context.cursor.text;
+    if (context.periodCarry && !text.isEmpty() && IsPunctMark(text.front().unicode())) {
+        const int32_t half = context.periodCarryAdvance / 2;
+        context.lengthLeft = Clamp32(int64_t(context.lengthLeft) + half);
+        context.remainingLength = Clamp32(int64_t(context.remainingLength) + half);
+        available += half;
+    }
+    ClearCarry(context);
+}
+
+void NoteCarry(TLayoutContext& context, QStringView placed, int32_t advance)
+{
+    if (CurrentPunctuationMode() != TBiaoDianType::ZHINENG || placed.isEmpty())
+        return;
+    if (CurrentTypesetEdition().IsSentenceEnd(placed.back().unicode())) {
+        context.periodCarry = true;
+        context.periodCarryAdvance = advance;
+    }
+}
+
+// Takes a placed piece into the column's counts and the line buffer.
+void TakePiece(TLayoutContext& context, const QString& piece, int32_t cells, int32_t length, int32_t advance,
+               int64_t& available)
+{
+    context.OpenRunTags(piece);
+    if (piece.contains(kSideNoteAnchor))
+        context.RecordSideNoteOffsets(piece, context.remainingLength, advance);
+    context.cellsLeft = Clamp32(int64_t(context.cellsLeft) - cells);
+    context.lengthLeft = Clamp32(int64_t(context.lengthLeft) - length);
+    context.remainingLength = Clamp32(int64_t(context.remainingLength) - length);
+    available -= length;
+    NoteCarry(context, piece, advance);
+    context.mustPlaceCell = false;
+}
+
+// Closes what the column opened for the run in the line buffer (a special-
+// format piece closes its own tags when it is wrapped).
+void CloseRunTags(TLayoutContext& context)
+{
+    TRunCursor& cursor = context.cursor;
+    if (cursor.kind == TRunGroup::SpecialFormat)
+        return;
+    if (cursor.spacingOpen)
+        context.lineBuffer += In::SpacingClose;
+    if (cursor.fontOpen)
+        context.lineBuffer += In::FontClose;
+    cursor.spacingOpen = false;
+    cursor.fontOpen = false;
+}
+
+// The run does not fit: as much of it as fits, then the line-end rules.
+void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& groups, int64_t available,
+                    int32_t advance, const QString& param, bool mayBreak)
+{
+    TRunCursor& cursor = context.cursor;
+    int32_t length = Clamp32(available);
+    int32_t cells = 0;
+    int32_t units = FitChars(cursor.text, advance, length, cells);
+    bool take = cells > 0;
+    if (!take && context.mustPlaceCell) {
+        // Room for one cell whatever is left; a circled token goes whole.
+        length = Clamp32(std::max<int64_t>(available, advance));
+        units = FitChars(cursor.text, advance, length, cells);
+        if (cells == 0 || cursor.kind == TRunGroup::Circled)
+            units = int32_t(cursor.text.size());
+        take = true;
+    }
+    QString piece = take ? cursor.text.left(units) : QString();
+    if (piece.isEmpty()) {
+        context.FlushRunText(param, 0);
+        return;
+    }
+    QString rest = cursor.text.mid(units);
+    if (mayBreak && GivesMarksRoom(CurrentPunctuationMode())) {
+        cells -= MoveTrailingOpeningMarks(piece, rest, context.mustPlaceCell);
+        cells += PullLeadingClosingMarks(piece, rest);
+    }
+    cursor.text = rest;
+    if (!piece.isEmpty()) {
+        TakePiece(context, piece, cells, MeasureCells(piece, advance), advance, available);
+        if (cursor.kind == TRunGroup::SpecialFormat)
+            context.FlushRunText(param, 0);
+    }
+    if (cursor.text.isEmpty())
+        context.NextRun(groups, 0);
+}
+
+// The whole run fits; false when the column ends after it.
+bool PlaceWholeRun(TLayoutContext& context, const std::vector<TRunGroup>& groups, int64_t& available,
+                   int32_t advance, int64_t runLength, const QString& param)
+{
+    TRunCursor& cursor = context.cursor;
+    const bool circled = cursor.kind == TRunGroup::Circled;
+    QString whole = cursor.text;
+    cursor.text.clear();
+    // A run that reaches into the last cell of the column leaves its
+    // opening marks to the next column.
+    if (GivesMarksRoom(CurrentPunctuationMode()) && int64_t(context.remainingLength) < runLength + advance)
+        MoveTrailingOpeningMarks(whole, cursor.text, context.mustPlaceCell);
+    if (!whole.isEmpty()) {
+        const int32_t cells = circled ? 1 : CountCells(whole);
+        const int32_t length = circled ? advance : MeasureCells(whole, advance);
+        TakePiece(context, whole, cells, length, advance, available);
+    }
+    if (!cursor.text.isEmpty()) {
+        // Marks were moved back: the column ends, its special-format text
+        // written out first so that none of it slips into the next column.
+        context.FlushRunText(param, 0);
+        return false;
+    }
+    return context.NextRun(groups, 2);
+}
+
+}  // namespace
+
+void TLayoutContext::PlaceRuns(int32_t available, const std::vector<TRunGroup>& groups, bool mayBreak)
+{
+    CurrentTypesetEdition().PlaceRuns(*this, available, groups, mayBreak);
+}
+
+void Woodblock::PlaceRuns(TLayoutContext& context, int32_t availableLength, const std::vector<TRunGroup>& groups,
+                          bool mayBreak)
+{
+    const bool doubleLineNote = PlacingDoubleLineNote(context);
+    if (doubleLineNote)
+        ClearCarry(context);
+    int64_t available = availableLength;
+    // Every turn places a run whole and moves on, or ends the loop.
+    while (const TZtSpan* run = CurrentRun(context.cursor, groups)) {
+        const QString param = groups[size_t(context.cursor.groupIndex)].param;
+        const int32_t advance = ScaleByRatioText(*run);
+        if (CurrentPunctuationMode() == TBiaoDianType::ZHINENG)
+            GiveBackCarry(context, available);
+        if (available < advance && context.cursor.text.isEmpty()) {
+            context.FlushRunText(param, 0);
+            context.NextRun(groups, 0);
+            break;
+        }
+        const int64_t runLength = context.cursor.kind == TRunGroup::Circled
+            ? advance
+            : ::MeasureCells(context.cursor.text, advance);
+        if (available < runLength) {
+            PlaceBrokenRun(context, groups, available, advance, param, mayBreak);
+            break;
+        }
+        if (!PlaceWholeRun(context, groups, available, advance, runLength, param))
+            break;
+    }
+    if (doubleLineNote)
+        ClearCarry(context);
+    CloseRunTags(context);
+}
+
+bool TLayoutContext::NextRun(const std::vector<TRunGroup>& groups, int32_t mode)
+{
+    if (!RunsLeft(cursor, groups))
+        return false;
+    const int32_t oldKind = cursor.kind;
+    const TRunGroup* group = &groups[size_t(cursor.groupIndex)];
+    bool newGroup = false;
+    if (size_t(++cursor.runIndex) >= group->runs.size()) {
+        if (cursor.kind == TRunGroup::SpecialFormat)
+            FlushRunText(group->param, mode);
+        ++cursor.groupIndex;
+        cursor.runIndex = 0;
+        if (!RunsLeft(cursor, groups))
+            return false;
+        group = &groups[size_t(cursor.groupIndex)];
+        cursor.kind = group->kind;
+        cursor.part = group->part;
+        cursor.param = group->param;
+        if (cursor.kind == TRunGroup::SpecialFormat) {
+            cursor.specialOpened = false;
+            pendingSpecialText.clear();
+        }
+        newGroup = true;
+    }
+    const TZtSpan* run = CurrentRun(cursor, groups);
+    if (!run)
+        return false;
+    cursor.text = run->text;
+
+    // A tag the old run opened is closed where it was opened: in the line
+    // buffer, or in the special-format text being collected.
+    auto close = [&](bool hadTag, bool& open, QStringView closer) {
+        if (!hadTag || !open)
+            return;
+        if (oldKind != TRunGroup::SpecialFormat)
+            lineBuffer += closer;
+        else if (cursor.kind == TRunGroup::SpecialFormat && !pendingSpecialText.isEmpty())
+            pendingSpecialText += closer;
+        else
+            return;
+        open = false;
+    };
+    // Spacing is closed and opened again between any two runs.
+    close(!cursor.spacing.isEmpty(), cursor.spacingOpen, In::SpacingClose);
+    cursor.spacing = run->spacing;
+    if (!cursor.spacing.isEmpty())
+        cursor.spacingOpen = false;
+    // A font stays open while it does not change, except that a special-
+    // format piece opens its own (it is wrapped as a whole).
+    const bool entersSpecialFormat =
+        newGroup && cursor.kind == TRunGroup::SpecialFormat && oldKind != TRunGroup::SpecialFormat;
+    if (run->fontName != cursor.fontName || entersSpecialFormat) {
+        close(!cursor.fontName.isEmpty(), cursor.fontOpen, In::FontClose);
+        cursor.fontName = run->fontName;
+        if (!cursor.fontName.isEmpty())
+            cursor.fontOpen = false;
+    }
+    return true;
+}

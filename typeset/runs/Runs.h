@@ -1,0 +1,32 @@
+#pragma once
+// A source line cut into segments (main text and notes) and run groups
+// before it is placed. The steps are TLayoutContext members (LayoutContext.h);
+// the two the editions set their own way have their woodblock forms here.
+#include <cstdint>
+#include <vector>
+
+#include <QString>
+#include <QStringView>
+
+struct TLayoutContext;
+
+// The larger of two lines when cells of these heights are set from both
+// ends into two balanced lines (justified lines measure double-line notes
+// so); 0 for none.
+int32_t BalancedHalfLength(const std::vector<int32_t>& heights);
+
+// The text with only the tags that the layout writes into columns: "<-ZT>",
+// "<-ZJ>", "<-QD>" and the layout tags that begin with "#", "&", "%", "N",
+// "BT", "ZT", "ZJ", "TZ", "MP", "CP" or "QD" stay, other layout tags go,
+// tags that are no layout tags stay; a "<" with no ">" after it goes. The
+// installed edition's form.
+QString StripNonLayoutTags(QStringView text);
+
+namespace Woodblock {
+
+// As above, then every horizontal bracket and quotation mark becomes its
+// vertical form, so that all measuring sees the vertical forms.
+QString StripNonLayoutTags(QStringView text);
+void LayoutInputLine(TLayoutContext& context, QStringView text);
+
+}  // namespace Woodblock
