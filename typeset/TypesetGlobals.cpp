@@ -4,6 +4,7 @@
 #include "typeset/book/Bookmarks.h"
 #include "typeset/book/FourInOne.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/search/HitTables.h"
 
 TPageTable* g_TypesetTable = nullptr;
 TPageRec* g_TypesetPage = nullptr;
@@ -22,6 +23,12 @@ T4in1Data g_4in1Data;
 int32_t g_Current4in1Group = 0;
 TPageTable* g_CurrentPages = nullptr;
 
+// Find and replace.
+OwningList<THitTable> g_HitTables;
+THitTable* g_CurrentHitTable = nullptr;
+QString g_FindText;
+int32_t g_SearchMode = -1;
+
 void ResetTypesetGlobals()
 {
     g_TypesetTable = nullptr;
@@ -39,4 +46,8 @@ void ResetTypesetGlobals()
     g_4in1Data = T4in1Data();
     g_Current4in1Group = 0;
     g_CurrentPages = nullptr;
+
+    ClearHitTables();
+    g_FindText.clear();
+    g_SearchMode = -1;
 }

@@ -59,4 +59,16 @@ extern int32_t g_Current4in1Group;
 extern TPageTable* g_CurrentPages;
 // --- end of the book model ----------------------------------------------------
 
+// --- Find and replace ---------------------------------------------------------
+struct THitTable;
+
+// One hit table per search; the one drawn (null when none).
+extern OwningList<THitTable> g_HitTables;
+extern THitTable* g_CurrentHitTable;
+// Non-empty while the hits of g_CurrentHitTable are to be highlighted.
+extern QString g_FindText;
+// -1 until a find succeeds, then 2.
+extern int32_t g_SearchMode;
+// --- end of find and replace --------------------------------------------------
+
 void ResetTypesetGlobals();
