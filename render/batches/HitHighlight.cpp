@@ -3,6 +3,9 @@
 #include "foundation/text/TagUtils.h"
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
+#include "typeset/TypesetGlobals.h"
+#include "typeset/pages/PageRecord.h"
+#include "typeset/search/HitTables.h"
 
 namespace {
 
@@ -34,6 +37,16 @@ std::vector<int32_t> HitFlagsOf(const std::vector<int32_t>& offsets, QStringView
                 flags.push_back(1);
     }
     return flags;
+}
+
+bool FillHitFlags(std::vector<int32_t>& flags, int32_t page)
+{
+    if (page < 0 || !g_CurrentPages || page >= g_CurrentPages->pages.Size() || g_FindText.isEmpty()
+        || !g_CurrentHitTable)
+        return false;
+    const THitGroup* group = FindHitGroup(*g_CurrentHitTable, page - g_CoverPages);
+    flags = group ? HitFlagsOf(group->offsets, g_FindText) : std::vector<int32_t>();
+    return true;
 }
 
 void RenderEdition::DrawHitHighlight(PageRenderer& view, Dc& dc, const TGlyph& glyph) const

@@ -5,6 +5,7 @@
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/batches/HitHighlight.h"
 #include "render/frame/PageFrame.h"
 #include "render/pipeline/PagePipeline.h"
 #include "typeset/TypesetGlobals.h"
@@ -81,6 +82,8 @@ void DrawPageText(PageRenderer& view, Dc& dc, int32_t firstPage, int32_t secondP
     view.CurrentBatch = view.AddGlyphBatch();
     view.HitFlags.clear();
     view.HitIndex = 0;
+    if (!dc.IsPrinting())
+        FillHitFlags(view.HitFlags, firstPage);
     const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
     view.UseBox(view.ScaledStyle.TEXT_BOX);
     view.LineKind = LineKinds::Body;
@@ -94,6 +97,8 @@ void DrawPageText(PageRenderer& view, Dc& dc, int32_t firstPage, int32_t secondP
         if (exists && view.SelectPageStyle(secondPage, origin) && g_CurrentStyle) {
             view.UseBox(view.ScaledStyle.TEXT_BOX);
             view.HitIndex = 0;
+            if (!dc.IsPrinting())
+                FillHitFlags(view.HitFlags, secondPage);
             view.TextRight = view.TextRightOf(false);
             DrawPageColumns(view, dc);
         }
