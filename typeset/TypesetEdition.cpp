@@ -10,6 +10,7 @@
 #include "typeset/notes/Notes.h"
 #include "typeset/placing/Placing.h"
 #include "typeset/runs/Runs.h"
+#include "typeset/sourcemap/SourceMap.h"
 
 int32_t TypesetEdition::ScaleByRatioText(const TZtSpan& run) const
 {
@@ -78,6 +79,21 @@ void TypesetEdition::PlaceNoteSegment(TLayoutContext& context) const { Woodblock
 void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
 {
     Woodblock::MeasureRemainingRuns(context);
+}
+
+void TypesetEdition::MapPagesToSource(QStringView source, std::vector<int32_t>& map) const
+{
+    SourceMap::MapPagesToSource(source, map, kWoodblockSourceMap);
+}
+
+int32_t TypesetEdition::FindInTypesetText(int32_t start, QStringView text, QStringView key) const
+{
+    return SourceMap::FindInTypesetText(start, text, key, kWoodblockSourceMap);
+}
+
+QString TypesetEdition::StripTagsForDisplay(QStringView line) const
+{
+    return SourceMap::StripTagsForDisplay(line, kWoodblockSourceMap);
 }
 
 const TypesetEdition& CurrentTypesetEdition()

@@ -61,6 +61,14 @@ public:
     // Notes (typeset/notes).
     virtual void PlaceNoteSegment(TLayoutContext& context) const;
     virtual void MeasureRemainingRuns(TLayoutContext& context) const;
+
+    // --- Page-to-source map (typeset/sourcemap) ---
+    // Where each page ends in the source (its lines joined with CR LF), and
+    // the matching and key forms it uses, which follow how the edition
+    // writes punctuation and bracket tags.
+    virtual void MapPagesToSource(QStringView source, std::vector<int32_t>& map) const;
+    virtual int32_t FindInTypesetText(int32_t start, QStringView text, QStringView key) const;
+    virtual QString StripTagsForDisplay(QStringView line) const;
 };
 
 // The forms of the edition the program runs as (g_Edition).

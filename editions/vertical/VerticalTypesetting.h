@@ -4,4 +4,9 @@
 // operation is given its vertical form here, the woodblock form runs.
 #include "typeset/TypesetEdition.h"
 
-class VerticalTypesetting : public TypesetEdition {};
+class VerticalTypesetting : public TypesetEdition {
+public:
+    // --- Page-to-source map (VerticalSourceMap.cpp) ---
+    // A page's key takes its last columns whole.
+    void MapPagesToSource(QStringView source, std::vector<int32_t>& map) const override;
+};
