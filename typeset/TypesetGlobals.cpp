@@ -5,6 +5,7 @@
 #include "typeset/book/FourInOne.h"
 #include "typeset/pages/PageRecord.h"
 
+std::vector<QString> g_TextLines;
 TPageTable* g_TypesetTable = nullptr;
 TPageRec* g_TypesetPage = nullptr;
 QString g_TypesetStyleName;
@@ -24,6 +25,7 @@ TPageTable* g_CurrentPages = nullptr;
 
 void ResetTypesetGlobals()
 {
+    g_TextLines.clear();
     g_TypesetTable = nullptr;
     g_TypesetPage = nullptr;
     g_TypesetStyleName.clear();
