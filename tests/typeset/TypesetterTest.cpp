@@ -224,6 +224,35 @@ TEST_F(TypesetterTest, EndPaddingCountsCoversAndBackCovers)
     EXPECT_EQ(table.pages.Size(), 3);  // cover, body page, pad: 3 + 1 cover is even
 }
 
+TEST_F(TypesetterTest, JustifiedLinesAndTheirExemption)
+{
+    ASSERT_TRUE(Typeset({u"【DH】尾"_s, u"甲乙丙"_s, u"甲乙丙【HH】"_s, u"【-DH】"_s, u"甲乙丙"_s}));
+    EXPECT_EQ(PageColumns(table).front(), u"<ZJ3000-10000>甲乙丙<-ZJ><-P>|甲乙丙<-P>|甲乙丙<-P>"_s);
+}
+
+// The first rule that matches wins, in the order of the table; a tag no
+// rule knows is dropped and the rest of its line is text.
+TEST_F(TypesetterTest, LineTagRulesInOrder)
+{
+    struct Case {
+        const char16_t* line;
+        const char16_t* columns;
+    } const cases[] = {
+        {u"【BT1-乙BK】甲", u"<BT1-乙BK>甲<-P>"},  // a title, not an indent
+        {u"【TT1BK】甲", u"<TT>甲<-P>"},          // a raised head, not an indent
+        {u"【FMX】甲", u"甲<-P>"},                 // FM must be the whole tag
+        {u"【SMBK】甲", u""},                      // a book title; its line is not set
+        {u"【未知】甲", u"甲<-P>"},
+        {u"【】甲", u"甲<-P>"},
+        {u"【甲", u"︻甲<-P>"},  // no tag without its 】: text, in its vertical form
+        {u"【BK】甲", u"甲<-P>"},                   // BK must follow something
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(Typeset({QString::fromUtf16(c.line)}));
+        EXPECT_EQ(PageColumns(table).front(), QString::fromUtf16(c.columns)) << QString::fromUtf16(c.line).toStdString();
+    }
+}
+
 TEST(PictureSpec, ClampsToTheBox)
 {
     struct Case {
