@@ -5,9 +5,10 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QMainWindow>
+#include <QTimer>
 
 #include "app/MessageBoxPrompter.h"
+#include "app/frame/MainWindow.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "platform/FontSubstitutions.h"
@@ -45,15 +46,16 @@ int RunProgram(const Edition& edition, int argc, char** argv)
     MessageBoxPrompter prompter;
     InstallPrompter(&prompter);
 
-    QMainWindow window;
+    MainWindow window;
     prompter.SetParent(&window);
-    QString title = edition.Title();
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1)
-        title += QStringLiteral(" - ") + QFileInfo(args.at(1)).fileName();
-    window.setWindowTitle(title);
     window.resize(1024, 768);
     window.showMaximized();
+    const QStringList args = QApplication::arguments();
+    // Opened once the window has its size, so that the fitted zooms fit it.
+    if (args.size() > 1)
+        QTimer::singleShot(0, &window, [&window, path = QFileInfo(args.at(1)).absoluteFilePath()] {
+            window.OpenText(path);
+        });
 
     const int status = app.exec();
     InstallPrompter(nullptr);

@@ -1,12 +1,16 @@
 // Typesetting throughput: a generated text of about a million characters
 // (plain text with punctuation, font, spacing, special-format, circled and
-// emphasis runs, and notes) laid out under the default style through the
-// layout context. Reports characters per second and the peak resident size.
+// emphasis runs, and notes) laid out under the default style, through the
+// layout context alone and through the whole typesetter with line tags
+// (titles, indents, raised heads, volume names, pictures) and head and side
+// notes. Reports characters per second, the peak resident size and the
+// size of the pages' texts against the source's.
 #include <benchmark/benchmark.h>
 
 #include <sys/resource.h>
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include <QString>
@@ -16,6 +20,7 @@
 #include "tests/typeset/PlainLineRun.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/typesetter/Typesetter.h"
 
 using namespace Qt::StringLiterals;
 
@@ -98,8 +103,88 @@ void TypesetMillionCharacters(benchmark::State& state)
     state.counters["peak_rss_MB"] = double(PeakResidentKilobytes()) / 1024.0;
 }
 
+// The same text with a line tag or a note on every line.
+const std::vector<QString>& TaggedLines(int64_t& shown)
+{
+    static const std::vector<QString> lines = [] {
+        int64_t plainShown = 0;
+        std::vector<QString> out = Lines(plainShown);
+        const QString heads[] = {u"【BT1-卷首】"_s, u"【2-1BK】"_s, u"【TT】"_s, u"【1BK】"_s, u""_s,
+                                 u"【TP2*5-3+圖】"_s, u""_s, u"【BT2-節】"_s};
+        for (size_t i = 0; i < out.size(); ++i) {
+            QString& line = out[i];
+            if (i % 200 == 0)
+                line.prepend(u"【JM卷"_s + QString::number(i / 200) + u"】"_s);
+            line.prepend(heads[i % std::size(heads)]);
+            if (i % 3 == 0)
+                line.insert(line.size() / 3, u"【CP批】旁注之文【-CP】"_s);
+            if (i % 4 == 0)
+                line.insert(line.size() / 2, u"【MP】眉批之文【-MP】"_s);
+        }
+        return out;
+    }();
+    static const int64_t total = [] {
+        int64_t plainShown = 0;
+        Lines(plainShown);
+        return plainShown;
+    }();
+    shown = total;
+    return lines;
+}
+
+int64_t SourceBytes(const std::vector<QString>& lines)
+{
+    int64_t bytes = 0;
+    for (const QString& line : lines)
+        bytes += line.size() * 2;
+    return bytes;
+}
+
+// The texts the pages hold, in bytes.
+int64_t PageTextBytes(const TPageTable& table)
+{
+    int64_t bytes = 0;
+    auto add = [&](const auto& lines) {
+        for (const auto& line : lines)
+            bytes += line.text.size() * 2;
+    };
+    for (const TPageRec& page : table.pages) {
+        add(page.lines);
+        add(page.headLines);
+        add(page.collectedLines);
+    }
+    return bytes;
+}
+
+void TypesetWholeText(benchmark::State& state)
+{
+    int64_t shown = 0;
+    g_TextLines = TaggedLines(shown);
+    int64_t pages = 0;
+    double ratio = 0;
+    for (auto _ : state) {
+        TParaSet set;
+        TStyle* style = set.styles.AddNew();
+        style->NAME = u"para0"_s;
+        style->BIAO_DIAN.BIAODIAN_TYPE = TBiaoDianType::ZHINENG;
+        TPageTable table;
+        TTypesetter typesetter;
+        g_LoadingText = false;
+        TypesetPages(set, table, typesetter);
+        pages = table.pages.Size();
+        ratio = double(PageTextBytes(table)) / double(SourceBytes(g_TextLines));
+        benchmark::DoNotOptimize(pages);
+    }
+    state.SetItemsProcessed(state.iterations() * shown);
+    state.counters["characters"] = double(shown);
+    state.counters["pages"] = double(pages);
+    state.counters["page_text_per_source"] = ratio;
+    state.counters["peak_rss_MB"] = double(PeakResidentKilobytes()) / 1024.0;
+}
+
 }  // namespace
 
+BENCHMARK(TypesetWholeText)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(TypesetMillionCharacters)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 BENCHMARK_MAIN();

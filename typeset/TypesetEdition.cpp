@@ -11,11 +11,21 @@
 #include "typeset/placing/Placing.h"
 #include "typeset/runs/Runs.h"
 #include "typeset/sourcemap/SourceMap.h"
+#include "typeset/typesetter/Typesetter.h"
 
 int32_t TypesetEdition::ScaleByRatioText(const TZtSpan& run) const
 {
     return ScaleByRatio(run.charHeight, run.spacing);
 }
+
+void TypesetEdition::Run(TTypesetter& typesetter) const { Woodblock::Run(typesetter); }
+
+void TypesetEdition::ProcessLine(TTypesetter& typesetter, const QString& line) const
+{
+    Woodblock::ProcessLine(typesetter, line);
+}
+
+bool TypesetEdition::StartOnOddPage(TTypesetter& typesetter) const { return Woodblock::StartOnOddPage(typesetter); }
 
 void TypesetEdition::ResetOccupancy(TLayoutContext& context) const { Woodblock::ResetOccupancy(context); }
 

@@ -16,6 +16,7 @@ struct TZtSpan;
 struct TLayoutContext;
 struct TPendingPicture;
 struct TRunGroup;
+class TTypesetter;
 
 class TypesetEdition {
 public:
@@ -24,6 +25,12 @@ public:
     // The advance of one cell of a run along its column: the character
     // height, scaled by the run's spacing.
     virtual int32_t ScaleByRatioText(const TZtSpan& run) const;
+
+    // The typesetter's pass over the source lines, its line interpreter
+    // and its odd-page start (typeset/typesetter).
+    virtual void Run(TTypesetter& typesetter) const;
+    virtual void ProcessLine(TTypesetter& typesetter, const QString& line) const;
+    virtual bool StartOnOddPage(TTypesetter& typesetter) const;
 
     // The layout context's page and column operations (typeset/layout).
     virtual void ResetOccupancy(TLayoutContext& context) const;

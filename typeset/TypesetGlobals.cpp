@@ -6,6 +6,7 @@
 #include "typeset/pages/PageRecord.h"
 #include "typeset/search/HitTables.h"
 
+std::vector<QString> g_TextLines;
 TPageTable* g_TypesetTable = nullptr;
 TPageRec* g_TypesetPage = nullptr;
 QString g_TypesetStyleName;
@@ -31,6 +32,7 @@ int32_t g_SearchMode = -1;
 
 void ResetTypesetGlobals()
 {
+    g_TextLines.clear();
     g_TypesetTable = nullptr;
     g_TypesetPage = nullptr;
     g_TypesetStyleName.clear();

@@ -17,6 +17,9 @@ struct TParaSet;
 // Ends the last column of every source line (paragraph end).
 inline constexpr QStringView g_LineEndMark = u"<-P>";
 
+// The source lines of the open pre-processed text, one per line.
+extern std::vector<QString> g_TextLines;
+
 // The table being filled while a text is typeset.
 extern TPageTable* g_TypesetTable;
 // The page being filled while a text is typeset; null before the first page.

@@ -1,5 +1,7 @@
 #include "app/view/PageView.h"
 
+#include <algorithm>
+
 #include <QPainter>
 #include <QScrollBar>
 
@@ -23,6 +25,13 @@ void PageView::Refresh()
     view_.ZoomFactor = view_.GetZoomFactor();
     view_.ApplyZoom();
     ApplyScrollSizes();
+    SyncState();
+    viewport()->update();
+}
+
+void PageView::GoToPage(int shownPage)
+{
+    verticalScrollBar()->setValue(std::max(0, shownPage) * (view_.PagePitch() / 100));
     SyncState();
     viewport()->update();
 }

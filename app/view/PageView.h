@@ -17,6 +17,8 @@ public:
     // After the pages, the style, the zoom or the display mode changed:
     // extent, zoom, scroll sizes and the shown page again, then a repaint.
     void Refresh();
+    // Scrolls the shown page to the top of the view.
+    void GoToPage(int shownPage);
 
 signals:
     void currentPageChanged(int shownPage);

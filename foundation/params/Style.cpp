@@ -364,11 +364,15 @@ TStyle* RepointStyle(const TStyleList& styles, const QString& name)
     return style ? style : styles.First();
 }
 
+TStyle* AddNewStyle(TStyleList& styles, const TDisplayMode& display)
+{
+    TStyle* style = styles.AddNew();
+    ComputeStylePageSize(*style, display);
+    return style;
+}
+
 void EnsureOneStyle(TStyleList& styles, const TDisplayMode& display)
 {
-    if (!styles.IsEmpty())
-        return;
-    TStyle* style = styles.AddNew();
-    style->NAME = kDefaultStyleName;
-    ComputeStylePageSize(*style, display);
+    if (styles.IsEmpty())
+        AddNewStyle(styles, display)->NAME = kDefaultStyleName;
 }

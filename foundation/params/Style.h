@@ -147,6 +147,9 @@ void ClearStyles(TStyleList& styles);
 void RemoveStyleAt(TStyleList& styles, int32_t index);
 // The style named name, else the first style; null for an empty list.
 TStyle* RepointStyle(const TStyleList& styles, const QString& name);
+// Appends a style with the edition's defaults, its page size for the
+// display modes; its name is left empty.
+TStyle* AddNewStyle(TStyleList& styles, const TDisplayMode& display);
 // Appends the default style "para0" when the list is empty.
 void EnsureOneStyle(TStyleList& styles, const TDisplayMode& display);
 

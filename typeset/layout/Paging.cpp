@@ -113,10 +113,16 @@ void Woodblock::NewPage(TLayoutContext& context)
     context.FlushPendingLines();
     if (g_TypesetTable) {
         TPageRec* page = NextExistingPage(*g_TypesetTable);
+        const bool revisited = page != nullptr;
         if (!page)
             page = AppendPageRecord(*g_TypesetTable);
         g_TypesetPage = page;
-        page->styleName = g_TypesetStyleName;
+        // The body's pages take the style and the column count in force; a
+        // head note carried onto a page the body made leaves them alone.
+        if (context.mode == TLayoutMode::Body || !revisited) {
+            page->styleName = g_TypesetStyleName;
+            page->linesOverride = context.linesOverride;
+        }
     }
     context.column = 0;
     context.freshColumn = true;

@@ -1,0 +1,106 @@
+#include "app/text/TextOpening.h"
+
+#include "app/AppGlobals.h"
+#include "app/FrameServices.h"
+#include "app/files/ProjectFile.h"
+#include "app/view/PageView.h"
+#include "foundation/FoundationGlobals.h"
+#include "foundation/io/Paths.h"
+#include "foundation/io/TextFile.h"
+#include "platform/Prompter.h"
+#include "render/RenderGlobals.h"
+#include "render/contents/Contents.h"
+#include "typeset/TypesetGlobals.h"
+#include "typeset/typesetter/Typesetter.h"
+
+namespace {
+
+bool ReadTextLines(const QString& path)
+{
+    TTextFile file;
+    if (!file.OpenRead(path))
+        return false;
+    g_TextLines.clear();
+    QString line;
+    while (file.ReadLine(line))
+        g_TextLines.push_back(line);
+    file.Close();
+    return true;
+}
+
+}  // namespace
+
+bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter)
+{
+    const QString base = StripExtension(path);
+    g_LoadingText = true;
+    if (!g_ProjectName.isEmpty() && g_ProjectName == base)
+        return true;  // already open
+    g_ProjectName = base;
+    g_ProjectFolder = GetFolderPart(base);
+    g_ProjectDirty = true;
+    if (ReadProjectFile(ProjectFilePath()))
+        g_LoadingText = false;
+    return OpenProjectText(view, typesetter);
+}
+
+bool OpenProjectText(PageView& view, TTypesetter& typesetter)
+{
+    if (g_ProjectName.isEmpty())
+        return false;
+    g_TextName = GetFileNamePart(g_ProjectName);
+    Frame().SetDocumentTitle(g_TextName);
+    return LoadAndShowText(view, typesetter);
+}
+
+bool LoadTextLines(TTypesetter& typesetter, bool generating)
+{
+    const QString path = g_ProjectName + QStringLiteral(".txt");
+    if (!ReadTextLines(path)) {
+        TellUser(QStringLiteral("打开预处理文本文件出错！"));
+        return false;
+    }
+    if (!generating)
+        Frame().ShowTextPaneHideEditPane();
+    typesetter.textPath = path;
+    return BuildPagesFromText(typesetter, generating);
+}
+
+bool BuildPagesFromText(TTypesetter& typesetter, bool generating)
+{
+    // The run may replace or delete the styles the view points at: keep
+    // their names and point again afterwards.
+    const QString styleName = g_CurrentStyle ? g_CurrentStyle->NAME : QString();
+    typesetter.display = {g_TwoPageMode != 0, g_FourInOneMode != 0};
+    const bool typeset = TypesetPages(g_ParaSet, g_PageTable, typesetter);
+    if (g_CurrentStyle)
+        g_CurrentStyle = RepointStyle(g_ParaSet.styles, styleName);
+    if (!typeset)
+        return false;
+    g_CurrentPages = &g_PageTable;
+    g_CurrentParaSet = &g_ParaSet;
+    if (!typesetter.title.isEmpty())
+        g_TextName = typesetter.title;
+    Frame().RebuildParaMenu();
+    if (!generating)
+        Frame().LoadTextPane();
+    return true;
+}
+
+bool LoadAndShowText(PageView& view, TTypesetter& typesetter)
+{
+    if (!LoadTextLines(typesetter, false))
+        return false;
+    Frame().HideEditPane();
+    g_CurrentStyle = g_CurrentParaSet->styles.First();
+    g_CurrentCover = nullptr;
+    g_VolumeShown = true;
+    g_CurrentPage = 0;
+    for (TStyle& style : g_CurrentParaSet->styles)
+        SyncStyleFonts(style);
+    RebuildContents(view.Renderer().LeafTexts, true, false);
+    view.Refresh();
+    view.GoToPage(0);
+    Frame().FillPageCombo(g_CurrentPages->pages.Size());
+    return true;
+}
