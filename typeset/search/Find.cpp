@@ -12,7 +12,7 @@
 
 namespace {
 
-// The unit offset of a match in section s searched from unit from; -1 when
+// The unit offset of a match of key in a section text from unit from; -1 when
 // none. Backward looks at matches starting at or before from.
 qsizetype MatchIn(const QString& text, QStringView key, bool forward, qsizetype from)
 {
