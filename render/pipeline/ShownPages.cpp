@@ -18,6 +18,16 @@ int32_t TextPageCount() { return g_CurrentPages ? g_CurrentPages->pages.Size() :
 
 }  // namespace
 
+int32_t TextPageToShownPage(int32_t p)
+{
+    const int32_t a = g_CoverPages;
+    if (p == 0)
+        return 0;
+    if (g_FourInOneMode)
+        return a + (p - a) / 4;
+    return g_TwoPageMode ? a + (p - a) / 2 : p;
+}
+
 TextPages ShownPageToTextPages(int32_t s)
 {
     const int32_t a = g_CoverPages;

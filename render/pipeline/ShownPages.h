@@ -11,6 +11,8 @@ struct TextPages {
     int32_t second = -1;
 };
 
+// The shown page that holds text page p.
+int32_t TextPageToShownPage(int32_t p);
 TextPages ShownPageToTextPages(int32_t shown);
 int32_t GetShownPageCount();
 // The sheet's page number continued across the 4-in-1 groups before the
