@@ -106,9 +106,9 @@ void TypesetMillionCharacters(benchmark::State& state)
 // The same text with a line tag or a note on every line.
 const std::vector<QString>& TaggedLines(int64_t& shown)
 {
+    static int64_t total = 0;
     static const std::vector<QString> lines = [] {
-        int64_t plainShown = 0;
-        std::vector<QString> out = Lines(plainShown);
+        std::vector<QString> out = Lines(total);
         const QString heads[] = {u"【BT1-卷首】"_s, u"【2-1BK】"_s, u"【TT】"_s, u"【1BK】"_s, u""_s,
                                  u"【TP2*5-3+圖】"_s, u""_s, u"【BT2-節】"_s};
         for (size_t i = 0; i < out.size(); ++i) {
@@ -122,11 +122,6 @@ const std::vector<QString>& TaggedLines(int64_t& shown)
                 line.insert(line.size() / 2, u"【MP】眉批之文【-MP】"_s);
         }
         return out;
-    }();
-    static const int64_t total = [] {
-        int64_t plainShown = 0;
-        Lines(plainShown);
-        return plainShown;
     }();
     shown = total;
     return lines;

@@ -51,6 +51,7 @@ void MainWindow::SetDocumentTitle(const QString& title)
     setWindowTitle(title.isEmpty() ? g_Edition->Title() : g_Edition->Title() + QStringLiteral(" - ") + title);
 }
 
+// No page combo yet: the status text alone follows the new page count.
 void MainWindow::FillPageCombo(int) { ShownPageChanged(0); }
 
 void MainWindow::ShownPageChanged(int) { statusBar()->showMessage(ShownPageStatus()); }

@@ -107,6 +107,9 @@ extern const QString kCoverName;      // "FengMian"
 extern const QString kBackCoverName;  // "FengDi"
 extern const QString kDefaultStyleName;  // "para0"
 
+// The name is that of the cover or the back cover, not of a page style.
+inline bool IsCoverName(const QString& name) { return name == kCoverName || name == kBackCoverName; }
+
 // Edition forms, dispatched through g_Edition.
 void SetStyleDefaults(TStyle& style, const TDisplayMode& display);
 // Style kinds other than the edition's page style keep their size.

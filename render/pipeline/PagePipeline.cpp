@@ -38,8 +38,6 @@ SlotPages DecodeSlot(int32_t slot)
     return {page, page + 1, true};
 }
 
-bool IsCoverStyle(const QString& name) { return name == kCoverName || name == kBackCoverName; }
-
 void MoveDown(WinRect& r, int32_t d)
 {
     r.top += d;
@@ -133,7 +131,7 @@ void RenderPage(PageRenderer& view, Dc& dc, int32_t shown, QPoint origin)
         origin.rx() += view.ScaledPara4in1.titleWidth;
     const bool printing = dc.IsPrinting();
     PageRects rects = view.ComputePageRects(upper.first, origin, printing);
-    if (IsCoverStyle(view.CurrentPageRec->styleName)) {
+    if (IsCoverName(view.CurrentPageRec->styleName)) {
         WinRect r2{(view.ScaledExtent.left + view.ScaledBorder) / 100, (view.ScaledExtent.top + view.ScaledBorder) / 100,
                    (view.ScaledExtent.right - view.ScaledBorder) / 100,
                    (view.ScaledExtent.bottom - view.ScaledBorder) / 100};

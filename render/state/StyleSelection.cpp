@@ -19,7 +19,7 @@ void PageRenderer::SelectStyleNamed(const QString& name, QPoint origin)
 {
     if (!g_CurrentParaSet)
         return;
-    if (name == kCoverName || name == kBackCoverName) {
+    if (IsCoverName(name)) {
         // A set without that cover keeps the current style: clearing it would
         // leave nothing to draw with.
         TCoverPara* cover = g_CurrentParaSet->covers.FindByName(&TCoverPara::NAME, name);

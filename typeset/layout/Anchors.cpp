@@ -32,15 +32,6 @@ void TakeAnchors(QString& text, QStringView opener, Take take)
     }
 }
 
-// The box's column pitch from its grid, not from a derived value that may
-// be stale.
-int32_t ColumnPitch(const TBoxPara& box)
-{
-    TBoxSize size = box.size;
-    DeriveBoxSize(size);
-    return size.pitch;
-}
-
 TPageRec* PageWithLastLine()
 {
     TPageRec* page = g_TypesetPage;
@@ -53,7 +44,7 @@ TPageRec* PageWithLastLine()
 
 void TLayoutContext::TakeHeadNoteAnchors()
 {
-    const int64_t step = box ? int64_t(ColumnPitch(*box)) + box->size.SPLIT_LINE_WIDTH : 0;
+    const int64_t step = box ? HeadNoteStep(*box) : 0;
     const int32_t position = int32_t(std::clamp<int64_t>(step * column, std::numeric_limits<int32_t>::min(),
                                                          std::numeric_limits<int32_t>::max()));
     TakeAnchors(lineBuffer, kHeadNoteAnchor, [&](const QString& offset) {
@@ -76,6 +67,14 @@ void TLayoutContext::TakeSideNoteAnchors()
         ++taken;
         sideNoteMarks.push_back({name, FilledPageIndex(), column, offset});
     });
+}
+
+int32_t HeadNoteStep(const TBoxPara& box)
+{
+    // The pitch from the grid, not from a derived value that may be stale.
+    TBoxSize size = box.size;
+    DeriveBoxSize(size);
+    return SaturateToInt32(int64_t(size.pitch) + size.SPLIT_LINE_WIDTH);
 }
 
 void AddPlacedPicture(int32_t lastCell, const QString& name, int32_t firstColumn, int32_t lastColumn,

@@ -231,6 +231,10 @@ struct TLayoutContext {
     int32_t BalancedNoteSplit() const;
 };
 
+// The unit of head-note positions in a box: its column pitch plus the rule
+// between columns.
+int32_t HeadNoteStep(const TBoxPara& box);
+
 // Appends a placed picture (kind 5 multiplied, else 2) to g_TypesetPage.
 void AddPlacedPicture(int32_t lastCell, const QString& name, int32_t firstColumn, int32_t lastColumn,
                       int32_t startCell, bool multiplied);

@@ -19,7 +19,7 @@ TStyleBase* GetPageStyle(const TPageRec& page)
     if (!g_CurrentParaSet)
         return nullptr;
     const QString& name = page.styleName;
-    if (name == kCoverName || name == kBackCoverName)
+    if (IsCoverName(name))
         return g_CurrentParaSet->covers.FindByName(&TCoverPara::NAME, name);
     return g_CurrentParaSet->styles.FindByName(&TStyle::NAME, name);
 }

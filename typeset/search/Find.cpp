@@ -115,8 +115,7 @@ bool FindNextHit(TPageTable& table, QStringView key, bool forward)
     THitRecord hit;
     if (!FindInSections(table, key, forward, hit))
         return false;
-    table.gridHits.Clear();
-    table.cellHits.Clear();
+    ClearCurrentHitList(table);
     ToGridPositions(hit, table);
     FillCurrentHitTable(table, *table.cellHits.First());
     return true;

@@ -50,6 +50,12 @@ TLineColumn DisplayToTextColumn(QStringView line, int32_t a)
     return at;
 }
 
+void ClearCurrentHitList(TPageTable& table)
+{
+    table.gridHits.Clear();
+    table.cellHits.Clear();
+}
+
 void ToGridPositions(const THitRecord& hit, TPageTable& table)
 {
     THitRecord* grid = table.gridHits.AddNew();

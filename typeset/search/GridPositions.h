@@ -22,3 +22,7 @@ TLineColumn DisplayToTextColumn(QStringView line, int32_t a);
 // Appends one record to each of the table's hit lists (gridHits, cellHits)
 // for the hit; positions on lines the table does not have are left out.
 void ToGridPositions(const THitRecord& hit, TPageTable& table);
+
+// Empties the table's hit lists (before another find, or another volume is
+// shown).
+void ClearCurrentHitList(TPageTable& table);

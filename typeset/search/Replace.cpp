@@ -92,9 +92,3 @@ int32_t ReplaceHits(TPageTable& table, QStringView key, QStringView replacement,
     BuildSectionIndex(table);
     return int32_t(hits.size());
 }
-
-void ClearCurrentHitList(TPageTable& table)
-{
-    table.gridHits.Clear();
-    table.cellHits.Clear();
-}

@@ -29,6 +29,3 @@ bool ReplaceInLine(TPageTable& table, QStringView key, QStringView replacement, 
 // gridHits keeps the replaced hits; no hit table is left and g_FindText is
 // emptied. Nothing changes when there is no occurrence.
 int32_t ReplaceHits(TPageTable& table, QStringView key, QStringView replacement, bool* titlesChanged = nullptr);
-
-// Empties the table's hit lists (before another volume is shown).
-void ClearCurrentHitList(TPageTable& table);

@@ -10,6 +10,14 @@
 
 namespace {
 
+// A line as the search sees it: its text, its title tags and its glyph tags.
+QString ReducedText(QStringView line)
+{
+    QString kept = line.toString();
+    KeepTitleTags(kept);
+    return kept;
+}
+
 // The first "<JM" or "<BT" at or after from; -1 when there is none.
 qsizetype FirstTitleTag(QStringView line, qsizetype from)
 {
@@ -31,8 +39,7 @@ int32_t AppendToSection(TSearchSection& section, int32_t page, QStringView piece
         section.startOffset = startOffset;
         section.pieces.clear();
     }
-    QString kept = piece.toString();
-    KeepTitleTags(kept);
+    const QString kept = ReducedText(piece);
     const int32_t length = CountCodePoints(kept);
     section.text += kept;
     section.pieces.push_back({page, length});
@@ -63,8 +70,6 @@ void SplitLineIntoSections(TPageTable& table, QStringView line, int32_t page, in
     }
 }
 
-bool IsCoverPage(const TPageRec& page) { return page.styleName == kCoverName || page.styleName == kBackCoverName; }
-
 }  // namespace
 
 void BuildSectionIndex(TPageTable& table)
@@ -72,19 +77,14 @@ void BuildSectionIndex(TPageTable& table)
     table.sections.Clear();
     for (int32_t p = 0; p < table.pages.Size(); ++p) {
         const TPageRec& page = table.pages[p];
-        if (IsCoverPage(page))
+        if (IsCoverName(page.styleName))
             continue;
         for (size_t j = 0; j < page.lines.size(); ++j)
             SplitLineIntoSections(table, page.lines[j].text, p, int32_t(j));
     }
 }
 
-int32_t DisplayLength(QStringView line)
-{
-    QString kept = line.toString();
-    KeepTitleTags(kept);
-    return CountCodePoints(kept);
-}
+int32_t DisplayLength(QStringView line) { return CountCodePoints(ReducedText(line)); }
 
 int32_t SectionOfPosition(const TPageTable& table, int32_t page, int32_t line, int32_t column)
 {

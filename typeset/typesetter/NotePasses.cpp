@@ -13,13 +13,6 @@
 
 namespace {
 
-int32_t ColumnStep(const TBoxPara& box)
-{
-    TBoxSize size = box.size;
-    DeriveBoxSize(size);
-    return size.pitch + size.SPLIT_LINE_WIDTH;
-}
-
 bool SameStyle(const TPageTable& table, int32_t a, int32_t b)
 {
     const TPageRec* first = table.pages.GetAtOrNull(a);
@@ -74,7 +67,7 @@ void SetHeadNotes(TTypesetter& typesetter, const std::vector<QString>& spans, co
     TLayoutContext& head = typesetter.headContext;
     if (spans.empty() || !head.box || !g_TypesetTable)
         return;
-    const int32_t step = ColumnStep(*head.box);
+    const int32_t step = HeadNoteStep(*head.box);
     const int32_t lines = head.box->size.LINES;
     if (step <= 0 || lines <= 0)
         return;  // a head box without columns takes no notes

@@ -65,8 +65,10 @@ TLineStep PictureTag(TTypesetter& typesetter, TLineTag& tag)
 {
     ConvertInlineTitles(tag.line);
     const QString& text = tag.tag;
-    qsizetype k = text.indexOf(u'+');
-    const bool multiplied = k < 0 && (k = text.indexOf(u'&')) >= 0;
+    // "+" copies the picture; without one, "&" multiplies it.
+    const qsizetype plus = text.indexOf(u'+');
+    const bool multiplied = plus < 0 && text.contains(u'&');
+    const qsizetype k = multiplied ? text.indexOf(u'&') : plus;
     const QString rest = tag.Rest();
     if (typesetter.insideCover) {
         if (k > 0)

@@ -14,8 +14,6 @@
 
 namespace {
 
-bool IsCoverName(const QString& name) { return name == kCoverName || name == kBackCoverName; }
-
 int32_t PagesAndCovers() { return (g_TypesetTable ? g_TypesetTable->pages.Size() : 0) + g_CoverPages; }
 
 }  // namespace
