@@ -9,6 +9,13 @@ bool g_ProjectDirty = false;
 QString g_TextName;
 TParaSet g_ParaSet;
 TPageTable g_PageTable;
+QString g_LastTypesetFolder;
+int32_t g_CurrentVolume = -1;
+bool g_VolumeDirty = false;
+bool g_IndexDirty = false;
+bool g_LayoutDirty = false;
+int32_t g_AppLook = kDefaultAppLook;
+AppServices g_AppServices;
 
 void ReplaceProjectParaSet(TParaSet&& set)
 {
@@ -36,4 +43,11 @@ void ResetAppGlobals()
     g_TextName.clear();
     ReplaceProjectParaSet(TParaSet());
     g_PageTable = TPageTable();
+    g_LastTypesetFolder.clear();
+    g_CurrentVolume = -1;
+    g_VolumeDirty = false;
+    g_IndexDirty = false;
+    g_LayoutDirty = false;
+    g_AppLook = kDefaultAppLook;
+    g_AppServices = AppServices();
 }

@@ -5,6 +5,8 @@
 // is declared there: g_ProjectFolder in the foundation layer; the set in
 // use, the cover and back-cover pages and the book in the typeset layer;
 // the current style and cover and the display modes in the render layer.)
+#include <cstdint>
+
 #include <QString>
 
 #include "foundation/params/Style.h"
@@ -23,6 +25,40 @@ extern QString g_TextName;
 extern TParaSet g_ParaSet;
 // The pages of the shown text or volume.
 extern TPageTable g_PageTable;
+
+// The folder that holds the last opened or generated book folder.
+extern QString g_LastTypesetFolder;
+// The shown volume of g_CurrentBook; -1 none.
+extern int32_t g_CurrentVolume;
+// The shown volume's pages were edited; the book's index file must be
+// rewritten; the open book's layout parameters were changed.
+extern bool g_VolumeDirty;
+extern bool g_IndexDirty;
+extern bool g_LayoutDirty;
+// The window look: a command id from 210 to 218 (profile "ApplicationLook").
+inline constexpr int32_t kDefaultAppLook = 214;
+extern int32_t g_AppLook;
+
+// What other parts of the application supply to start-up, closing and the
+// save questions, installed by those parts; null until then. A missing
+// writer counts as a failed save, never as a saved file.
+struct TBook;
+struct AppServices {
+    // The settings archive and the frame's settings in it.
+    void (*loadFrameSettings)() = nullptr;
+    bool (*saveFrameSettings)() = nullptr;
+    // The book's index file and typeset file; false after telling the user.
+    bool (*writeIndexFile)(TBook& book) = nullptr;
+    bool (*writeTypesetFile)(TBook& book) = nullptr;
+    // The record dialogs: true when confirmed with a change.
+    bool (*runLayoutDialog)(TStyle& style, bool bookOpen) = nullptr;
+    bool (*editCoverFonts)(TCoverPara& cover) = nullptr;
+    // The text typeset again after its parameters changed.
+    void (*refreshAfterSettings)() = nullptr;
+    // Shows text page page of volume volume of g_CurrentBook.
+    void (*goToVolumePage)(int32_t volume, int32_t page) = nullptr;
+};
+extern AppServices g_AppServices;
 
 // Puts the records of set in place of g_ParaSet's. Pointers into the old
 // records never dangle: the current lists are released, and a current style

@@ -9,7 +9,7 @@ class FrameServices {
 public:
     virtual ~FrameServices() = default;
 
-    // The 參數 menu lists the styles of the set in use.
+    // The 設置 menu lists the styles of the set in use.
     virtual void RebuildParaMenu() {}
     // The text pane shows g_TextLines again.
     virtual void LoadTextPane() {}
@@ -21,6 +21,14 @@ public:
     virtual void SetDocumentTitle(const QString& /*title*/) {}
     // The status texts and the combo follow the shown page.
     virtual void ShownPageChanged(int /*shownPage*/) {}
+    // Directory tree, text pane, page combo and 設置 menu emptied, as after
+    // a reset of the project.
+    virtual void ResetFramePanes() {}
+    // The directory pane's tree emptied; refilled from the view's books.
+    virtual void EmptyDirectoryTree() {}
+    virtual void FillBookTree() {}
+    // The contents rebuilt and the directory tree refilled for the shown volume.
+    virtual void RefreshPageTree() {}
 };
 
 // The installed frame; a do-nothing frame when none is.

@@ -6,6 +6,7 @@
 // the typesetting layer's: typeset/TypesetGlobals.h.)
 #include <cstdint>
 
+#include "platform/WinTypes.h"
 #include "typeset/book/Bookmarks.h"
 
 struct TStyle;
@@ -27,10 +28,16 @@ extern int32_t g_ZoomIndex;
 extern bool g_VolumeShown;
 extern bool g_CellEditing;
 
+// Page-setup values, kept in the settings archive: margins in 1/100 mm
+// (left, top, right, bottom) and the orientation (1 portrait, 2 landscape).
+extern WinRect g_PrintMargins;
+extern int16_t g_PrintOrientation;
+
 // --- Contents and the shown page ---------------------------------------------
 // The shown volume's sections with their page counts (the index file's).
 extern TNameNumberList g_SectionList;
-// The shown unit (a shown page), and the text pages it shows (-1: none).
+// The shown unit (a shown page), and the text pages it shows (-1: none;
+// the second also -99 in single display).
 extern int32_t g_CurrentPage;
 extern int32_t g_ShownTextPage;
 extern int32_t g_ShownTextPage2;

@@ -1,57 +1,208 @@
 #include "app/frame/MainWindow.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 
 #include "app/AppGlobals.h"
+#include "app/commands/CommandIds.h"
+#include "app/frame/AppLook.h"
+#include "app/state/WorkingState.h"
 #include "app/text/TextOpening.h"
-#include "app/view/PageView.h"
+#include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/io/Paths.h"
+#include "platform/Chooser.h"
 #include "render/RenderGlobals.h"
 #include "render/pipeline/ShownPages.h"
 #include "typeset/TypesetGlobals.h"
 
 namespace {
 
-// What the view starts with: the program's own set and pages, one default
-// style, 100%.
-void InitViewState()
-{
-    g_CurrentParaSet = &g_ParaSet;
-    g_CurrentPages = &g_PageTable;
-    ClearStyles(g_ParaSet.styles);
-    g_ParaSet.covers.Clear();
-    AddNewStyle(g_ParaSet.styles, {g_TwoPageMode != 0, g_FourInOneMode != 0});
-    g_CurrentStyle = g_ParaSet.styles.First();
-    g_ZoomIndex = 3;
-    g_VolumeShown = false;
-    g_TextName.clear();
-    g_CoverPages = 0;
-    g_BackPages = 0;
-}
+using namespace Qt::StringLiterals;
+
+constexpr int kIdleUpdateMs = 200;
+
+QSettings Profile() { return QSettings(u"raze"_s, g_Edition->ProgramName()); }
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), view_(new PageView(this))
+// The view first, then bars, panes and the frame's settings, then the view's
+// initial update, as the framework builds a frame.
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), view_(new CollatorView(this))
 {
-    InitViewState();
+    g_AppLook = Profile().value(u"ApplicationLook"_s, kDefaultAppLook).toInt();
+    ApplyAppLook(g_AppLook);
     setCentralWidget(view_);
     setWindowTitle(g_Edition->Title());
-    statusBar();
+    BuildMenus();
+    BuildToolbars();
+    BuildStatusBar();
+    BuildDocks();
+    AddFrameCommands();
+    AddFileCommands();
+    AddViewCommands();
+    AddSettingsCommands();
+    commands_.AfterCommand = [this] { UpdateCommandUI(); };
     connect(view_, &PageView::currentPageChanged, this, [this](int page) { ShownPageChanged(page); });
+    connect(view_, &PageView::commandRequested, this, [this](int id) { Dispatch(id); });
     previousFrame_ = InstallFrameServices(this);
+
+    g_ZoomIndex = 3;  // the view's first zoom, unless the settings say otherwise
+    g_ProjectFolder.clear();
+    if (g_AppServices.loadFrameSettings)
+        g_AppServices.loadFrameSettings();
+    RestoreLayout();
+    zoomCombo_->setCurrentIndex(g_ZoomIndex);
+    InitialUpdate();
+
+    idleUpdate_ = new QTimer(this);
+    connect(idleUpdate_, &QTimer::timeout, this, &MainWindow::UpdateCommandUI);
+    idleUpdate_->start(kIdleUpdateMs);
+    UpdateCommandUI();
+    view_->setFocus();
 }
 
 MainWindow::~MainWindow() { InstallFrameServices(previousFrame_); }
 
-bool MainWindow::OpenText(const QString& path) { return OpenTextFile(path, *view_, typesetter_); }
+void MainWindow::InitialUpdate()
+{
+    ResetProjectState(*view_);
+    FileNew();
+}
+
+void MainWindow::FileNew()
+{
+    if (!AskBeforeReplacing(*view_, textPane_))
+        return;
+    view_->GoToPage(g_CurrentPage);
+    ResetProjectState(*view_);
+    SetDocumentTitle(QString());
+    ShowTextPaneHideEditPane();
+    view_->viewport()->update();
+}
+
+bool MainWindow::OpenText(const QString& path)
+{
+    // The same text asks nothing and is not read again.
+    if (!g_ProjectName.isEmpty() && g_ProjectName == StripExtension(path))
+        return true;
+    if (!AskBeforeReplacing(*view_, textPane_))
+        return false;
+    ResetProjectState(*view_);
+    return OpenTextFile(path, *view_, view_->Typesetter);
+}
+
+void MainWindow::OpenTextCommand()
+{
+    const QString start = g_ProjectFolder.isEmpty() ? GetAppFolder() : g_ProjectFolder;
+    const QString path = CurrentChooser().OpenFile(u"預處理文本文件 (*.txt)"_s, start);
+    if (!path.isEmpty())
+        OpenText(path);
+}
 
 void MainWindow::SetDocumentTitle(const QString& title)
 {
-    setWindowTitle(title.isEmpty() ? g_Edition->Title() : g_Edition->Title() + QStringLiteral(" - ") + title);
+    setWindowTitle(title.isEmpty() ? g_Edition->Title() : title + u" - "_s + g_Edition->Title());
 }
 
-// No page combo yet: the status text alone follows the new page count.
-void MainWindow::FillPageCombo(int) { ShownPageChanged(0); }
+void MainWindow::FillPageCombo(int count)
+{
+    const int a = g_CoverPages;
+    const int b = g_BackPages;
+    pageCombo_->clear();
+    if (a == 1)
+        pageCombo_->addItem(u"封面頁"_s);
+    if (g_FourInOneMode) {
+        for (int f = 1; f <= GetShownPageCount() - b - a; ++f)
+            pageCombo_->addItem(QString::number(ContinuousPageNumber(1) + f - 1));
+    } else if (g_TwoPageMode) {
+        const int m = count - b - a;
+        for (int i = 1; i < m; i += 2)
+            pageCombo_->addItem(u"%1-%2"_s.arg(i).arg(i + 1));
+    } else {
+        for (int i = 1; i <= count - b - a; ++i)
+            pageCombo_->addItem(QString::number(i));
+    }
+    if (b == 1)
+        pageCombo_->addItem(u"封底頁"_s);
+    ShownPageChanged(g_CurrentPage);
+}
 
-void MainWindow::ShownPageChanged(int) { statusBar()->showMessage(ShownPageStatus()); }
+void MainWindow::ShownPageChanged(int shownPage)
+{
+    pageCombo_->setCurrentIndex(shownPage < pageCombo_->count() ? shownPage : -1);
+    StatusPane(2).setText(g_VolumeShown ? ShownPageStatus() : QString());
+}
+
+void MainWindow::RebuildParaMenu()
+{
+    // Deleting the old entries unmakes their actions: nothing keeps them.
+    for (QAction* action : settingsMenu_->actions()) {
+        settingsMenu_->removeAction(action);
+        delete action;
+    }
+    auto add = [this](int id, const QString& text) {
+        QAction* action = settingsMenu_->addAction(text);
+        action->setData(id);
+    };
+    add(Cmd::EditFont, u"編輯窗口字體"_s);
+    if (!g_CurrentParaSet)
+        return;
+    if (g_CurrentParaSet->covers.FindByName(&TCoverPara::NAME, kCoverName))
+        add(Cmd::SettingsCover, u"排版參數-封面"_s);
+    int n = 0;
+    for (const TStyle& style : g_CurrentParaSet->styles)
+        add(Cmd::SettingsStyles + n++, u"排版參數-"_s + style.NAME);
+    UpdateCommandUI();
+}
+
+void MainWindow::ShowTextPaneHideEditPane()
+{
+    editDock_->hide();
+    textDock_->show();
+    textDock_->raise();
+}
+
+void MainWindow::HideEditPane() { editDock_->hide(); }
+
+void MainWindow::ResetFramePanes()
+{
+    pageCombo_->clear();
+    StatusPane(2).clear();
+    RebuildParaMenu();
+}
+
+void MainWindow::SaveLayout()
+{
+    QSettings profile = Profile();
+    profile.setValue(u"MainWindow/State"_s, saveState());
+    profile.setValue(u"MainWindow/Geometry"_s, saveGeometry());
+}
+
+void MainWindow::RestoreLayout()
+{
+    QSettings profile = Profile();
+    restoreGeometry(profile.value(u"MainWindow/Geometry"_s).toByteArray());
+    restoreState(profile.value(u"MainWindow/State"_s).toByteArray());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!AskBeforeClosing(*view_, textPane_)) {
+        event->ignore();
+        return;
+    }
+    if (g_AppServices.saveFrameSettings)
+        g_AppServices.saveFrameSettings();
+    SaveLayout();
+    pageCombo_->clear();
+    event->accept();
+}

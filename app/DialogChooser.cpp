@@ -1,0 +1,54 @@
+#include "app/DialogChooser.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+
+namespace {
+
+QString RunFileDialog(QFileDialog& dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+}  // namespace
+
+QString DialogChooser::OpenFile(const QString& filter, const QString& startFolder)
+{
+    QFileDialog dialog(parent_, QString(), startFolder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    return RunFileDialog(dialog);
+}
+
+QString DialogChooser::SaveFile(const QString& filter, const QString& defaultExt, const QString& proposedName,
+                                const QString& startFolder)
+{
+    QFileDialog dialog(parent_, QString(), startFolder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(defaultExt);
+    if (!proposedName.isEmpty())
+        dialog.selectFile(proposedName);
+    return RunFileDialog(dialog);
+}
+
+QString DialogChooser::Folder(const QString& startFolder, const QString& title)
+{
+    QFileDialog dialog(parent_, title, startFolder);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    return RunFileDialog(dialog);
+}
+
+bool DialogChooser::Colour(ColorRef& colour)
+{
+    const QColor initial(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    const QColor chosen = QColorDialog::getColor(initial, parent_, QString(), QColorDialog::DontUseNativeDialog);
+    if (!chosen.isValid())
+        return false;
+    colour = Rgb(uint8_t(chosen.red()), uint8_t(chosen.green()), uint8_t(chosen.blue()));
+    return true;
+}
