@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QTimer>
 
+#include "app/DialogChooser.h"
 #include "app/MessageBoxPrompter.h"
 #include "app/frame/MainWindow.h"
 #include "foundation/Edition.h"
@@ -46,8 +47,12 @@ int RunProgram(const Edition& edition, int argc, char** argv)
     MessageBoxPrompter prompter;
     InstallPrompter(&prompter);
 
+    DialogChooser chooser;
+    InstallChooser(&chooser);
+
     MainWindow window;
     prompter.SetParent(&window);
+    chooser.SetParent(&window);
     window.resize(1024, 768);
     window.showMaximized();
     const QStringList args = QApplication::arguments();
@@ -58,6 +63,7 @@ int RunProgram(const Edition& edition, int argc, char** argv)
         });
 
     const int status = app.exec();
+    InstallChooser(nullptr);
     InstallPrompter(nullptr);
     return status;
 }

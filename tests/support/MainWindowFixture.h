@@ -1,0 +1,59 @@
+#pragma once
+// The real main window, shown offscreen, with a scripted prompter and
+// chooser, its profile and files in a temporary folder, and every layer's
+// working state reset before and after.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/AppGlobals.h"
+#include "app/frame/MainWindow.h"
+#include "foundation/FoundationGlobals.h"
+#include "render/RenderGlobals.h"
+#include "support/ScriptedChooser.h"
+#include "support/ScriptedPrompter.h"
+#include "typeset/TypesetGlobals.h"
+
+class MainWindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        ResetState();
+        window = std::make_unique<MainWindow>();
+        window->resize(1200, 900);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    void TearDown() override
+    {
+        window.reset();
+        ResetState();
+    }
+    static void ResetState()
+    {
+        ResetAppGlobals();
+        ResetRenderGlobals();
+        ResetTypesetGlobals();
+    }
+    // A UTF-8 text in the temporary folder; returns its path.
+    QString WriteText(const QString& name, const QString& text) const
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(text.toUtf8());
+        return path;
+    }
+
+    QTemporaryDir dir;
+    ScriptedPrompter prompter;
+    ScriptedChooser chooser;
+    std::unique_ptr<MainWindow> window;
+};
