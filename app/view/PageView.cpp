@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 
 #include "app/FrameServices.h"
@@ -170,6 +171,9 @@ bool PageView::ToggleFourInOne()
 
 void PageView::ApplyScrollSizes()
 {
+    // New ranges may move the bars; the page stays the one that was current
+    // until the caller scrolls to it.
+    const QScopedValueRollback<bool> hold(holdPage_, true);
     const ScrollSizes& sizes = view_.Scroll;
     const QSize client = viewport()->size();
     horizontalScrollBar()->setRange(0, std::max(0, sizes.total.width() - client.width()));
@@ -221,12 +225,13 @@ void PageView::resizeEvent(QResizeEvent* event)
     }
     ApplyScrollSizes();
     if (Active())
-        GoToPage(g_CurrentPage);
+        GoToPage(std::max(0, g_CurrentPage));
 }
 
 void PageView::scrollContentsBy(int, int)
 {
-    SyncState(g_CurrentPage);
+    if (!holdPage_)
+        SyncState(g_CurrentPage);
     viewport()->update();
 }
 

@@ -68,6 +68,7 @@ private:
     static bool Active();
 
     PageRenderer view_;
+    bool holdPage_ = false;
     bool dragActive_ = false;
     QPoint dragAnchor_;
 };

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <QScrollBar>
+#include <QTest>
 
 #include "app/view/PageView.h"
 #include "foundation/params/Style.h"
@@ -54,6 +55,23 @@ TEST_F(PageViewTest, ShowsTheFrameAndFollowsScrolling)
     EXPECT_EQ(changed, 1);
     EXPECT_EQ(g_CurrentPage, 1);
     EXPECT_EQ(g_ShownTextPage, 2);
+}
+
+// A drag moves the page under the mouse, but never across while the page is
+// narrower than the window.
+TEST_F(PageViewTest, DragHoldsXWhileThePageIsNarrower)
+{
+    PageView view;
+    view.resize(3000, 300);
+    view.show();
+    view.Refresh();
+    QWidget* port = view.viewport();
+    QTest::mousePress(port, Qt::LeftButton, {}, QPoint(500, 200));
+    QTest::mouseMove(port, QPoint(400, 100));
+    EXPECT_EQ(view.horizontalScrollBar()->value(), 0);
+    EXPECT_EQ(view.verticalScrollBar()->value(), 100);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, QPoint(400, 100));
+    EXPECT_EQ(port->cursor().shape(), Qt::OpenHandCursor);
 }
 
 }  // namespace
