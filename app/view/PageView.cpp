@@ -257,6 +257,12 @@ void PageView::keyPressEvent(QKeyEvent* event)
         case Qt::Key_Period:
             emit commandRequested(32864);
             return;
+        case Qt::Key_F3:
+            emit commandRequested(32858);
+            return;
+        case Qt::Key_F4:
+            emit commandRequested(32859);
+            return;
         default:
             break;
         }

@@ -46,7 +46,7 @@ public:
 
 signals:
     void currentPageChanged(int shownPage);
-    // A key asks for a frame command (the zoom steps).
+    // A key asks for a frame command (the zoom steps, find down and up).
     void commandRequested(int id);
 
 protected:

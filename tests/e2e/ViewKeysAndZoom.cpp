@@ -97,6 +97,17 @@ TEST_F(ViewKeys, ZoomStepsAndTheComboKeepThePage)
     EXPECT_EQ(g_CurrentPage, 1);
 }
 
+// Tried in a small window at a large zoom: the page opens at its right
+// edge, where a right-to-left page begins.
+TEST_F(ViewKeys, APageWiderThanTheViewOpensAtItsRightEdge)
+{
+    g_ZoomIndex = 6;
+    view->Refresh();
+    const QScrollBar* across = view->horizontalScrollBar();
+    EXPECT_GT(across->maximum(), 0);
+    EXPECT_EQ(across->value(), across->maximum());
+}
+
 TEST_F(ViewKeys, TwoPageToggleConvertsTheShownPage)
 {
     const int a = g_CoverPages;
