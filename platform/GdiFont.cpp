@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 
 namespace {
@@ -18,6 +20,17 @@ QFont::Weight WeightOf(int32_t weight)
     return QFont::Weight(std::clamp(weight, 1, 1000));
 }
 
+constexpr int kBoldWeight = QFont::DemiBold;
+// The emboldening stroke: GDI's one pixel, more for big glyphs.
+constexpr int32_t kEmPerEmboldenPx = 24;
+
+bool HasBoldMember(const QString& family)
+{
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.begin(), styles.end(),
+                       [&](const QString& style) { return QFontDatabase::weight(family, style) >= kBoldWeight; });
+}
+
 }  // namespace
 
 int32_t EmHeightOf(const DcFont& font)
@@ -25,13 +38,19 @@ int32_t EmHeightOf(const DcFont& font)
     return font.height == 0 ? kDefaultEmHeight : std::abs(font.height);
 }
 
-QFont MakeGdiFont(const DcFont& request, bool antialias)
+GdiFont MakeGdiFont(const DcFont& request, bool antialias)
 {
-    QFont font(request.face);
+    GdiFont made;
+    QFont& font = made.font;
+    font.setFamily(request.face);
     font.setPixelSize(std::max(1, EmHeightOf(request)));
     font.setWeight(WeightOf(request.weight));
     font.setItalic(request.italic);
     font.setStyleStrategy(antialias ? QFont::PreferAntialias : QFont::NoAntialias);
+    if (WeightOf(request.weight) >= kBoldWeight && !HasBoldMember(QFontInfo(font).family())) {
+        font.setWeight(QFont::Normal);
+        made.emboldenPx = std::max(1, EmHeightOf(request) / kEmPerEmboldenPx);
+    }
     if (request.width != 0) {
         const int average = QFontMetrics(font).averageCharWidth();
         if (average > 0) {
@@ -39,5 +58,5 @@ QFont MakeGdiFont(const DcFont& request, bool antialias)
             font.setStretch(int(std::clamp<long>(stretch, kMinStretch, kMaxStretch)));
         }
     }
-    return font;
+    return made;
 }

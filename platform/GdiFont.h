@@ -13,5 +13,14 @@
 // The em height a request gets: |height|, or 16 pixels for 0.
 int32_t EmHeightOf(const DcFont& font);
 
+// A font made from a request. A bold request on a face that has no bold
+// member gets the regular face and an emboldening offset: the text is drawn
+// a second time that many pixels to the right, the same on every device
+// (Qt's own synthetic bold reaches the screen but not a PDF file).
+struct GdiFont {
+    QFont font;
+    int32_t emboldenPx = 0;
+};
+
 // antialias false draws glyphs with plain pixels (used by pixel tests).
-QFont MakeGdiFont(const DcFont& font, bool antialias);
+GdiFont MakeGdiFont(const DcFont& font, bool antialias);

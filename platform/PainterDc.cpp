@@ -126,7 +126,9 @@ const PainterDc::MadeFont& PainterDc::CurrentFont()
         fonts_.clear();
     MadeFont made;
     made.request = request;
-    made.font = MakeGdiFont(request, options_.antialiasText);
+    GdiFont gdi = MakeGdiFont(request, options_.antialiasText);
+    made.font = std::move(gdi.font);
+    made.emboldenPx = gdi.emboldenPx;
     const QFontMetrics metrics(made.font);
     made.ascent = metrics.ascent();
     made.height = metrics.ascent() + metrics.descent();
@@ -168,6 +170,8 @@ void PainterDc::TextOut(int32_t x, int32_t y, QStringView text)
         painterTextColor_ = State().textColor;
     }
     painter_.drawText(QPoint(x, y + made.ascent), s);
+    if (made.emboldenPx > 0)
+        painter_.drawText(QPoint(x + made.emboldenPx, y + made.ascent), s);
 }
 
 void PainterDc::UsePen()

@@ -64,6 +64,7 @@ private:
         QFont font;
         int ascent = 0;
         int height = 0;  // ascent + descent: GDI's tmHeight
+        int emboldenPx = 0;
     };
 
     // The selected font, made once per request (fonts are selected and put

@@ -1,0 +1,93 @@
+#include "render/printing/PrintCycle.h"
+
+#include <algorithm>
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include "platform/PainterDc.h"
+#include "render/PageRenderer.h"
+#include "render/RenderGlobals.h"
+#include "render/pipeline/PagePipeline.h"
+#include "render/pipeline/ShownPages.h"
+
+namespace {
+
+constexpr double kCmPerInch = 2.54;
+// Margins are kept in hundredths of a millimetre.
+constexpr double kMarginUnitsPerCm = 1000.0;
+
+// The begin and end of a print job: the zoom fits the paper while the
+// renderer prints, and comes back afterwards.
+class PrintingSpan {
+public:
+    explicit PrintingSpan(PageRenderer& view) : view_(view), savedPage_(g_CurrentPage)
+    {
+        view_.SavedZoom = view_.ZoomFactor;
+        view_.Printing = true;
+        view_.ApplyZoom();
+    }
+    ~PrintingSpan()
+    {
+        view_.ZoomFactor = view_.SavedZoom;
+        view_.Printing = false;
+        view_.ApplyZoom();
+        g_CurrentPage = savedPage_;
+    }
+    int32_t SavedPage() const { return savedPage_; }
+
+private:
+    PageRenderer& view_;
+    int32_t savedPage_;
+};
+
+}  // namespace
+
+PrinterCaps PrinterCapsOf(Dc& dc)
+{
+    return {dc.GetDeviceCaps(DeviceCap::HorzRes), dc.GetDeviceCaps(DeviceCap::VertRes),
+            dc.GetDeviceCaps(DeviceCap::LogPixelsX), dc.GetDeviceCaps(DeviceCap::LogPixelsY)};
+}
+
+void UpdatePrinterMetrics(PageRenderer& view, const PrinterCaps& caps, const WinRect& margins)
+{
+    view.PrinterWidthPx = caps.horzRes - 1;
+    view.PrinterHeightPx = caps.vertRes - 1;
+    const double dx = caps.logPixelsX / kCmPerInch;
+    const double dy = caps.logPixelsY / kCmPerInch;
+    const double widthCm = dx > 0 ? view.PrinterWidthPx / dx : 0.0;
+    view.PrintableRect = {int32_t(margins.left / kMarginUnitsPerCm * dx), int32_t(margins.top / kMarginUnitsPerCm * dy),
+                          int32_t((widthCm - margins.right / kMarginUnitsPerCm) * dx),
+                          view.PrinterHeightPx - int32_t(margins.bottom / kMarginUnitsPerCm * dy)};
+}
+
+int32_t PrintShownUnits(PageRenderer& view, QPagedPaintDevice& device, int32_t from, int32_t to,
+                        const WinRect& margins, const PrintSteps& steps)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return 0;
+    PainterDc dc(painter, {.printing = true});
+    UpdatePrinterMetrics(view, PrinterCapsOf(dc), margins);
+    from = std::max(from, 1);
+    to = std::min(to, GetShownPageCount());
+    int32_t printed = 0;
+    int32_t savedPage = g_CurrentPage;
+    {
+        PrintingSpan span(view);
+        savedPage = span.SavedPage();
+        for (int32_t page = from; page <= to; ++page) {
+            g_CurrentPage = page - 1;
+            if (steps.beforeUnit && !steps.beforeUnit(g_CurrentPage))
+                continue;
+            if (printed > 0)
+                device.newPage();
+            DrawShownPages(view, dc, 0);
+            ++printed;
+        }
+    }
+    painter.end();
+    if (steps.restore)
+        steps.restore(savedPage);
+    return printed;
+}

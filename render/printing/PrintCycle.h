@@ -1,0 +1,43 @@
+#pragma once
+// Printing the shown units of the current volume, one unit to a sheet,
+// fitted into the printable rectangle that the program's margins leave (a
+// cover fills the whole sheet). The same cycle serves a printer, the print
+// preview and a PDF file: whatever paged device the caller opened.
+#include <cstdint>
+#include <functional>
+
+#include "platform/WinTypes.h"
+
+class Dc;
+class PageRenderer;
+class QPagedPaintDevice;
+
+// What the device reports of itself, in GDI's terms.
+struct PrinterCaps {
+    int32_t horzRes = 0;     // printable width in pixels
+    int32_t vertRes = 0;     // printable height in pixels
+    int32_t logPixelsX = 0;  // pixels per inch
+    int32_t logPixelsY = 0;
+};
+
+PrinterCaps PrinterCapsOf(Dc& dc);
+
+// The printer's size less one pixel and the printable rectangle inside the
+// margins (hundredths of a millimetre: left, top, right, bottom).
+void UpdatePrinterMetrics(PageRenderer& view, const PrinterCaps& caps, const WinRect& margins);
+
+// The parts of the cycle that belong to the program around the drawing.
+struct PrintSteps {
+    // Called for each unit once g_CurrentPage is set, before it is drawn
+    // (4-in-1 sheets may need another volume's pages); false skips the unit.
+    std::function<bool(int32_t shown)> beforeUnit;
+    // Called once at the end with the shown page from before printing, to
+    // bring the view back to it.
+    std::function<void(int32_t savedPage)> restore;
+};
+
+// Prints shown units from..to (1-based, inclusive, clamped to the shown
+// pages) onto an open paged device and returns how many were drawn. The
+// renderer's zoom and the shown page are back as they were afterwards.
+int32_t PrintShownUnits(PageRenderer& view, QPagedPaintDevice& device, int32_t from, int32_t to,
+                        const WinRect& margins, const PrintSteps& steps = {});
