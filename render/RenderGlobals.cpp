@@ -13,8 +13,6 @@ TNameNumberList g_SectionList;
 int32_t g_CurrentPage = -1;
 int32_t g_ShownTextPage = -1;
 int32_t g_ShownTextPage2 = -1;
-WinRect g_PrintMargins{200, 200, 200, 200};
-int32_t g_PrintOrientation = 2;
 
 void ResetRenderGlobals()
 {
@@ -31,6 +29,4 @@ void ResetRenderGlobals()
     g_CurrentPage = -1;
     g_ShownTextPage = -1;
     g_ShownTextPage2 = -1;
-    g_PrintMargins = {200, 200, 200, 200};
-    g_PrintOrientation = 2;
 }

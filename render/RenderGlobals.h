@@ -43,11 +43,4 @@ extern int32_t g_ShownTextPage;
 extern int32_t g_ShownTextPage2;
 // --- end of contents and the shown page --------------------------------------
 
-// --- Printing ----------------------------------------------------------------
-// The program's print margins, hundredths of a millimetre (left, top, right,
-// bottom), and the orientation (1 portrait, 2 landscape); kept in the
-// settings archive.
-extern WinRect g_PrintMargins;
-extern int32_t g_PrintOrientation;
-
 void ResetRenderGlobals();

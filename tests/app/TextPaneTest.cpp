@@ -54,6 +54,7 @@ protected:
         ResetTypesetGlobals();
         ResetAppGlobals();
         g_TwoPageMode = 0;
+        g_CurrentPage = 0;
         g_CurrentPages = &table;
         // Two pages, one source line each: the page-to-source map finds them.
         for (const QString& line : {u"天地玄黃"_s, u"宇宙洪荒"_s}) {
