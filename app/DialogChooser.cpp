@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
+#include <QFontDialog>
 
 namespace {
 
@@ -51,4 +52,13 @@ bool DialogChooser::Colour(ColorRef& colour)
         return false;
     colour = Rgb(uint8_t(chosen.red()), uint8_t(chosen.green()), uint8_t(chosen.blue()));
     return true;
+}
+
+bool DialogChooser::Font(QFont& font)
+{
+    bool chosen = false;
+    const QFont picked = QFontDialog::getFont(&chosen, font, parent_, QString(), QFontDialog::DontUseNativeDialog);
+    if (chosen)
+        font = picked;
+    return chosen;
 }

@@ -15,6 +15,7 @@ public:
                      const QString& startFolder) override;
     QString Folder(const QString& startFolder, const QString& title) override;
     bool Colour(ColorRef& colour) override;
+    bool Font(QFont& font) override;
 
 private:
     QWidget* parent_;

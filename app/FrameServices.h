@@ -29,6 +29,8 @@ public:
     virtual void FillBookTree() {}
     // The contents rebuilt and the directory tree refilled for the shown volume.
     virtual void RefreshPageTree() {}
+    // The directory pane shows g_VolumeContents under the text's name.
+    virtual void SetContentsTree(int /*shownPages*/) {}
 };
 
 // The installed frame; a do-nothing frame when none is.

@@ -8,6 +8,7 @@ public:
     QString SaveFile(const QString&, const QString&, const QString&, const QString&) override { return {}; }
     QString Folder(const QString&, const QString&) override { return {}; }
     bool Colour(ColorRef&) override { return false; }
+    bool Font(QFont&) override { return false; }
 };
 
 CancellingChooser g_cancellingChooser;

@@ -2,6 +2,7 @@
 // File, folder and colour choices. Code below the application layer asks
 // through the installed Chooser; the application installs one over the Qt
 // dialogs, tests a scripted one. Without any, every choice is cancelled.
+#include <QFont>
 #include <QString>
 
 #include "platform/WinTypes.h"
@@ -20,6 +21,8 @@ public:
     virtual QString Folder(const QString& startFolder, const QString& title) = 0;
     // A colour starting from colour; false (colour unchanged) when cancelled.
     virtual bool Colour(ColorRef& colour) = 0;
+    // A screen font starting from font; false (font unchanged) when cancelled.
+    virtual bool Font(QFont& font) = 0;
 };
 
 // The chooser in force; never null.

@@ -204,4 +204,5 @@ void MainWindow::BuildDocks()
     tabifyDockWidget(editDock_, textDock_);
     resizeDocks({directoryDock_, editDock_}, {230, 230}, Qt::Horizontal);
     textDock_->raise();
+    BuildPanes();
 }

@@ -13,6 +13,7 @@
 #include "app/AppGlobals.h"
 #include "app/commands/CommandIds.h"
 #include "app/frame/AppLook.h"
+#include "app/panes/TextView.h"
 #include "app/state/WorkingState.h"
 #include "app/text/TextOpening.h"
 #include "app/view/CollatorView.h"
@@ -140,6 +141,9 @@ void MainWindow::ShownPageChanged(int shownPage)
 {
     pageCombo_->setCurrentIndex(shownPage < pageCombo_->count() ? shownPage : -1);
     StatusPane(2).setText(g_VolumeShown ? ShownPageStatus() : QString());
+    // Without a book the text pane follows the page.
+    if (!g_CurrentBook && textView_ && !textView_->ShowAll())
+        textView_->ShowText();
 }
 
 void MainWindow::RebuildParaMenu()
@@ -177,6 +181,8 @@ void MainWindow::ResetFramePanes()
 {
     pageCombo_->clear();
     StatusPane(2).clear();
+    EmptyDirectoryTree();
+    textView_->ClearText();
     RebuildParaMenu();
 }
 

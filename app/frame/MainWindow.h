@@ -14,7 +14,10 @@
 #include "app/commands/CommandDispatcher.h"
 #include "app/frame/SaveQuestions.h"
 
+class CDlgFind;
+class CMFileView;
 class CollatorView;
+class TTextView;
 class QAction;
 class QComboBox;
 class QDockWidget;
@@ -65,6 +68,15 @@ public:
     void SetDocumentTitle(const QString& title) override;
     void ShownPageChanged(int shownPage) override;
     void ResetFramePanes() override;
+    void LoadTextPane() override;
+    void EmptyDirectoryTree() override;
+    void FillBookTree() override;
+    void RefreshPageTree() override;
+    void SetContentsTree(int shownPages) override;
+
+    TTextView& TextView() { return *textView_; }
+    CMFileView& FileView() { return *fileView_; }
+    CDlgFind& FindDialog() { return *findDialog_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -74,6 +86,8 @@ private:
     void BuildToolbars();
     void BuildStatusBar();
     void BuildDocks();
+    // The panes' contents: text pane, directory pane, find window.
+    void BuildPanes();
     QAction* MakeAction(int id, const QString& text, const QStringList& keys, const QString& prompt);
     QMenu* LookMenu();
     void AddFrameCommands();
@@ -100,6 +114,9 @@ private:
     QDockWidget* directoryDock_ = nullptr;
     QDockWidget* editDock_ = nullptr;
     QDockWidget* textDock_ = nullptr;
+    TTextView* textView_ = nullptr;
+    CMFileView* fileView_ = nullptr;
+    CDlgFind* findDialog_ = nullptr;
     QTimer* idleUpdate_ = nullptr;
     TextPaneSaving textPane_;
     FrameServices* previousFrame_;

@@ -35,6 +35,12 @@ ScriptedChooser& ScriptedChooser::ExpectColour(ColorRef colour, bool chosen)
     return *this;
 }
 
+ScriptedChooser& ScriptedChooser::ExpectFont(const QFont& font, bool chosen)
+{
+    expected_.push_back({Kind::Font, QString(), 0, chosen, font});
+    return *this;
+}
+
 ScriptedChooser::Expected ScriptedChooser::Take(Kind kind, const QString& startFolder)
 {
     startFolders_.append(startFolder);
@@ -67,5 +73,13 @@ bool ScriptedChooser::Colour(ColorRef& colour)
     const Expected e = Take(Kind::Colour, QString());
     if (e.chosen)
         colour = e.colour;
+    return e.chosen;
+}
+
+bool ScriptedChooser::Font(QFont& font)
+{
+    const Expected e = Take(Kind::Font, QString());
+    if (e.chosen)
+        font = e.font;
     return e.chosen;
 }

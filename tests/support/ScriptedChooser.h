@@ -11,7 +11,7 @@
 
 class ScriptedChooser final : public Chooser {
 public:
-    enum class Kind { Open, Save, Folder, Colour };
+    enum class Kind { Open, Save, Folder, Colour, Font };
 
     ScriptedChooser();
     ~ScriptedChooser() override;
@@ -22,12 +22,15 @@ public:
     ScriptedChooser& ExpectFolder(const QString& path);
     // The colour to give; cancelled when chosen is false.
     ScriptedChooser& ExpectColour(ColorRef colour, bool chosen = true);
+    // The font to give; cancelled when chosen is false.
+    ScriptedChooser& ExpectFont(const QFont& font, bool chosen = true);
 
     QString OpenFile(const QString& filter, const QString& startFolder) override;
     QString SaveFile(const QString& filter, const QString& defaultExt, const QString& proposedName,
                      const QString& startFolder) override;
     QString Folder(const QString& startFolder, const QString& title) override;
     bool Colour(ColorRef& colour) override;
+    bool Font(QFont& font) override;
 
     bool Done() const { return expected_.empty(); }
     const QStringList& StartFolders() const { return startFolders_; }
@@ -38,6 +41,7 @@ private:
         QString path;
         ColorRef colour;
         bool chosen;
+        QFont font = {};
     };
     // The next answer when it is of that kind; else a failure and a cancel.
     Expected Take(Kind kind, const QString& startFolder);

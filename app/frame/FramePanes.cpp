@@ -1,0 +1,83 @@
+// The panes of the main window: the text pane and its part in the save
+// questions, the directory pane and its navigation, and the find window.
+#include <QDockWidget>
+
+#include "app/AppGlobals.h"
+#include "app/find/FindDialog.h"
+#include "app/frame/MainWindow.h"
+#include "app/panes/DirectoryPane.h"
+#include "app/panes/TextView.h"
+#include "app/state/WorkingState.h"
+#include "app/view/CollatorView.h"
+#include "foundation/FoundationGlobals.h"
+#include "foundation/io/Paths.h"
+#include "platform/Chooser.h"
+#include "render/contents/Contents.h"
+#include "render/pipeline/ShownPages.h"
+#include "typeset/TypesetGlobals.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString ChooseTextSavePath()
+{
+    const QString proposed = g_ProjectName.isEmpty() ? QString() : g_ProjectName + u".txt"_s;
+    const QString folder = g_ProjectFolder.isEmpty() ? GetAppFolder() : g_ProjectFolder;
+    return CurrentChooser().SaveFile(u"預處理文本文件 (*.txt)"_s, u"txt"_s, proposed, folder);
+}
+
+}  // namespace
+
+void MainWindow::BuildPanes()
+{
+    textView_ = new TTextView(textDock_);
+    textDock_->setWidget(textView_);
+    textView_->SetHost({
+        .goToShownPage = [this](int32_t shown) { view_->GoToPage(shown); },
+        .retypeset =
+            [] {
+                if (g_AppServices.refreshAfterSettings)
+                    g_AppServices.refreshAfterSettings();
+            },
+        .chooseSavePath = ChooseTextSavePath,
+        .chooseFont = [](QFont& font) { return CurrentChooser().Font(font); },
+    });
+    SetTextPaneSaving({
+        .applyEdits = [this] { textView_->ApplyEdits(); },
+        .isModified = [this] { return textView_->TextChanged(); },
+        .save = [this] { return textView_->SaveText(); },
+    });
+
+    fileView_ = new CMFileView(directoryDock_);
+    directoryDock_->setWidget(fileView_);
+    fileView_->Tree().SetBookList(&view_->BookList);
+    fileView_->Tree().SetNavigation({
+        .goToVolumePage =
+            [](int32_t volume, int32_t, int32_t page, const QString&) {
+                if (!g_AppServices.goToVolumePage)
+                    return false;
+                g_AppServices.goToVolumePage(volume, page);
+                return g_CurrentVolume == volume;
+            },
+        .goToShownPage = [this](int32_t shown) { view_->GoToPage(shown); },
+    });
+
+    findDialog_ = new CDlgFind(this);
+}
+
+void MainWindow::LoadTextPane() { textView_->LoadText(); }
+
+void MainWindow::EmptyDirectoryTree() { fileView_->Tree().clear(); }
+
+void MainWindow::FillBookTree() { fileView_->Tree().FillBookTree(); }
+
+void MainWindow::SetContentsTree(int shownPages) { fileView_->SetContentsTree(GetTextName(), shownPages); }
+
+void MainWindow::RefreshPageTree()
+{
+    RebuildContents(view_->Renderer().LeafTexts, !g_CurrentBook, !g_ProjectName.isEmpty());
+    if (TFile* volume = GetVolume(g_CurrentBook, g_CurrentVolume))
+        CopyBookmarkTree(volume->contents, g_VolumeContents);
+    FillBookTree();
+}
