@@ -9,6 +9,11 @@ bool g_ProjectDirty = false;
 QString g_TextName;
 TParaSet g_ParaSet;
 TPageTable g_PageTable;
+QString g_LastTypesetFolder;
+QString g_TextSavePath;
+bool g_VolumeDirty = false;
+bool g_IndexDirty = false;
+bool g_LayoutDirty = false;
 
 void ReplaceProjectParaSet(TParaSet&& set)
 {
@@ -36,4 +41,7 @@ void ResetAppGlobals()
     g_TextName.clear();
     ReplaceProjectParaSet(TParaSet());
     g_PageTable = TPageTable();
+    g_LastTypesetFolder.clear();
+    g_TextSavePath.clear();
+    g_VolumeDirty = g_IndexDirty = g_LayoutDirty = false;
 }

@@ -23,6 +23,16 @@ extern QString g_TextName;
 extern TParaSet g_ParaSet;
 // The pages of the shown text or volume.
 extern TPageTable g_PageTable;
+// The folder that holds the last opened or generated book folder; the open-
+// typeset dialog starts there.
+extern QString g_LastTypesetFolder;
+// Where the text pane saves the pre-processed text (without extension).
+extern QString g_TextSavePath;
+// The open book's shown volume was edited; its index must be rewritten; its
+// layout parameters were changed.
+extern bool g_VolumeDirty;
+extern bool g_IndexDirty;
+extern bool g_LayoutDirty;
 
 // Puts the records of set in place of g_ParaSet's. Pointers into the old
 // records never dangle: the current lists are released, and a current style
