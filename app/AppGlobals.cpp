@@ -11,6 +11,7 @@ TParaSet g_ParaSet;
 TPageTable g_PageTable;
 QString g_LastTypesetFolder;
 QString g_TextSavePath;
+int32_t g_CurrentVolume = -1;
 bool g_VolumeDirty = false;
 bool g_IndexDirty = false;
 bool g_LayoutDirty = false;
@@ -43,5 +44,6 @@ void ResetAppGlobals()
     g_PageTable = TPageTable();
     g_LastTypesetFolder.clear();
     g_TextSavePath.clear();
+    g_CurrentVolume = -1;
     g_VolumeDirty = g_IndexDirty = g_LayoutDirty = false;
 }

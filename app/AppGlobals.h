@@ -5,6 +5,8 @@
 // is declared there: g_ProjectFolder in the foundation layer; the set in
 // use, the cover and back-cover pages and the book in the typeset layer;
 // the current style and cover and the display modes in the render layer.)
+#include <cstdint>
+
 #include <QString>
 
 #include "foundation/params/Style.h"
@@ -28,6 +30,8 @@ extern TPageTable g_PageTable;
 extern QString g_LastTypesetFolder;
 // Where the text pane saves the pre-processed text (without extension).
 extern QString g_TextSavePath;
+// Index of the shown volume in g_CurrentBook; -1 when none.
+extern int32_t g_CurrentVolume;
 // The open book's shown volume was edited; its index must be rewritten; its
 // layout parameters were changed.
 extern bool g_VolumeDirty;

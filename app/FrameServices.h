@@ -21,6 +21,15 @@ public:
     virtual void SetDocumentTitle(const QString& /*title*/) {}
     // The status texts and the combo follow the shown page.
     virtual void ShownPageChanged(int /*shownPage*/) {}
+    // The view clears the working state (ResetProjectState) before another
+    // text, project or book is opened.
+    virtual void ResetProjectState() {}
+    // Asks whether the text pane's modified text is to be saved; false for
+    // Cancel.
+    virtual bool AskSavePreText() { return true; }
+    // The contents of the shown volume and the directory tree again, after
+    // its pages changed.
+    virtual void RefreshPageTree() {}
 };
 
 // The installed frame; a do-nothing frame when none is.
