@@ -1,5 +1,7 @@
 #include "app/files/SavePrompts.h"
 
+#include <functional>
+
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
 #include "app/files/IndexFile.h"
@@ -37,6 +39,18 @@ void DiscardVolumeEdits()
         Frame().RefreshPageTree();
 }
 
+// Yes saves (a save that fails counts as Cancel, so nothing is lost), No
+// discards; false for Cancel.
+bool AskToSave(const QString& text, const std::function<bool()>& save, const std::function<void()>& discard = {})
+{
+    const Prompter::Answer answer = AskYesNoCancel(text);
+    if (answer == Prompter::Answer::Yes)
+        return save();
+    if (answer == Prompter::Answer::No && discard)
+        discard();
+    return answer != Prompter::Answer::Cancel;
+}
+
 }  // namespace
 
 bool AskSaveProject()
@@ -53,13 +67,8 @@ bool AskSaveText()
 {
     if (!g_CurrentBook || !g_VolumeDirty)
         return true;
-    const Prompter::Answer answer = AskYesNoCancel(QStringLiteral("排版文字已修改，是否保存？"));
-    if (answer == Prompter::Answer::Cancel)
+    if (!AskToSave(QStringLiteral("排版文字已修改，是否保存？"), SaveShownVolume, DiscardVolumeEdits))
         return false;
-    if (answer == Prompter::Answer::Yes && !SaveShownVolume())
-        return false;
-    if (answer == Prompter::Answer::No)
-        DiscardVolumeEdits();
     g_VolumeDirty = g_IndexDirty = false;
     return true;
 }
@@ -68,10 +77,7 @@ bool AskSaveLayoutParams()
 {
     if (!g_CurrentBook || !g_LayoutDirty)
         return true;
-    const Prompter::Answer answer = AskYesNoCancel(QStringLiteral("版式參數已修改，是否保存？"));
-    if (answer == Prompter::Answer::Cancel)
-        return false;
-    if (answer == Prompter::Answer::Yes && !WriteTypesetFile(*g_CurrentBook))
+    if (!AskToSave(QStringLiteral("版式參數已修改，是否保存？"), [] { return WriteTypesetFile(*g_CurrentBook); }))
         return false;
     g_LayoutDirty = false;
     return true;

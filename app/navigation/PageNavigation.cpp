@@ -146,12 +146,13 @@ void SheetNextGroup(ViewData& view)
     if (g_Current4in1Group < LastGroup())
         ShowGroup(view, g_Current4in1Group + 1, false);
 }
+// Through GoToShownPage, so that the last sheet's volume is the one loaded.
 void SheetLast(ViewData& view)
 {
     g_Current4in1Group = LastGroup();
     Frame().FillPageCombo(g_CurrentPages ? g_CurrentPages->pages.Size() : 0);
     view.pages->Refresh();
-    ShowPage(view, TextPageToShownPage(GetGroupPageCount() - 1));
+    GoToShownPage(view, TextPageToShownPage(GetGroupPageCount() - 1));
 }
 
 // --- enabled states -------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include <QFile>
 
+#include "app/files/SavePrompts.h"
 #include "app/navigation/PageNavigation.h"
 #include "app/navigation/VolumeNavigation.h"
 #include "support/ScriptedPrompter.h"
@@ -196,6 +197,33 @@ TEST_F(NavigationTest, CancelAtTheSaveQuestionKeepsTheVolumeAndPage)
     EXPECT_EQ(g_PageTable.pages[1].lines[0].text, u"改"_s);
 }
 
+// No discards the edits: with a changed index the volume is read again.
+// A layout that cannot be saved keeps its change and the move does not
+// happen.
+TEST_F(NavigationTest, SaveQuestionsOfAVolumeAndTheLayout)
+{
+    BookOnDisk disk({3, 2});
+    OpenBook(disk, false);
+    g_PageTable.pages[0].lines[0].text = u"改"_s;
+    g_VolumeDirty = g_IndexDirty = true;
+    prompter.ExpectAsk(u"排版文字已修改，是否保存？"_s, Prompter::Answer::No);
+    EXPECT_TRUE(AskSaveBeforeReplacing());
+    EXPECT_NE(g_PageTable.pages[0].lines[0].text, u"改"_s);
+    EXPECT_EQ(view.frame.treeRefreshes, 1);
+    EXPECT_FALSE(g_VolumeDirty || g_IndexDirty);
+
+    g_LayoutDirty = true;
+    g_CurrentBook->bookFolder = disk.root.filePath(u"無/書"_s);
+    prompter.ExpectAsk(u"版式參數已修改，是否保存？"_s, Prompter::Answer::Yes)
+        .ExpectTell(u"保存文件出錯！\n"_s + QDir::toNativeSeparators(g_CurrentBook->bookFolder) + u'.' +
+                    g_Edition->Extension(FileKind::Typeset));
+    EXPECT_FALSE(AskSaveBeforeReplacing());
+    EXPECT_TRUE(g_LayoutDirty);
+    prompter.ExpectAsk(u"版式參數已修改，是否保存？"_s, Prompter::Answer::No);
+    EXPECT_TRUE(AskSaveLayoutParams());
+    EXPECT_FALSE(g_LayoutDirty);
+}
+
 // The pages in memory stay the shown volume's, and so does its index.
 TEST_F(NavigationTest, AVolumeThatCannotBeLoadedKeepsTheShownOne)
 {
@@ -246,6 +274,38 @@ TEST_F(NavigationTest, ATextHasNoVolumesToMoveTo)
         Press(step.command);
         EXPECT_EQ(Where(), step.where) << step.command;
     }
+}
+
+// Two groups of one volume of five pages each, two sheets a group: the
+// cover, then pages 3, 4, a blank and the back cover.
+TEST_F(NavigationTest, FourInOneSheetsAcrossTheGroups)
+{
+    BookOnDisk disk({5, 5});
+    g_FourInOneMode = 1;
+    const int32_t blank = k4in1Blank;
+    g_4in1Data.groupEnds = {0, 1};
+    g_4in1Data.pageOrders = {{k4in1CoverBase, 0, 1, 2, 3, 4, blank, k4in1CoverBase + 1},
+                             {k4in1CoverBase + 2, 65536, 65537, 65538, 65539, 65540, blank, k4in1CoverBase + 3}};
+    OpenBook(disk, false);
+    const auto where = [] { return std::to_string(g_Current4in1Group) + "/" + std::to_string(g_CurrentVolume) + ":" +
+                                   std::to_string(g_CurrentPage) + " " + EnabledStates(); };
+    EXPECT_EQ(where(), "0/0:0 000111");
+    const struct {
+        int32_t command;
+        const char* where;
+    } steps[] = {
+        {NavCommand::NextPage, "0/0:1 101111"},     {NavCommand::NextPage, "1/0:0 111101"},
+        {NavCommand::NextPage, "1/1:1 111001"},     {NavCommand::PreviousPage, "1/1:0 111101"},
+        {NavCommand::PreviousPage, "0/0:1 101111"}, {NavCommand::LastPage, "1/1:1 111001"},
+        {NavCommand::FirstPage, "0/1:0 000111"},    {NavCommand::NextVolume, "1/1:0 111101"},
+        {NavCommand::PreviousVolume, "0/1:0 000111"},
+    };
+    for (const auto& step : steps) {
+        Press(step.command);
+        EXPECT_EQ(where(), step.where) << step.command;
+    }
+    EXPECT_EQ(g_ShownTextPage, 0);
+    EXPECT_EQ(g_ShownTextPage2, -1);
 }
 
 TEST_F(NavigationTest, FourInOneGroupCountAndSplitText)

@@ -22,6 +22,7 @@ public:
     void SetDocumentTitle(const QString& title) override { titles.push_back(title); }
     void FillPageCombo(int count) override { comboCounts.push_back(count); }
     bool AskSavePreText() override { return true; }
+    void RefreshPageTree() override { ++treeRefreshes; }
     void ResetProjectState() override
     {
         ++resets;
@@ -46,6 +47,7 @@ public:
     std::vector<QString> titles;
     std::vector<int> comboCounts;
     int resets = 0;
+    int treeRefreshes = 0;
 
 private:
     ViewData& view_;

@@ -131,6 +131,28 @@ TEST_F(TextCommandsTest, AProjectWithoutItsTextGivesBothMessages)
     EXPECT_FALSE(g_LoadingText);
 }
 
+// A text, then the project of another: the changed project is asked about
+// first.
+TEST_F(TextCommandsTest, ATextThenAProject)
+{
+    PutText(u"p.txt"_s, u"宇宙洪荒\n"_s);
+    g_ProjectName = folder.filePath(u"p"_s);
+    g_ParaSet.styles.AddNew()->NAME = u"乙式"_s;
+    ASSERT_TRUE(SaveProjectFile());
+    const QString project = ProjectFilePath();
+    ResetWorkingState();
+    g_ZoomIndex = 3;
+    OpenText(PutText(u"t.txt"_s, u"天地玄黃\n"_s));
+    ASSERT_TRUE(g_ProjectDirty);
+    prompter.ExpectAsk(u"是否保存當前項目？"_s, Prompter::Answer::No);
+    OnFileOpenProject(view.data, Choose(project));
+    EXPECT_EQ(g_ProjectName, folder.filePath(u"p"_s));
+    EXPECT_EQ(g_TextLines, std::vector<QString>{u"宇宙洪荒"_s});
+    EXPECT_EQ(g_CurrentStyle->NAME, u"乙式"_s);
+    EXPECT_FALSE(g_ProjectDirty);
+    EXPECT_EQ(view.frame.titles.back(), u"p"_s);
+}
+
 TEST_F(TextCommandsTest, TheOpenProjectAsksNothing)
 {
     PutText(u"p.txt"_s, u"天地玄黃\n"_s);
