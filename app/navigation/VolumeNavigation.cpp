@@ -70,6 +70,8 @@ void ActivateBook(TBook& book, ViewData& view)
 
 bool GoToVolumePage(int32_t i, ViewData& view, TBook* book, int32_t p, QString* name, const QString& bookmarkTitle)
 {
+    if (!book)
+        return false;
     if (book != g_CurrentBook) {
         ActivateBook(*book, view);
         g_CurrentVolume = -1;

@@ -20,8 +20,8 @@ void ActivateBook(TBook& book, ViewData& view);
 // Shows text page p of volume i of book. Another volume is loaded only
 // after the shown one's edits were saved or discarded (Cancel keeps the
 // shown volume and page); its name becomes the document title and is given
-// in name. False when Cancel or a failed load left the shown volume as it
-// was.
+// in name. False without a book, and when Cancel or a failed load left the
+// shown volume as it was.
 bool GoToVolumePage(int32_t i, ViewData& view, TBook* book, int32_t p, QString* name = nullptr,
                     const QString& bookmarkTitle = {});
 

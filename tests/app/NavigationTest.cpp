@@ -274,6 +274,9 @@ TEST_F(NavigationTest, ATextHasNoVolumesToMoveTo)
         Press(step.command);
         EXPECT_EQ(Where(), step.where) << step.command;
     }
+    GoToPageFromCombo(view.data, 9);  // past the end: the last page
+    EXPECT_EQ(Where(), "-1:2 101000");
+    EXPECT_FALSE(GoToVolumePage(0, view.data, nullptr, 0));
 }
 
 // Two groups of one volume of five pages each, two sheets a group: the
