@@ -10,6 +10,7 @@ QString g_TextName;
 TParaSet g_ParaSet;
 TPageTable g_PageTable;
 QString g_LastTypesetFolder;
+QString g_TextSavePath;
 int32_t g_CurrentVolume = -1;
 bool g_VolumeDirty = false;
 bool g_IndexDirty = false;
@@ -44,6 +45,7 @@ void ResetAppGlobals()
     ReplaceProjectParaSet(TParaSet());
     g_PageTable = TPageTable();
     g_LastTypesetFolder.clear();
+    g_TextSavePath.clear();
     g_CurrentVolume = -1;
     g_VolumeDirty = false;
     g_IndexDirty = false;

@@ -25,6 +25,18 @@ extern QString g_TextName;
 extern TParaSet g_ParaSet;
 // The pages of the shown text or volume.
 extern TPageTable g_PageTable;
+// The folder that holds the last opened or generated book folder; the open-
+// typeset dialog starts there.
+extern QString g_LastTypesetFolder;
+// Where the text pane saves the pre-processed text (without extension).
+extern QString g_TextSavePath;
+// Index of the shown volume in g_CurrentBook; -1 when none.
+extern int32_t g_CurrentVolume;
+// The open book's shown volume was edited; its index must be rewritten; its
+// layout parameters were changed.
+extern bool g_VolumeDirty;
+extern bool g_IndexDirty;
+extern bool g_LayoutDirty;
 
 // The folder that holds the last opened or generated book folder.
 extern QString g_LastTypesetFolder;
@@ -47,16 +59,9 @@ struct AppServices {
     // The settings archive and the frame's settings in it.
     void (*loadFrameSettings)() = nullptr;
     bool (*saveFrameSettings)() = nullptr;
-    // The book's index file and typeset file; false after telling the user.
-    bool (*writeIndexFile)(TBook& book) = nullptr;
-    bool (*writeTypesetFile)(TBook& book) = nullptr;
     // The record dialogs: true when confirmed with a change.
     bool (*runLayoutDialog)(TStyle& style, bool bookOpen) = nullptr;
     bool (*editCoverFonts)(TCoverPara& cover) = nullptr;
-    // The text typeset again after its parameters changed.
-    void (*refreshAfterSettings)() = nullptr;
-    // Shows text page page of volume volume of g_CurrentBook.
-    void (*goToVolumePage)(int32_t volume, int32_t page) = nullptr;
 };
 extern AppServices g_AppServices;
 

@@ -31,6 +31,12 @@ public:
     virtual void RefreshPageTree() {}
     // The directory pane shows g_VolumeContents under the text's name.
     virtual void SetContentsTree(int /*shownPages*/) {}
+    // The view clears the working state (ResetProjectState) before another
+    // text, project or book is opened.
+    virtual void ResetProjectState() {}
+    // Asks whether the text pane's modified text is to be saved; false for
+    // Cancel.
+    virtual bool AskSavePreText() { return true; }
 };
 
 // The installed frame; a do-nothing frame when none is.

@@ -12,9 +12,12 @@
 
 #include "app/AppGlobals.h"
 #include "app/commands/CommandIds.h"
+#include "app/files/BookLayoutCommands.h"
 #include "app/files/ProjectFile.h"
+#include "app/files/SavePrompts.h"
 #include "app/frame/AppLook.h"
 #include "app/frame/MainWindow.h"
+#include "app/text/TextCommands.h"
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
@@ -79,15 +82,14 @@ void MainWindow::AddFileCommands()
              if (!ViewLive())
                  return;
              if (g_CurrentBook)
-                 SaveShownVolume(*view_);
+                 SaveShownVolume();
              else
                  SaveProjectFile();
          },
          [](int) { return !g_CurrentBook || (ViewLive() && g_VolumeDirty); }},
-        {Cmd::SaveVolume, [this](int) { SaveShownVolume(*view_); },
+        {Cmd::SaveVolume, [](int) { SaveShownVolume(); },
          [](int) { return ViewLive() && g_CurrentBook && g_VolumeDirty; }},
-        {Cmd::SaveLayout, [](int) { SaveLayoutParams(); },
-         [](int) { return ViewLive() && g_CurrentBook && g_LayoutDirty; }},
+        {Cmd::SaveLayout, [](int) { OnFileSaveLayout(); }, [](int) { return CanSaveLayout(); }},
     });
 }
 
@@ -189,7 +191,6 @@ void MainWindow::SettingsCommand(int id)
     g_LayoutDirty = true;
     if (!g_CurrentBook)
         g_ProjectDirty = true;
-    if (g_AppServices.refreshAfterSettings)
-        g_AppServices.refreshAfterSettings();
+    RefreshAfterSettings(view_->Data);
     view_->Refresh();
 }

@@ -8,6 +8,7 @@
 #include "app/panes/DirectoryPane.h"
 #include "app/panes/TextView.h"
 #include "app/state/WorkingState.h"
+#include "app/text/TextCommands.h"
 #include "app/view/CollatorView.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/Paths.h"
@@ -35,11 +36,7 @@ void MainWindow::BuildPanes()
     textDock_->setWidget(textView_);
     textView_->SetHost({
         .goToShownPage = [this](int32_t shown) { view_->GoToPage(shown); },
-        .retypeset =
-            [] {
-                if (g_AppServices.refreshAfterSettings)
-                    g_AppServices.refreshAfterSettings();
-            },
+        .retypeset = [this] { RefreshAfterSettings(view_->Data); },
         .chooseSavePath = ChooseTextSavePath,
         .chooseFont = [](QFont& font) { return CurrentChooser().Font(font); },
     });
@@ -51,15 +48,10 @@ void MainWindow::BuildPanes()
 
     fileView_ = new CMFileView(directoryDock_);
     directoryDock_->setWidget(fileView_);
-    fileView_->Tree().SetBookList(&view_->BookList);
+    fileView_->Tree().SetBookList(&view_->Data.books);
     fileView_->Tree().SetNavigation({
-        .goToVolumePage =
-            [](int32_t volume, int32_t, int32_t page, const QString&) {
-                if (!g_AppServices.goToVolumePage)
-                    return false;
-                g_AppServices.goToVolumePage(volume, page);
-                return g_CurrentVolume == volume;
-            },
+        .goToVolumePage = [this](int32_t volume, int32_t, int32_t page,
+                                 const QString&) { return view_->ShowVolumePage(volume, page); },
         .goToShownPage = [this](int32_t shown) { view_->GoToPage(shown); },
     });
 
@@ -80,4 +72,5 @@ void MainWindow::RefreshPageTree()
     if (TFile* volume = GetVolume(g_CurrentBook, g_CurrentVolume))
         CopyBookmarkTree(volume->contents, g_VolumeContents);
     FillBookTree();
+    view_->Refresh();
 }

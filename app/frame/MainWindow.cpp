@@ -12,6 +12,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/commands/CommandIds.h"
+#include "app/files/SavePrompts.h"
 #include "app/frame/AppLook.h"
 #include "app/panes/TextView.h"
 #include "app/state/WorkingState.h"
@@ -75,16 +76,16 @@ MainWindow::~MainWindow() { InstallFrameServices(previousFrame_); }
 
 void MainWindow::InitialUpdate()
 {
-    ResetProjectState(*view_);
+    ::ResetProjectState(*view_);
     FileNew();
 }
 
 void MainWindow::FileNew()
 {
-    if (!AskBeforeReplacing(*view_, textPane_))
+    if (!AskSaveBeforeReplacing())
         return;
     view_->GoToPage(g_CurrentPage);
-    ResetProjectState(*view_);
+    ::ResetProjectState(*view_);
     SetDocumentTitle(QString());
     ShowTextPaneHideEditPane();
     view_->viewport()->update();
@@ -92,13 +93,7 @@ void MainWindow::FileNew()
 
 bool MainWindow::OpenText(const QString& path)
 {
-    // The same text asks nothing and is not read again.
-    if (!g_ProjectName.isEmpty() && g_ProjectName == StripExtension(path))
-        return true;
-    if (!AskBeforeReplacing(*view_, textPane_))
-        return false;
-    ResetProjectState(*view_);
-    return OpenTextFile(path, *view_, view_->Typesetter);
+    return OpenTextFile(path, *view_, view_->Data.typesetter, &view_->Data.scan);
 }
 
 void MainWindow::OpenTextCommand()
@@ -202,7 +197,7 @@ void MainWindow::RestoreLayout()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!AskBeforeClosing(*view_, textPane_)) {
+    if (!AskSaveBeforeClosing()) {
         event->ignore();
         return;
     }
@@ -212,3 +207,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     pageCombo_->clear();
     event->accept();
 }
+
+void MainWindow::ResetProjectState() { ::ResetProjectState(*view_); }
+
+bool MainWindow::AskSavePreText() { return ::AskSavePreText(textPane_); }

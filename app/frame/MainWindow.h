@@ -69,6 +69,8 @@ public:
     void ShownPageChanged(int shownPage) override;
     void ResetFramePanes() override;
     void LoadTextPane() override;
+    void ResetProjectState() override;
+    bool AskSavePreText() override;
     void EmptyDirectoryTree() override;
     void FillBookTree() override;
     void RefreshPageTree() override;

@@ -24,7 +24,7 @@ void ResetProjectState(CollatorView& view)
     g_ShownTextPage = -1;
     g_ShownTextPage2 = -1;
 
-    view.BookList.Clear();
+    view.Data.books.Clear();
     g_CurrentBook = nullptr;
     g_CurrentCover = nullptr;
     // The set in use may have been a freed book's.
@@ -39,10 +39,10 @@ void ResetProjectState(CollatorView& view)
 
     g_ProjectName.clear();
     g_ProjectDirty = false;
-    view.VolumeDataPath.clear();
-    view.ScanSettings.clear();
+    view.Data.volumeDataPath.clear();
+    view.Data.scan = TScanSettings();
     g_VolumeShown = false;
-    view.Generating = false;
+    view.Data.generating = false;
     Frame().ResetFramePanes();
 }
 

@@ -3,7 +3,10 @@
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
 #include "app/files/ProjectFile.h"
+#include "app/files/SavePrompts.h"
+#include "app/files/ScanSettingsFile.h"
 #include "app/view/PageView.h"
+#include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/Paths.h"
 #include "foundation/io/TextFile.h"
@@ -30,27 +33,33 @@ bool ReadTextLines(const QString& path)
 
 }  // namespace
 
-bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter)
+bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, TScanSettings* scan)
 {
     const QString base = StripExtension(path);
-    g_LoadingText = true;
     if (!g_ProjectName.isEmpty() && g_ProjectName == base)
         return true;  // already open
+    if (!AskSaveBeforeReplacing())
+        return false;
+    // Only now: after a Cancel, a later re-typeset must not honour the
+    // text's 【CS…】 lines and replace the edited parameters.
+    g_LoadingText = true;
+    Frame().ResetProjectState();
     g_ProjectName = base;
     g_ProjectFolder = GetFolderPart(base);
     g_ProjectDirty = true;
     if (ReadProjectFile(ProjectFilePath()))
         g_LoadingText = false;
-    return OpenProjectText(view, typesetter);
+    return OpenProjectText(view, typesetter, scan);
 }
 
-bool OpenProjectText(PageView& view, TTypesetter& typesetter)
+bool OpenProjectText(PageView& view, TTypesetter& typesetter, TScanSettings* scan)
 {
     if (g_ProjectName.isEmpty())
         return false;
     g_TextName = GetFileNamePart(g_ProjectName);
+    g_TextSavePath = g_ProjectName;
     Frame().SetDocumentTitle(g_TextName);
-    return LoadAndShowText(view, typesetter);
+    return LoadAndShowText(view, typesetter, scan);
 }
 
 bool LoadTextLines(TTypesetter& typesetter, bool generating)
@@ -87,11 +96,13 @@ bool BuildPagesFromText(TTypesetter& typesetter, bool generating)
     return true;
 }
 
-bool LoadAndShowText(PageView& view, TTypesetter& typesetter)
+bool LoadAndShowText(PageView& view, TTypesetter& typesetter, TScanSettings* scan)
 {
     if (!LoadTextLines(typesetter, false))
         return false;
     Frame().HideEditPane();
+    if (scan)
+        ReadScanSettingsFile(g_ProjectName + u'.' + g_Edition->Extension(FileKind::ScanSettings), *scan);
     g_CurrentStyle = g_CurrentParaSet->styles.First();
     g_CurrentCover = nullptr;
     g_VolumeShown = true;

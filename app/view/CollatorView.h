@@ -2,11 +2,11 @@
 // The main view: the page view with what the application keeps beside it,
 // the typesetter it runs, the books it has open and the state of a book
 // being generated.
-#include <array>
 #include <cstdint>
 
 #include <QString>
 
+#include "app/navigation/ViewData.h"
 #include "app/view/PageView.h"
 #include "foundation/OwningList.h"
 #include "foundation/params/Style.h"
@@ -18,21 +18,17 @@ class CollatorView : public PageView {
 public:
     explicit CollatorView(QWidget* parent = nullptr);
 
+    bool ShowVolumePage(int volume, int page) override;
+
+    // What the opening, navigation and generating commands keep: the
+    // typesetter, the open books (g_CurrentBook is one of them), the shown
+    // volume's data file, the scan settings, the generating flag.
+    ViewData Data;
+
     // The parameter set collected while a book is generated.
     TParaSet GenerateSet;
-    // A folder of texts is being turned into a book: the panes stay as they are.
-    bool Generating = false;
-    TTypesetter Typesetter;
     // Cover and back-cover pages agreed while generating; -1 not yet.
     int32_t AgreedCoverPages = -1;
     int32_t AgreedBackPages = -1;
     QString GeneratedFolder;
-
-    // The volume-data file of the shown volume.
-    QString VolumeDataPath;
-    // The scan settings of the open book: their text and three values.
-    QString ScanSettings;
-    std::array<int32_t, 3> ScanValues = {0, 1, 1};
-    // The open books; g_CurrentBook is one of them.
-    OwningList<TBook> BookList;
 };

@@ -164,8 +164,8 @@ bool PageView::ToggleFourInOne()
     Frame().FillPageCombo(g_CurrentPages ? g_CurrentPages->pages.Size() : 0);
     Frame().FillBookTree();
     Relayout();
-    if (shown < 0 && g_AppServices.goToVolumePage)
-        g_AppServices.goToVolumePage(volume, page);
+    if (shown < 0)
+        ShowVolumePage(volume, page);
     return true;
 }
 

@@ -43,6 +43,9 @@ public:
     // Flips 4-in-1 display. Refused (false, nothing changes) when entering
     // it without 4-in-1 groups.
     bool ToggleFourInOne();
+    // Shows text page page of volume volume of g_CurrentBook; false when
+    // that volume could not be shown. The page view alone has no books.
+    virtual bool ShowVolumePage(int /*volume*/, int /*page*/) { return false; }
 
 signals:
     void currentPageChanged(int shownPage);

@@ -4,7 +4,9 @@
 #include <bit>
 #include <cstring>
 #include <string>
+#include <utility>
 
+#include <QBuffer>
 #include <QFile>
 
 #include "platform/SafeWriteFile.h"
@@ -46,12 +48,26 @@ bool TBinFile::OpenWrite(const QString& path)
 bool TBinFile::OpenRead(const QString& path)
 {
     Close();
-    readFile_ = std::make_unique<QFile>(path);
+    auto file = std::make_unique<QFile>(path);
     // Our chunks are large; Qt's own buffer would only add a copy.
-    if (!readFile_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        readFile_.reset();
+    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
-    }
+    return StartReading(std::move(file));
+}
+
+bool TBinFile::OpenReadBuffer(const QByteArray& bytes)
+{
+    Close();
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    if (!buffer->open(QIODevice::ReadOnly))
+        return false;
+    return StartReading(std::move(buffer));
+}
+
+bool TBinFile::StartReading(std::unique_ptr<QIODevice> device)
+{
+    readFile_ = std::move(device);
     buffer_ = std::make_unique_for_overwrite<char[]>(size_t(readChunk_));
     cursor_ = count_ = 0;
     atEnd_ = writeFailed_ = false;

@@ -28,7 +28,7 @@ TEST_F(WorkingState, ResetLeavesNothingPointingIntoFreedBooks)
 {
     CollatorView view;
     // An open book whose set is in use, with its style and cover current.
-    TBook* book = view.BookList.AddNew();
+    TBook* book = view.Data.books.AddNew();
     TStyle* bookStyle = book->parameters.styles.AddNew();
     TCoverPara* bookCover = book->parameters.covers.AddNew();
     g_CurrentBook = book;
@@ -44,8 +44,8 @@ TEST_F(WorkingState, ResetLeavesNothingPointingIntoFreedBooks)
     g_FourInOneMode = 1;
     g_Current4in1Group = 2;
     g_VolumeShown = true;
-    view.VolumeDataPath = u"/tmp/x.skk"_s;
-    view.Generating = true;
+    view.Data.volumeDataPath = u"/tmp/x.skk"_s;
+    view.Data.generating = true;
 
     ResetProjectState(view);
 
@@ -56,7 +56,7 @@ TEST_F(WorkingState, ResetLeavesNothingPointingIntoFreedBooks)
     EXPECT_EQ(g_CurrentStyle, g_ParaSet.styles.First());
     EXPECT_EQ(g_CurrentCover, nullptr);
     EXPECT_EQ(g_CurrentBook, nullptr);
-    EXPECT_EQ(view.BookList.Size(), 0);
+    EXPECT_EQ(view.Data.books.Size(), 0);
     EXPECT_EQ(g_PageTable.pages.Size(), 0);
     EXPECT_TRUE(g_ProjectName.isEmpty() && g_TextName.isEmpty() && g_FindText.isEmpty());
     EXPECT_FALSE(g_ProjectDirty);
@@ -66,8 +66,8 @@ TEST_F(WorkingState, ResetLeavesNothingPointingIntoFreedBooks)
     EXPECT_EQ(g_FourInOneMode, 0);
     EXPECT_EQ(g_Current4in1Group, 0);
     EXPECT_FALSE(g_VolumeShown);
-    EXPECT_FALSE(view.Generating);
-    EXPECT_TRUE(view.VolumeDataPath.isEmpty());
+    EXPECT_FALSE(view.Data.generating);
+    EXPECT_TRUE(view.Data.volumeDataPath.isEmpty());
 }
 
 TEST_F(WorkingState, InitialValuesAndAccessors)

@@ -15,7 +15,6 @@ using Answer = Prompter::Answer;
 namespace {
 
 int g_settingsWrites = 0;
-int g_typesetWrites = 0;
 
 const QString kPane = u"預處理文本已修改，是否保存？"_s;
 const QString kProject = u"是否保存當前項目？"_s;
@@ -55,9 +54,9 @@ protected:
     {
         MainWindowFixture::SetUp();
         g_settingsWrites = 0;
-        g_typesetWrites = 0;
         g_AppServices.saveFrameSettings = [] { return ++g_settingsWrites > 0; };
-        g_AppServices.writeTypesetFile = [](TBook&) { return ++g_typesetWrites > 0; };
+        book.bookFolder = dir.filePath(u"書"_s);
+        book.volumes.AddNew()->name = dir.filePath(u"卷一.skk"_s);
         window->SetTextPaneSaving({{}, [this] { return paneDirty; }, [this] {
                                        paneDirty = false;
                                        return true;
@@ -72,7 +71,7 @@ protected:
         }
         if (volume || layout)
             g_CurrentBook = &book;
-        window->View().VolumeDataPath = dir.filePath(u"卷一.skk"_s);
+        g_CurrentVolume = 0;
         g_VolumeDirty = volume;
         g_LayoutDirty = layout;
     }
@@ -100,7 +99,7 @@ TEST_P(CloseQuestions, AsksInOrderAndClosesOnlyWhenNothingIsCancelled)
     EXPECT_EQ(PathExists(ProjectFilePath()), projectSaved);
     const bool volumeSaved = c.volume && !c.dirtyAfter[2] &&
                              std::find(c.answers.begin(), c.answers.end(), std::pair{kText, Answer::Yes}) != c.answers.end();
-    EXPECT_EQ(PathExists(window->View().VolumeDataPath), volumeSaved);
+    EXPECT_EQ(PathExists(book.volumes.First()->name), volumeSaved);
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CloseQuestions, ::testing::ValuesIn(kCases),
@@ -120,11 +119,12 @@ TEST_F(FailingSaves, AFailedProjectSaveActsAsCancel)
     EXPECT_EQ(g_settingsWrites, 0);
 }
 
-TEST_F(FailingSaves, ALayoutWithoutItsWriterIsNotTakenForSaved)
+TEST_F(FailingSaves, AFailedLayoutSaveKeepsItsFlag)
 {
     Open(false, false, false, true);
-    g_AppServices.writeTypesetFile = nullptr;
-    prompter.ExpectAsk(kLayout, Answer::Yes).ExpectTell(u"打開文件寫出錯！"_s);
+    book.bookFolder = dir.filePath(u"無此目錄/書"_s);
+    prompter.ExpectAsk(kLayout, Answer::Yes)
+        .ExpectTell(u"保存文件出錯！\n"_s + QDir::toNativeSeparators(book.bookFolder + u".pak"_s));
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(g_LayoutDirty);
 }
@@ -133,9 +133,9 @@ TEST_F(FailingSaves, AFailedVolumeSaveKeepsItsFlags)
 {
     Open(false, false, true, false);
     g_IndexDirty = true;
-    window->View().VolumeDataPath = dir.filePath(u"無此目錄/卷一.skk"_s);
+    book.volumes.First()->name = dir.filePath(u"無此目錄/卷一.skk"_s);
     prompter.ExpectAsk(kText, Answer::Yes)
-        .ExpectTell(u"保存文件出錯！\n"_s + QDir::toNativeSeparators(window->View().VolumeDataPath));
+        .ExpectTell(u"保存文件出錯！\n"_s + QDir::toNativeSeparators(book.volumes.First()->name));
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(g_VolumeDirty);
     EXPECT_TRUE(g_IndexDirty);

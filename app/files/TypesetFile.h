@@ -1,0 +1,41 @@
+#pragma once
+// The typeset file of a book, beside the book folder (F.<ext> for the
+// folder F): the book's cover counts and parameter set.
+//
+//   int32 version (32 written) · [from 29] the typeset magic ·
+//   int32 cover pages · int32 back-cover pages · [from 28] the cover list ·
+//   the style list
+//
+// Files of versions 21 to 27 hold the style list alone, with the covers as
+// "COVER" and "BACK" among the styles (converted by the woodblock edition;
+// the others read no style from them and refuse the file).
+#include <cstdint>
+
+#include <QByteArray>
+#include <QString>
+
+struct TBook;
+
+// What ReadTypesetFile gives.
+inline constexpr int32_t kTypesetRead = 0;
+inline constexpr int32_t kTypesetFailed = 2;
+
+// Writes the book's cover counts and set. On success the book folder
+// becomes g_ProjectFolder and its parent g_LastTypesetFolder. Nothing
+// happens for a book without a folder; a failed save is reported and gives
+// false.
+bool WriteTypesetFile(const TBook& book);
+
+// Reads the file into the book and makes the book's set the one in use,
+// its first style current. The index file is read too, or, when it cannot
+// be read or the file is older than version 25, rebuilt from the volumes'
+// data files and written again. kTypesetFailed, silently when the file
+// cannot be opened, else after a message.
+int32_t ReadTypesetFile(const QString& path, TBook& book);
+// The same over the bytes of a file.
+int32_t ReadTypesetFile(const QByteArray& bytes, TBook& book);
+
+// Reads every volume's data file to refill its index entry, then writes
+// the index file. False, after "打開文件出錯！", at the first volume that
+// cannot be read. Leaves the last volume in g_PageTable.
+bool RebuildIndex(TBook& book);
