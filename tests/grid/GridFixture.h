@@ -26,12 +26,33 @@ inline std::ostream& operator<<(std::ostream& os, const Note& n)
 // The code recorded for a click.
 inline constexpr int kClicked = 1;
 
+// The grid with its protected steps in reach and the grid-side text changes
+// recorded.
+class TestGrid : public CGridCtrl {
+public:
+    using CGridCtrl::OnEditCell;
+
+    struct Change {
+        int row;
+        int col;
+        QString text;
+        bool operator==(const Change&) const = default;
+    };
+    std::vector<Change> changes;
+
+protected:
+    void OnCellTextChangedByGrid(int row, int col, const QString& text) override
+    {
+        changes.push_back({row, col, text});
+    }
+};
+
 class GridFixture : public ::testing::Test {
 protected:
     static constexpr int kRowHeight = 20;
     static constexpr int kColWidth = 50;
 
-    CGridCtrl grid;
+    TestGrid grid;
     std::vector<Note> notes;
 
     // rows and cols include the fixed ones; the viewport is width x height.
