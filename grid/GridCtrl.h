@@ -286,8 +286,7 @@ private:
 
     // Selection and mouse.
     void SelectAllNonFixed();
-    int ColumnDividerAt(QPoint point) const;
-    int RowDividerAt(QPoint point) const;
+    int DividerAt(QPoint point, bool column) const;
     void HoverDividers(QPoint point);
     void StartResize(QPoint point);
     void EndResize(QPoint point);

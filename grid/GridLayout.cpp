@@ -64,37 +64,47 @@ SpanWalk WalkToEdge(int start, int first, int count, int limit, SizeOf sizeOf)
     return {i, start};
 }
 
+// The rows and columns from the top-left non-fixed cell to the client edges.
+struct ViewWalk {
+    CCellID topLeft;
+    SpanWalk rows;
+    SpanWalk cols;
+};
+
+ViewWalk WalkView(const CGridCtrl& grid, int width, int height)
+{
+    const CCellID topLeft = grid.GetTopleftNonFixedCell();
+    return {topLeft,
+            WalkToEdge(grid.GetFixedRowHeight(), topLeft.row, grid.GetRowCount(), height,
+                       [&grid](int r) { return grid.GetRowHeight(r); }),
+            WalkToEdge(grid.GetFixedColumnWidth(), topLeft.col, grid.GetColumnCount(), width,
+                       [&grid](int c) { return grid.GetColumnWidth(c); })};
+}
+
 }  // namespace
 
 CCellRange CGridCtrl::GetVisibleNonFixedCellRange(WinRect* rect) const
 {
-    const CCellID topLeft = GetTopleftNonFixedCell();
     const int width = ClientWidth(), height = ClientHeight();
-    const SpanWalk rows = WalkToEdge(GetFixedRowHeight(), topLeft.row, rowCount_, height,
-                                     [this](int r) { return GetRowHeight(r); });
-    const SpanWalk cols = WalkToEdge(GetFixedColumnWidth(), topLeft.col, colCount_, width,
-                                     [this](int c) { return GetColumnWidth(c); });
+    const ViewWalk walk = WalkView(*this, width, height);
     if (rect)
-        *rect = {0, 0, std::min(cols.end, width), std::min(rows.end, height)};
-    return {topLeft.row, topLeft.col, std::min(rows.index, rowCount_ - 1), std::min(cols.index, colCount_ - 1)};
+        *rect = {0, 0, std::min(walk.cols.end, width), std::min(walk.rows.end, height)};
+    return {walk.topLeft.row, walk.topLeft.col, std::min(walk.rows.index, rowCount_ - 1),
+            std::min(walk.cols.index, colCount_ - 1)};
 }
 
 CCellRange CGridCtrl::GetUnobstructedNonFixedCellRange() const
 {
-    const CCellID topLeft = GetTopleftNonFixedCell();
     const int width = ClientWidth(), height = ClientHeight();
-    const SpanWalk rows = WalkToEdge(GetFixedRowHeight(), topLeft.row, rowCount_, height,
-                                     [this](int r) { return GetRowHeight(r); });
-    const SpanWalk cols = WalkToEdge(GetFixedColumnWidth(), topLeft.col, colCount_, width,
-                                     [this](int c) { return GetColumnWidth(c); });
+    const ViewWalk walk = WalkView(*this, width, height);
     // A last row or column cut by the edge is left out.
-    int maxRow = std::min(rows.index, rowCount_ - 1);
-    if (maxRow > 0 && rows.end > height)
+    int maxRow = std::min(walk.rows.index, rowCount_ - 1);
+    if (maxRow > 0 && walk.rows.end > height)
         --maxRow;
-    int maxCol = std::min(cols.index, colCount_ - 1);
-    if (maxCol > 0 && cols.end > width)
+    int maxCol = std::min(walk.cols.index, colCount_ - 1);
+    if (maxCol > 0 && walk.cols.end > width)
         --maxCol;
-    return {topLeft.row, topLeft.col, maxRow, maxCol};
+    return {walk.topLeft.row, walk.topLeft.col, maxRow, maxCol};
 }
 
 bool CGridCtrl::GetCellOrigin(int row, int col, QPoint* origin) const

@@ -9,43 +9,33 @@
 #include "grid/GridCtrl.h"
 #include "grid/TitleTip.h"
 
-int CGridCtrl::ColumnDividerAt(QPoint point) const
+int CGridCtrl::DividerAt(QPoint point, bool column) const
 {
-    // The column whose right edge is under the pointer, or -1.
-    if (point.y() >= GetFixedRowHeight())
+    // The column (row) whose far edge is under the pointer in the fixed
+    // rows (columns); near a cell's start, the one before it.
+    if (column ? point.y() >= GetFixedRowHeight() : point.x() >= GetFixedColumnWidth())
         return -1;
     const CCellID cell = GetCellFromPt(point);
     QPoint start;
     if (!GetCellOrigin(cell.row, cell.col, &start))
         return -1;
-    if (point.x() - start.x() <= resizeCaptureRange_ && cell.col != 0)
-        return cell.col - 1;
-    if (start.x() + GetColumnWidth(cell.col) - point.x() <= resizeCaptureRange_)
-        return cell.col;
-    return -1;
-}
-
-int CGridCtrl::RowDividerAt(QPoint point) const
-{
-    if (point.x() >= GetFixedColumnWidth())
-        return -1;
-    const CCellID cell = GetCellFromPt(point);
-    QPoint start;
-    if (!GetCellOrigin(cell.row, cell.col, &start))
-        return -1;
-    if (point.y() - start.y() <= resizeCaptureRange_ && cell.row != 0)
-        return cell.row - 1;
-    if (start.y() + GetRowHeight(cell.row) - point.y() <= resizeCaptureRange_)
-        return cell.row;
+    const int pos = column ? point.x() : point.y();
+    const int begin = column ? start.x() : start.y();
+    const int index = column ? cell.col : cell.row;
+    const int size = column ? GetColumnWidth(index) : GetRowHeight(index);
+    if (pos - begin <= resizeCaptureRange_ && index != 0)
+        return index - 1;
+    if (begin + size - pos <= resizeCaptureRange_)
+        return index;
     return -1;
 }
 
 void CGridCtrl::HoverDividers(QPoint point)
 {
-    if (allowColResize_ && ColumnDividerAt(point) >= 0) {
+    if (allowColResize_ && DividerAt(point, true) >= 0) {
         mouseMode_ = kMouseOverColumnDivider;
         viewport()->setCursor(Qt::SizeHorCursor);
-    } else if (allowRowResize_ && RowDividerAt(point) >= 0) {
+    } else if (allowRowResize_ && DividerAt(point, false) >= 0) {
         mouseMode_ = kMouseOverRowDivider;
         viewport()->setCursor(Qt::SizeVerCursor);
     } else if (mouseMode_ != kMouseNothing) {
@@ -57,7 +47,7 @@ void CGridCtrl::HoverDividers(QPoint point)
 void CGridCtrl::StartResize(QPoint point)
 {
     const bool column = mouseMode_ == kMouseOverColumnDivider;
-    sizingIndex_ = column ? ColumnDividerAt(point) : RowDividerAt(point);
+    sizingIndex_ = DividerAt(point, column);
     mouseMode_ = column ? kMouseSizingColumn : kMouseSizingRow;
     resizeBar_ = column ? point.x() : point.y();
     viewport()->update();
@@ -218,10 +208,10 @@ void CGridCtrl::mouseDoubleClickEvent(QMouseEvent* event)
         return;
     const QPoint point = event->position().toPoint();
     if (mouseMode_ == kMouseOverColumnDivider) {
-        AutoSizeColumn(ColumnDividerAt(point));
+        AutoSizeColumn(DividerAt(point, true));
         viewport()->update();
     } else if (mouseMode_ == kMouseOverRowDivider) {
-        AutoSizeRow(RowDividerAt(point));
+        AutoSizeRow(DividerAt(point, false));
         viewport()->update();
     } else if (mouseMode_ == kMouseNothing) {
         const CCellID click = leftClickDownCell_;
