@@ -44,7 +44,10 @@ CInPlaceEdit* CGridCtrl::InPlaceEditor() const { return editor_.data(); }
 
 void CGridCtrl::resizeEvent(QResizeEvent* event)
 {
-    TakeFocus();
+    // A resize ends an edit in place (its rectangle no longer holds); the
+    // focus is taken only for that, not from whatever else has it.
+    if (editor_)
+        TakeFocus();
     QAbstractScrollArea::resizeEvent(event);
     ResetScrollBars();
 }
