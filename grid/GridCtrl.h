@@ -223,7 +223,7 @@ protected:
     // Delete, paste, cut and drop changed a cell's text; the text is stored.
     virtual void OnCellTextChangedByGrid(int row, int col, const QString& text);
 
-    // Printing parts.
+    // The pieces of a printed page.
     virtual void PrintColumnHeadings(GridDc& dc);
     virtual void PrintHeader(GridDc& dc);
     virtual void PrintFooter(GridDc& dc, int page, int lastPage);
