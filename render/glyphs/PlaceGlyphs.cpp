@@ -58,7 +58,8 @@ void DrawCellBox(const PageRenderer& view, Dc& dc, int32_t advance, int32_t widt
 // nothing when the file is missing.
 void DrawPictureGlyph(const PageRenderer& view, Dc& dc, QStringView glyph, int32_t x, int32_t y)
 {
-    const QString path = ResolveImagePath(PictureGlyphName(glyph), kCharFolder);
+    const QString name = PictureGlyphName(glyph);
+    const QString path = name.isEmpty() ? QString() : ResolveImagePath(name, kCharFolder);
     TPicture picture;
     if (path.isEmpty() || !LoadPicture(path, picture))
         return;

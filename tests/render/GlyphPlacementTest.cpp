@@ -114,6 +114,11 @@ TEST_F(Placement, PictureGlyphs)
     view.PlaceGlyphs(dc, u"<TZ無此圖>甲", kPlain, 2000, kPitch, 2000, kX, kY);
     EXPECT_EQ(Texts(), (std::vector<Out>{{"甲", kMainX, 120}}));
     EXPECT_TRUE(dc.CallsOf(DcCall::StretchBlt).empty());
+    // An empty glyph tag keeps its cell and draws nothing.
+    dc.ClearCalls();
+    view.PlaceGlyphs(dc, u"<TZ>甲", kPlain, 2000, kPitch, 2000, kX, kY);
+    EXPECT_EQ(Texts(), (std::vector<Out>{{"甲", kMainX, 120}}));
+    EXPECT_TRUE(dc.CallsOf(DcCall::StretchBlt).empty());
     g_ProjectFolder.clear();
 }
 
