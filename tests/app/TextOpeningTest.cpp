@@ -74,6 +74,28 @@ TEST_F(TextOpeningTest, ProjectFileBesideTheTextIsReadAndLeftClean)
     EXPECT_EQ(g_PageTable.pages.First()->styleName, u"乙式"_s);  // the 【CS…】 line is not honoured
 }
 
+// The file chosen is the file read, whatever its extension; the project
+// is named by the path without it.
+TEST_F(TextOpeningTest, TextOfAnyExtensionIsOpenedByItsOwnPath)
+{
+    for (const QString& name : {u"X.TXT"_s, u"X.text"_s, u"X"_s}) {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(u"天地玄黃\n"_s.toUtf8().prepend("\xEF\xBB\xBF"));
+        file.close();
+        MainWindow window;
+        ASSERT_TRUE(window.OpenText(file.fileName())) << name.toStdString();
+        EXPECT_EQ(g_ProjectName, dir.filePath(u"X"_s));
+        ASSERT_FALSE(g_TextLines.empty());
+        EXPECT_EQ(g_TextLines.front(), u"天地玄黃"_s);
+        ResetAppGlobals();
+        ResetRenderGlobals();
+        ResetTypesetGlobals();
+        ResetFoundationGlobals();
+    }
+}
+
 TEST_F(TextOpeningTest, TextThatCannotBeRead)
 {
     prompter.ExpectTell(u"打开预处理文本文件出错！"_s);
