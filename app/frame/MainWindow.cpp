@@ -54,4 +54,4 @@ void MainWindow::SetDocumentTitle(const QString& title)
 // No page combo yet: the status text alone follows the new page count.
 void MainWindow::FillPageCombo(int) { ShownPageChanged(0); }
 
-void MainWindow::ShownPageChanged(int) { statusBar()->showMessage(ShownPageStatus()); }
+void MainWindow::ShownPageChanged(int) { statusBar()->showMessage(ShownPageStatusText(g_TextName)); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "app/AppGlobals.h"
@@ -89,6 +90,8 @@ TEST_F(TextOpeningTest, TextOfAnyExtensionIsOpenedByItsOwnPath)
         EXPECT_EQ(g_ProjectName, dir.filePath(u"X"_s));
         ASSERT_FALSE(g_TextLines.empty());
         EXPECT_EQ(g_TextLines.front(), u"天地玄黃"_s);
+        // The status text starts with the text's name.
+        EXPECT_EQ(window.statusBar()->currentMessage(), u"X 第1-2頁，正文共2頁"_s);
         ResetAppGlobals();
         ResetRenderGlobals();
         ResetTypesetGlobals();
