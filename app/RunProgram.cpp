@@ -1,9 +1,15 @@
 #include "app/RunProgram.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -25,6 +31,30 @@ bool DisplayAvailable()
     return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
+// A display named but not there (or refusing us) makes Qt abort inside the
+// application's constructor. A child process starts the platform first and
+// reports whether it could; its own complaints go to /dev/null.
+bool DisplayOpens(int argc, char** argv)
+{
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    if (child < 0)
+        return true;  // no probe: let Qt try
+    if (child == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        if (null >= 0)
+            dup2(null, STDERR_FILENO);
+        const QGuiApplication probe(argc, argv);
+        _exit(0);
+    }
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0) {
+        if (errno != EINTR)
+            return true;
+    }
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 }  // namespace
 
 int RunProgram(const Edition& edition, int argc, char** argv)
@@ -36,6 +66,13 @@ int RunProgram(const Edition& edition, int argc, char** argv)
                      "%s: no display found. Run it on a desktop, under Xvfb, or with "
                      "QT_QPA_PLATFORM=offscreen.\n",
                      qUtf8Printable(program));
+        return 2;
+    }
+    if (!DisplayOpens(argc, argv)) {
+        std::fprintf(stderr,
+                     "%s: cannot open the display \"%s\". Run it on a desktop, under Xvfb, or with "
+                     "QT_QPA_PLATFORM=offscreen.\n",
+                     qUtf8Printable(program), qgetenv("DISPLAY").constData());
         return 2;
     }
 

@@ -1,6 +1,7 @@
 #pragma once
-// The body of each program's main(): installs the edition, checks for a
-// display, and runs the main window.
+// The body of each program's main(): installs the edition, checks that a
+// display is named and can be opened (else says so on stderr and returns
+// 2), and runs the main window.
 class Edition;
 
 int RunProgram(const Edition& edition, int argc, char** argv);

@@ -23,7 +23,7 @@ const QFont& GridDc::SelectedQFont()
             return made.font;
     if (fonts_.size() >= kMostMadeFonts)
         fonts_.clear();
-    fonts_.push_back({request, MakeGdiFont(request, true)});
+    fonts_.push_back({request, MakeGdiFont(request, true).font});
     return fonts_.back().font;
 }
 

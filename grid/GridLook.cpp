@@ -39,7 +39,7 @@ GridDc::EdgeColours CGridCtrl::EdgeColours() const
             FromQColor(p.color(QPalette::Dark)), FromQColor(p.color(QPalette::Shadow))};
 }
 
-QFont CGridCtrl::GridQFont() const { return MakeGdiFont(gridFont_, true); }
+QFont CGridCtrl::GridQFont() const { return MakeGdiFont(gridFont_, true).font; }
 
 void CGridCtrl::SetGridFont(const DcFont& font)
 {

@@ -135,7 +135,7 @@ void MainWindow::FillPageCombo(int count)
 void MainWindow::ShownPageChanged(int shownPage)
 {
     pageCombo_->setCurrentIndex(shownPage < pageCombo_->count() ? shownPage : -1);
-    StatusPane(2).setText(g_VolumeShown ? ShownPageStatus() : QString());
+    StatusPane(2).setText(g_VolumeShown ? ShownPageStatusText(g_TextName) : QString());
     // Without a book the text pane follows the page.
     if (!g_CurrentBook && textView_ && !textView_->ShowAll())
         textView_->ShowText();

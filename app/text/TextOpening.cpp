@@ -31,6 +31,15 @@ bool ReadTextLines(const QString& path)
     return true;
 }
 
+// The text the user chose when it belongs to the open project, whatever its
+// extension (or none); else the project's own text, g_ProjectName + ".txt".
+QString ProjectTextPath(const TTypesetter& typesetter)
+{
+    if (!typesetter.textPath.isEmpty() && StripExtension(typesetter.textPath) == g_ProjectName)
+        return typesetter.textPath;
+    return g_ProjectName + QStringLiteral(".txt");
+}
+
 }  // namespace
 
 bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, TScanSettings* scan)
@@ -47,6 +56,7 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
     g_ProjectName = base;
     g_ProjectFolder = GetFolderPart(base);
     g_ProjectDirty = true;
+    typesetter.textPath = path;
     if (ReadProjectFile(ProjectFilePath()))
         g_LoadingText = false;
     return OpenProjectText(view, typesetter, scan);
@@ -64,7 +74,7 @@ bool OpenProjectText(PageView& view, TTypesetter& typesetter, TScanSettings* sca
 
 bool LoadTextLines(TTypesetter& typesetter, bool generating)
 {
-    const QString path = g_ProjectName + QStringLiteral(".txt");
+    const QString path = ProjectTextPath(typesetter);
     if (!ReadTextLines(path)) {
         TellUser(QStringLiteral("打开预处理文本文件出错！"));
         return false;

@@ -12,19 +12,21 @@ struct TScanSettings;
 // Reads the project file of the text when there is one (else the text is
 // typeset with the default set, or the parameter file its 【CS…】 lines
 // name, and the project counts as modified), then loads, typesets and
-// shows the text. The text that is open already is left as it is (true);
-// another is opened only after the save questions, on a reset state. False
-// for Cancel and when the text cannot be read or typeset. The text's scan
-// settings, when it has any, go to scan.
+// shows the text. The file read is path itself, whatever its extension;
+// the project and companion names come from path without it. The text that
+// is open already is left as it is (true); another is opened only after the
+// save questions, on a reset state. False for Cancel and when the text
+// cannot be read or typeset. The text's scan settings, when it has any, go
+// to scan.
 bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, TScanSettings* scan = nullptr);
 
-// The open project's text (g_ProjectName + ".txt"): loads, typesets and
-// shows its first page. False without a project, or what LoadAndShowText
-// gave.
+// The open project's text (the file it was opened from, else
+// g_ProjectName + ".txt"): loads, typesets and shows its first page. False
+// without a project, or what LoadAndShowText gave.
 bool OpenProjectText(PageView& view, TTypesetter& typesetter, TScanSettings* scan = nullptr);
 bool LoadAndShowText(PageView& view, TTypesetter& typesetter, TScanSettings* scan = nullptr);
 
-// Reads g_ProjectName + ".txt" into g_TextLines and typesets it; says
+// Reads the project's text (as above) into g_TextLines and typesets it; says
 // "打开预处理文本文件出错！" when the text cannot be read. While a book is
 // generated (generating) the panes are left alone.
 bool LoadTextLines(TTypesetter& typesetter, bool generating);

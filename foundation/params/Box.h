@@ -92,6 +92,15 @@ inline int32_t SaturateToInt32(int64_t value)
 // rule. A count of 0 or below gives 0 for what it divides.
 void DeriveBoxSize(TBoxSize& size);
 
+// The most columns the box can be cut into with none narrower than one
+// device unit (100) at zoom 1: the bound of a page's column-count override,
+// so that a huge one cannot turn the page into a block of rules. At least 1.
+inline int32_t MaxColumnsOf(const TBoxSize& size)
+{
+    const int64_t widthWithRule = int64_t(size.BOX_WIDTH) + size.SPLIT_LINE_WIDTH;
+    return SaturateToInt32(std::max<int64_t>(widthWithRule / 100, 1));
+}
+
 // Lengths (int)(value × zoom), counts copied, derived values recomputed.
 TBoxSize& ScaleBoxSize(double zoom, const TBoxSize& source, TBoxSize& out);
 // The scaled grid and font pair; flags, kind and the rich fonts (points) copied.

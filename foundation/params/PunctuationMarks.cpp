@@ -26,6 +26,14 @@ constexpr Units kHorizontalForms = u"（）｛｝［］【】〖〗《》〈〉�
 constexpr Units kVerticalForms = u"︵︶︷︸︹︺︻︼︗︘︽︾︿﹀﹁﹁﹂﹂﹃﹃﹄﹄︙";
 static_assert(kHorizontalForms.size() == kVerticalForms.size());
 
+// Characters with a vertical presentation form that the table above lacks:
+// dashes (the horizontal bar too, which texts use for the em dash), the
+// two-dot leader, tortoise-shell brackets and the low line. Kept apart so
+// that the typeset text stays as it is stored; only the drawing maps them.
+constexpr Units kHorizontalDrawnForms = u"—―–‥〔〕＿";
+constexpr Units kVerticalDrawnForms = u"︱︱︲︰︹︺︳";
+static_assert(kHorizontalDrawnForms.size() == kVerticalDrawnForms.size());
+
 // The reductions to 句讀 and 句點: full stops and pauses.
 constexpr Units kStopMarks = u"。；？！";
 constexpr Units kPauseMarks = u"，、：";
@@ -132,6 +140,12 @@ char16_t VerticalPunctForm(char16_t c)
 {
     const size_t at = kHorizontalForms.find(c);
     return at == Units::npos ? c : kVerticalForms[at];
+}
+
+char16_t VerticalDrawingForm(char16_t c)
+{
+    const size_t at = kHorizontalDrawnForms.find(c);
+    return at == Units::npos ? c : kVerticalDrawnForms[at];
 }
 
 void ToVerticalPunct(QString& text)

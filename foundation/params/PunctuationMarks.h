@@ -19,6 +19,11 @@ bool IsClosingMark(char16_t c);
 // The vertical presentation form of a unit; any other unit is returned unchanged.
 char16_t VerticalPunctForm(char16_t c);
 
+// The vertical form a unit is drawn in, in a vertical column, when the
+// vertical-form table above has none (U+2014 → U+FE31 and the like); any
+// other unit unchanged. The stored text keeps the horizontal unit.
+char16_t VerticalDrawingForm(char16_t c);
+
 // Replaces every unit by its vertical form, in place.
 void ToVerticalPunct(QString& text);
 // The vertical form of a source line; the insides of layout tags are kept as

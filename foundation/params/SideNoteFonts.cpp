@@ -1,5 +1,8 @@
 #include "foundation/params/SideNoteFonts.h"
 
+#include <memory>
+#include <utility>
+
 #include "foundation/FoundationGlobals.h"
 #include "foundation/params/TaggedListText.h"
 
@@ -34,10 +37,14 @@ TFontStyle* GetSideCommentFont(const QString& name, const QString& face, int32_t
 
 bool ReadCePiArrayBin(TBinFile& file, int32_t version, TFontStyleList& list)
 {
-    const bool complete = ReadFontStyleList(file, version, list);
-    for (int32_t i = list.Size() - 1; i >= 0; --i)
-        if (list[i].MARKSTRING.isEmpty())
-            list.RemoveAt(i);
+    // The named entries are moved across in one pass: removing the others
+    // one at a time costs the square of a big damaged list.
+    TFontStyleList read;
+    const bool complete = ReadFontStyleList(file, version, read);
+    list.Clear();
+    for (TFontStyle& font : read)
+        if (!font.MARKSTRING.isEmpty())
+            list.Append(std::make_unique<TFontStyle>(std::move(font)));
     return complete;
 }
 

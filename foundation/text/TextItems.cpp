@@ -1,5 +1,8 @@
 #include "foundation/text/TextItems.h"
 
+#include <algorithm>
+#include <unordered_map>
+
 #include "foundation/io/TextFile.h"
 #include "foundation/text/TagUtils.h"
 #include "platform/TextNumbers.h"
@@ -85,14 +88,59 @@ QString FormatRgbHex6(ColorRef color)
     return QString::asprintf("%02x%02x%02x", unsigned(RedOf(color)), unsigned(GreenOf(color)), unsigned(BlueOf(color)));
 }
 
+namespace {
+
+// Where each index's opening tag first stands: prefix, the index in decimal
+// (as "%1" writes it: no sign, no leading zero) and suffix, found in one pass.
+std::unordered_map<int32_t, qsizetype> FirstOpenings(QStringView text, QStringView prefix, QStringView suffix)
+{
+    constexpr qsizetype kMaxDigits = 9;  // any index up to this fits int32
+    std::unordered_map<int32_t, qsizetype> first;
+    for (qsizetype at = text.indexOf(prefix); at >= 0; at = text.indexOf(prefix, at + 1)) {
+        const qsizetype digits = at + prefix.size();
+        qsizetype end = digits;
+        while (end < text.size() && end - digits <= kMaxDigits && text[end] >= u'0' && text[end] <= u'9')
+            ++end;
+        const qsizetype n = end - digits;
+        if (n == 0 || n > kMaxDigits || (n > 1 && text[digits] == u'0') || !text.mid(end).startsWith(suffix))
+            continue;
+        first.try_emplace(ParseIntLikeAtoi(text.mid(digits, n)), at);
+    }
+    return first;
+}
+
+std::vector<qsizetype> AllPositions(QStringView text, QStringView marker)
+{
+    std::vector<qsizetype> positions;
+    for (qsizetype at = text.indexOf(marker); at >= 0; at = text.indexOf(marker, at + 1))
+        positions.push_back(at);
+    return positions;
+}
+
+}  // namespace
+
 std::vector<QString> ListBlocks(QStringView text, const QString& openPattern, const QString& close)
 {
+    // Each block is the text between the first "<TAGi>" and the first close
+    // after it. The openings and closes are each found once, so that a long
+    // list is not searched again from its start for every entry.
     std::vector<QString> blocks;
+    const qsizetype hole = openPattern.indexOf(u"%1");
+    if (hole < 0 || close.isEmpty())
+        return blocks;
+    const QStringView prefix = QStringView(openPattern).left(hole);
+    const QStringView suffix = QStringView(openPattern).mid(hole + 2);
+    const std::unordered_map<int32_t, qsizetype> openings = FirstOpenings(text, prefix, suffix);
+    const std::vector<qsizetype> closes = AllPositions(text, close);
     for (int32_t index = 0;; ++index) {
-        QString block = ExtractBetweenMarkers(openPattern.arg(index), text, close);
-        if (block.isEmpty())
+        const auto open = openings.find(index);
+        if (open == openings.end())
             break;
-        blocks.push_back(std::move(block));
+        const qsizetype from = open->second + prefix.size() + QString::number(index).size() + suffix.size();
+        const auto end = std::lower_bound(closes.begin(), closes.end(), from);
+        if (end == closes.end() || *end == from)
+            break;
+        blocks.push_back(text.mid(from, *end - from).toString());
     }
     return blocks;
 }

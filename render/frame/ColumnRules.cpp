@@ -11,19 +11,22 @@
 #include "render/frame/PageFrame.h"
 #include "typeset/pages/PageRecord.h"
 
-int32_t EffectiveColumns(const TPageRec& page, int32_t styleLines)
+int32_t EffectiveColumns(const TPageRec& page, int32_t styleLines, int32_t maxColumns)
 {
-    const int32_t perPage = page.linesOverride > 0 ? page.linesOverride : styleLines;
-    return std::max(perPage, int32_t(page.lines.size()));
+    const int32_t perPage = page.linesOverride > 0 ? std::min(page.linesOverride, maxColumns) : styleLines;
+    const int32_t held = int32_t(std::min(page.lines.size(), size_t(maxColumns)));
+    return std::max(perPage, held);
 }
 
 ColumnCountOverride::ColumnCountOverride(TStyle& style, const TPageRec* page)
     : style_(style), lines_(style.TEXT_BOX.size.LINES), pitch_(style.TEXT_BOX.size.pitch)
 {
     TBoxSize& box = style.TEXT_BOX.size;
-    if (!page || EffectiveColumns(*page, box.LINES) == box.LINES)
+    // The bound is the unscaled box's: the same columns at every zoom.
+    const int32_t maxColumns = MaxColumnsOf(g_CurrentStyle ? g_CurrentStyle->TEXT_BOX.size : box);
+    if (!page || EffectiveColumns(*page, box.LINES, maxColumns) == box.LINES)
         return;
-    box.LINES = EffectiveColumns(*page, box.LINES);
+    box.LINES = EffectiveColumns(*page, box.LINES, maxColumns);
     box.pitch = box.LINES > 0 ? (box.BOX_WIDTH + box.SPLIT_LINE_WIDTH) / box.LINES - box.SPLIT_LINE_WIDTH : 0;
 }
 

@@ -19,8 +19,8 @@ struct TStyle;
 
 // The columns a page is drawn with, by its text and its frame alike: its
 // lines-per-page (the override, else the style's LINES), raised to the
-// number of lines it holds.
-int32_t EffectiveColumns(const TPageRec& page, int32_t styleLines);
+// number of lines it holds; the override and the raise stop at maxColumns.
+int32_t EffectiveColumns(const TPageRec& page, int32_t styleLines, int32_t maxColumns);
 
 // Gives the scaled style's text box the page's effective column count (and
 // the pitch that follows) while it lives; the old values come back after.

@@ -79,7 +79,10 @@ QString KeepGlyphTagsOnly(QStringView text)
     return out;
 }
 
-bool IsPictureGlyph(QStringView glyph) { return glyph.size() > 4 && glyph.startsWith(In::GlyphOpen); }
+bool IsPictureGlyph(QStringView glyph)
+{
+    return glyph.size() > In::GlyphOpen.size() && glyph.startsWith(In::GlyphOpen) && glyph.endsWith(u'>');
+}
 
 QString PictureGlyphName(QStringView glyph)
 {

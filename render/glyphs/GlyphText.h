@@ -15,6 +15,7 @@ QString BalanceBookTitleMarks(QStringView text);
 // be drawn letter by letter.
 QString KeepGlyphTagsOnly(QStringView text);
 
-// A glyph tag "<TZname>" stands for the picture of a character.
+// A glyph tag "<TZname>" stands for the picture of a character; an empty
+// one ("<TZ>") for none, so it draws nothing.
 bool IsPictureGlyph(QStringView glyph);
 QString PictureGlyphName(QStringView glyph);

@@ -24,6 +24,12 @@ bool IsJuDouMode(TBiaoDianType mode) { return mode == TBiaoDianType::JUDOU || mo
 bool IsFullMode(TBiaoDianType mode) { return mode == TBiaoDianType::PUTONG || mode == TBiaoDianType::ZHINENG; }
 
 bool IsMark(QStringView glyph) { return glyph.size() == 1 && IsPunctMark(glyph[0].unicode()); }
+
+// A dash and the like stand upright in the column; one unit for one.
+QString DrawnInColumn(const QString& glyph)
+{
+    return glyph.size() == 1 ? QString(QChar(VerticalDrawingForm(glyph[0].unicode()))) : glyph;
+}
 bool IsStopOrPause(QStringView glyph) { return glyph == u"。" || glyph == u"、"; }
 bool IsHalfHeightMark(QStringView glyph) { return glyph.size() == 1 && kHalfHeightMarks.contains(glyph[0]); }
 
@@ -58,7 +64,8 @@ void DrawCellBox(const PageRenderer& view, Dc& dc, int32_t advance, int32_t widt
 // nothing when the file is missing.
 void DrawPictureGlyph(const PageRenderer& view, Dc& dc, QStringView glyph, int32_t x, int32_t y)
 {
-    const QString path = ResolveImagePath(PictureGlyphName(glyph), kCharFolder);
+    const QString name = PictureGlyphName(glyph);
+    const QString path = name.isEmpty() ? QString() : ResolveImagePath(name, kCharFolder);
     TPicture picture;
     if (path.isEmpty() || !LoadPicture(path, picture))
         return;
@@ -126,7 +133,7 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
             oy = font.externalLeading * 100 + advance - font.cellHeight * 30;
         }
 
-        const TGlyph placed{glyph, (x + ox + dx) / 100, (y + dy - oy) / 100};
+        const TGlyph placed{DrawnInColumn(glyph), (x + ox + dx) / 100, (y + dy - oy) / 100};
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
             view.DrawHitHighlight(dc, placed);
         if (picture)

@@ -1,6 +1,7 @@
 // A token's text drawn run by run: each run in its font (the segment's, an
 // attached one or one shrunk to a fitted length), at its pitch, in the
 // token's colour.
+#include <algorithm>
 #include <utility>
 
 #include "foundation/text/TagUtils.h"
@@ -38,6 +39,11 @@ private:
 };
 
 constexpr ColorRef kWhite = Rgb(255, 255, 255);
+
+// A spacing of zero or below would give a font of no size and a pitch that
+// walks up the column, out of the box; a character takes at least one
+// device unit.
+constexpr int32_t kMinFittedLength = 100;
 
 // The text and note halves look fonts up in their own attached lists.
 TFontStyleList* AttachedListOf(PageRenderer& view)
@@ -88,7 +94,7 @@ QPoint RenderEdition::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, 
         view.RunQdMark = run.emphasisName;
         view.RunFontName = run.fontName;
         view.RunFitParam = run.spacing;
-        const int32_t g = ScaleByRatioText(run);
+        const int32_t g = std::max(ScaleByRatioText(run), kMinFittedLength);
         const int32_t n = CountCellChars(run.text, TBiaoDianType::PUTONG);
 
         bool remade = false;

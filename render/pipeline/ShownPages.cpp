@@ -77,3 +77,8 @@ QString ShownPageStatus()
         return QString::fromUtf16(u"第%1-%2頁，正文共%3頁").arg(first).arg(g_ShownTextPage2 - a + 1).arg(body);
     return QString::fromUtf16(u"第%1頁，正文共%2頁").arg(first).arg(body);
 }
+
+QString ShownPageStatusText(QStringView textName)
+{
+    return textName.toString() + u' ' + ShownPageStatus();
+}

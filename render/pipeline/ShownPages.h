@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include <QString>
+#include <QStringView>
 
 struct TextPages {
     int32_t first = 0;
@@ -22,3 +23,6 @@ int32_t ContinuousPageNumber(int32_t shown);
 // The status text of the shown page ("第%d頁，正文共%d頁" and its kin), from
 // g_CurrentPage, g_ShownTextPage and g_ShownTextPage2.
 QString ShownPageStatus();
+// The status-bar text: the text's name, a space and ShownPageStatus
+// ("<name> 第1-2頁，正文共6頁").
+QString ShownPageStatusText(QStringView textName);

@@ -2,7 +2,9 @@
 // named in the text when there is none, and a text that cannot be read.
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QFile>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include "app/AppGlobals.h"
@@ -72,6 +74,30 @@ TEST_F(TextOpeningTest, ProjectFileBesideTheTextIsReadAndLeftClean)
     ASSERT_TRUE(window.OpenText(text));
     EXPECT_FALSE(g_ProjectDirty);
     EXPECT_EQ(g_PageTable.pages.First()->styleName, u"乙式"_s);  // the 【CS…】 line is not honoured
+}
+
+// The file chosen is the file read, whatever its extension; the project
+// is named by the path without it.
+TEST_F(TextOpeningTest, TextOfAnyExtensionIsOpenedByItsOwnPath)
+{
+    for (const QString& name : {u"X.TXT"_s, u"X.text"_s, u"X"_s}) {
+        QTemporaryDir dir;
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(u"天地玄黃\n"_s.toUtf8().prepend("\xEF\xBB\xBF"));
+        file.close();
+        MainWindow window;
+        ASSERT_TRUE(window.OpenText(file.fileName())) << name.toStdString();
+        EXPECT_EQ(g_ProjectName, dir.filePath(u"X"_s));
+        ASSERT_FALSE(g_TextLines.empty());
+        EXPECT_EQ(g_TextLines.front(), u"天地玄黃"_s);
+        // The status text starts with the text's name.
+        EXPECT_EQ(window.StatusPane(2).text(), u"X 第1-2頁，正文共2頁"_s);
+        ResetAppGlobals();
+        ResetRenderGlobals();
+        ResetTypesetGlobals();
+        ResetFoundationGlobals();
+    }
 }
 
 TEST_F(TextOpeningTest, TextThatCannotBeRead)

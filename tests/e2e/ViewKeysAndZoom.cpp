@@ -45,8 +45,8 @@ TEST_F(ViewKeys, PageKeysMoveOneShownPageAndTheComboAndStatusFollow)
     EXPECT_EQ(g_CurrentPage, 1);
     EXPECT_EQ(TopPage(), 1);
     EXPECT_EQ(window->PageCombo().currentIndex(), 1);
-    EXPECT_EQ(window->StatusPane(2).text(), ShownPageStatus());
-    EXPECT_TRUE(window->StatusPane(2).text().startsWith(u"第"_s));
+    EXPECT_EQ(window->StatusPane(2).text(), ShownPageStatusText(g_TextName));
+    EXPECT_TRUE(window->StatusPane(2).text().startsWith(g_TextName + u" 第"_s));
 
     const int last = GetShownPageCount() - 1;
     for (int i = 0; i < last + 3; ++i)

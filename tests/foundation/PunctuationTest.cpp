@@ -89,6 +89,21 @@ TEST(PunctuationConversions, VerticalForms)
     EXPECT_EQ(text, QString::fromUtf16(u"︵︶︷︸︹︺︻︼︗︘︽︾︿﹀﹁﹂﹁﹂﹃﹄﹃﹄︙，甲"));
 }
 
+// Dashes and the like the table lacks: drawn upright, never converted in the
+// stored text.
+TEST(PunctuationConversions, VerticalDrawingForms)
+{
+    const std::pair<char16_t, char16_t> cases[] = {
+        {u'—', u'︱'}, {u'―', u'︱'}, {u'–', u'︲'}, {u'‥', u'︰'}, {u'〔', u'︹'}, {u'〕', u'︺'}, {u'＿', u'︳'},
+        {u'甲', u'甲'}, {u'（', u'（'}, {u'︱', u'︱'},
+    };
+    for (const auto& [in, drawn] : cases)
+        EXPECT_EQ(VerticalDrawingForm(in), drawn) << int(in);
+    QString text = QString::fromUtf16(u"明——長");
+    ToVerticalPunct(text);
+    EXPECT_EQ(text, QString::fromUtf16(u"明——長"));
+}
+
 TEST(PunctuationConversions, VerticalFormsOutsideLayoutTags)
 {
     const Conversion cases[] = {

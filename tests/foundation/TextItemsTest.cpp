@@ -53,6 +53,12 @@ TEST(TextItems, ListBlocksStopAtTheFirstEmptyBlock)
         {u"<FONT0></FONT><FONT1>b=2</FONT>", {}},
         {u"<FONT1>b=2</FONT>", {}},
         {u"<FONT0>a=1</FONT><FONT10>x</FONT><FONT1>b=2</FONT>", {"a=1", "b=2"}},
+        // Each index's first opening, wherever it stands, up to the next close.
+        {u"<FONT1>b</FONT><FONT0>a</FONT>", {"a", "b"}},
+        {u"<FONT0>a</FONT><FONT0>z</FONT><FONT1>b</FONT>", {"a", "b"}},
+        {u"<FONT01>x</FONT><FONT<FONT0>a</FONT>", {"a"}},
+        {u"<FONT0>a<FONT1>b</FONT>", {"a<FONT1>b", "b"}},
+        {u"<FONT0>a</FONT><FONT1>b", {"a"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ListBlocks(QStringView(c.text), "<FONT%1>", "</FONT>"), c.blocks)

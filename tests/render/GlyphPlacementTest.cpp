@@ -58,6 +58,21 @@ TEST_F(Placement, HalfCellsOfTheHalfHeightMode)
     }
 }
 
+// Dashes the vertical-form table lacks are drawn upright, one cell each, as
+// the stored text counts them.
+TEST_F(Placement, DashesStandUprightInTheColumn)
+{
+    BeginMainText();
+    view.PlaceGlyphs(dc, u"明——長〔注〕", kPlain, 2000, kPitch, 2000, kX, kY);
+    EXPECT_EQ(Texts(), (std::vector<Out>{{"明", kMainX, 100},
+                                         {"︱", kMainX, 120},
+                                         {"︱", kMainX, 140},
+                                         {"長", kMainX, 160},
+                                         {"︹", kMainX, 180},
+                                         {"注", kMainX, 200},
+                                         {"︺", kMainX, 220}}));
+}
+
 TEST_F(Placement, BookTitleContinuedFromThePreviousColumn)
 {
     // The stored column is 書 名 ︾ 字 and the hit is 字 (its fourth character).
@@ -112,6 +127,11 @@ TEST_F(Placement, PictureGlyphs)
     g_ProjectFolder = project.path();
     BeginMainText();
     view.PlaceGlyphs(dc, u"<TZ無此圖>甲", kPlain, 2000, kPitch, 2000, kX, kY);
+    EXPECT_EQ(Texts(), (std::vector<Out>{{"甲", kMainX, 120}}));
+    EXPECT_TRUE(dc.CallsOf(DcCall::StretchBlt).empty());
+    // An empty glyph tag keeps its cell and draws nothing.
+    dc.ClearCalls();
+    view.PlaceGlyphs(dc, u"<TZ>甲", kPlain, 2000, kPitch, 2000, kX, kY);
     EXPECT_EQ(Texts(), (std::vector<Out>{{"甲", kMainX, 120}}));
     EXPECT_TRUE(dc.CallsOf(DcCall::StretchBlt).empty());
     g_ProjectFolder.clear();

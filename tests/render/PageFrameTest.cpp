@@ -111,6 +111,25 @@ TEST_F(PageFrame, InnerBorderZeroLeavesOnlyTheLastRuleOfEachHalf)
     }
 }
 
+// A huge column-count override stops where a column would be narrower than
+// one device unit at zoom 1: (50000 + 100) / 100 columns, each rule apart.
+TEST_F(PageFrame, HugeLinesOverrideStopsAtOneUnitColumns)
+{
+    for (TPageRec& page : table.pages)
+        page.linesOverride = 99999;
+    Draw();
+    const WinRect f{view.FrameRect.left / 100, view.FrameRect.top / 100, view.FrameRect.right / 100,
+                    view.FrameRect.bottom / 100};
+    EXPECT_EQ(MaxColumnsOf(style->TEXT_BOX.size), 501);
+    EXPECT_EQ(CountFullRules(dc, f), 2 * 501);
+    std::vector<int32_t> xs;
+    for (const DcCall& call : dc.CallsOf(DcCall::Line))
+        if (call.args[1] == f.bottom && call.args[3] == f.top - 1 && call.args[0] == call.args[2])
+            xs.push_back(call.args[0]);
+    std::sort(xs.begin(), xs.end());
+    EXPECT_EQ(std::adjacent_find(xs.begin(), xs.end()), xs.end());
+}
+
 TEST_F(PageFrame, RaisedColumnZeroStepsTheTopLinesUp)
 {
     style->raisedHead = true;

@@ -126,6 +126,7 @@ TEST_F(PagePipeline, StatusTexts)
         EXPECT_TRUE(SyncShownPage(view, c.shown * (view.PagePitch() / 100)));
         EXPECT_EQ(ShownPageStatus(), QString::fromUtf16(c.status)) << c.pages << " " << c.shown;
     }
+    EXPECT_EQ(ShownPageStatusText(u"墨衡"), u"墨衡 封底頁，正文共4頁");
 }
 
 TEST_F(PagePipeline, FourInOneSheetWithBlankLowerHalf)

@@ -213,6 +213,44 @@ TEST_F(FourInOneTest, LocatesVolumePagesInTheGroups)
     EXPECT_FALSE(Locate4in1Page(0, 7, group, slot));
 }
 
+// Counts and ends from a damaged file: no overflow, no page of another
+// volume, no walk past the book's volumes.
+TEST_F(FourInOneTest, DamagedCountsAndEndsFindNothingWrong)
+{
+    SetBook(1, 1, {{3}, {2}});
+    Build(u""_s);
+    const QString orders = Orders();
+    int32_t group = 7;
+    int32_t slot = 7;
+    book_.volumes.GetAtOrNull(0)->pageCount = INT32_MIN;
+    struct Case {
+        int32_t volume, page;
+    };
+    const Case cases[] = {
+        {0, INT32_MAX},      // INT32_MIN - 1 is no page
+        {0, 65536 + 1},      // would read as page 1 of volume 1
+        {INT32_MAX, -2},     // no volume after the last int
+        {-1, 1},
+        {0, -1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "volume " << c.volume << " page " << c.page);
+        EXPECT_FALSE(Locate4in1Page(c.volume, c.page, group, slot));
+        EXPECT_EQ(slot, 0);
+    }
+    EXPECT_TRUE(Locate4in1Page(1, 1, group, slot));
+
+    g_4in1Data.groupEnds = {0, INT32_MAX};
+    Build4in1PageOrder(g_4in1Data);
+    ASSERT_EQ(g_4in1Data.pageOrders.size(), 2u);
+    Build(u"1"_s);
+    const QString split = Orders();
+    g_4in1Data.groupEnds = {0, INT32_MAX};
+    Build4in1PageOrder(g_4in1Data);
+    EXPECT_EQ(Orders(), split);
+    EXPECT_NE(orders, split);
+}
+
 TEST_F(FourInOneTest, DecodesEntriesOfTheCurrentGroup)
 {
     SetBook(1, 1, {{3}, {2, 4}, {5}});

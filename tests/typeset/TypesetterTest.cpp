@@ -148,6 +148,15 @@ covers 0 back 0 title "" styles G
 )"_s);
 }
 
+// No column narrower than one device unit at zoom 1: the fixture's box of
+// 4000 takes 40 columns at most.
+TEST_F(TypesetterTest, HugeLinesOverrideIsBoundedByTheBoxWidth)
+{
+    ASSERT_TRUE(Typeset({u"【HS99999】"_s, k25}));
+    ASSERT_FALSE(table.pages.IsEmpty());
+    EXPECT_EQ(table.pages[0].linesOverride, 40);
+}
+
 TEST_F(TypesetterTest, HeadAndSideNotes)
 {
     EXPECT_EQ(Dump({u"甲【MP0】一二三四【-MP】乙"_s, u"甲乙【CP批】一二三【-CP】丙"_s, u"丁【MP1】子【-MP】"_s}), 

@@ -85,10 +85,20 @@ int32_t EdgeVolume(const std::vector<int32_t>& order, bool last)
     return it == order.end() ? -1 : HighHalf(*it);
 }
 
-int32_t PageCountOf(int32_t volume)
+// Widened: a damaged index may give any count, INT32_MIN included.
+int64_t PageCountOf(int32_t volume)
 {
     const TFile* node = g_CurrentBook ? g_CurrentBook->volumes.GetAtOrNull(volume) : nullptr;
     return node ? node->pageCount : -1;
+}
+
+int32_t VolumeCountOfBook() { return g_CurrentBook ? g_CurrentBook->volumes.Size() : 0; }
+
+// An entry holds a volume and a page of 16 bits each; nothing else can be
+// found in a page order (and would alias another volume's page).
+bool FitsEntry(int64_t volume, int64_t page)
+{
+    return volume >= 0 && volume < kHalfLimit && page >= 0 && page < kHalfLimit;
 }
 
 }  // namespace
@@ -131,21 +141,24 @@ void Build4in1PageOrder(T4in1Data& data)
     data.pageOrders.clear();
     data.groupTables.Clear();
     const int32_t coverPages = CoverPagesOfBook();
-    int32_t first = 0;
+    // Group ends may come from a file: only the book's volumes are walked.
+    const int64_t lastVolume = int64_t(VolumeCountOfBook()) - 1;
+    int64_t first = 0;
     for (size_t g = 0; g < data.groupEnds.size(); ++g) {
         std::vector<int32_t>& order = data.pageOrders.emplace_back();
         AppendCoverPages(*data.groupTables.AddNew(), covers);
-        const int32_t cover = k4in1CoverBase + 2 * int32_t(g);
-        order.push_back(cover);
-        for (int32_t v = first; v <= data.groupEnds[g]; ++v) {
-            const TFile* volume = g_CurrentBook ? g_CurrentBook->volumes.GetAtOrNull(v) : nullptr;
+        const uint32_t cover = uint32_t(k4in1CoverBase) + 2 * uint32_t(g);
+        order.push_back(int32_t(cover));
+        const int64_t end = std::min<int64_t>(data.groupEnds[g], lastVolume);
+        for (int64_t v = first; v <= end; ++v) {
+            const TFile* volume = g_CurrentBook->volumes.GetAtOrNull(int32_t(v));
             if (volume)
-                AppendVolumeEntries(order, v, volume->sections, coverPages);
+                AppendVolumeEntries(order, int32_t(v), volume->sections, coverPages);
         }
         if ((order.size() - 1) & 4)
             order.insert(order.end(), 4, k4in1Blank);
-        order.push_back(cover + 1);
-        first = data.groupEnds[g] + 1;
+        order.push_back(int32_t(cover + 1));
+        first = int64_t(data.groupEnds[g]) + 1;
     }
 }
 
@@ -153,6 +166,8 @@ bool Locate4in1Page(int32_t volume, int32_t page, int32_t& group, int32_t& slot)
 {
     group = 0;
     slot = 0;
+    if (!FitsEntry(volume, page))
+        return false;
     const int32_t coverPages = CoverPagesOfBook();
     const bool hasBackCover = g_CurrentBook && g_CurrentBook->backPages == 1;
     const auto& orders = g_4in1Data.pageOrders;
@@ -160,30 +175,34 @@ bool Locate4in1Page(int32_t volume, int32_t page, int32_t& group, int32_t& slot)
         const std::vector<int32_t>& order = orders[size_t(g)];
         if (order.size() < 2)
             continue;
+        int64_t v = volume;
+        int64_t p = page;
         // A volume's back-cover page is its group's back cover when the
         // volume ends the group, else the next volume's first body page.
         // Blanks before the back cover are passed over, and the question is
         // asked only of the group that holds the volume.
-        if (hasBackCover && page == PageCountOf(volume) - 1 && volume >= EdgeVolume(order, false)) {
-            if (volume == EdgeVolume(order, true)) {
+        if (hasBackCover && p == PageCountOf(volume) - 1 && v >= EdgeVolume(order, false)) {
+            if (v == EdgeVolume(order, true)) {
                 group = g;
                 slot = int32_t(order.size()) - 1;
                 return true;
             }
-            ++volume;
-            page = coverPages;
+            ++v;
+            p = coverPages;
         }
-        if (page == 0) {
+        if (p == 0) {
             const int32_t firstVolume = HighHalf(order[1]);
-            if (firstVolume == volume) {
+            if (firstVolume == v) {
                 group = g;
                 slot = 0;
                 return true;
             }
-            if (firstVolume < volume)
-                page = 1;
+            if (firstVolume < v)
+                p = 1;
         }
-        const int32_t wanted = PageEntry(volume, page);
+        if (!FitsEntry(v, p))
+            continue;
+        const int32_t wanted = PageEntry(int32_t(v), int32_t(p));
         if (wanted < order[1])
             continue;
         const auto it = std::find(order.begin(), order.end(), wanted);

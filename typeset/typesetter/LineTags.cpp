@@ -127,6 +127,8 @@ TLineStep LinesOverride(TTypesetter& t, TLineTag& tag)
     context.linesOverride = 0;
     if (tag.tag.size() > 2) {
         context.linesOverride = ParseIntLikeAtoi(tag.Argument(2));
+        if (context.box)
+            context.linesOverride = std::min(context.linesOverride, MaxColumnsOf(context.box->size));
         if (g_TypesetPage)
             g_TypesetPage->linesOverride = context.linesOverride;
     }
