@@ -17,3 +17,5 @@ const TypesetEdition* VerticalEdition::Typesetting() const
 // version that stores covers apart from styles.
 int32_t VerticalEdition::MinParaFileVersion() const { return 28; }
 int32_t VerticalEdition::MinStyleListFileVersion() const { return 28; }
+
+const RenderEdition* VerticalEdition::Drawing() const { return nullptr; }
