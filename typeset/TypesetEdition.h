@@ -33,6 +33,9 @@ public:
     virtual bool StartOnOddPage(TTypesetter& typesetter) const;
 
     // The layout context's page and column operations (typeset/layout).
+    // The columns a page of the context takes: the 【HS n】 override when
+    // positive, else the box's LINES.
+    virtual int32_t LinesPerPage(const TLayoutContext& context) const;
     virtual void ResetOccupancy(TLayoutContext& context) const;
     virtual int32_t AvailableLength(const TLayoutContext& context) const;
     virtual bool ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture) const;
