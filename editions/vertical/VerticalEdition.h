@@ -10,6 +10,8 @@ public:
     QString ParaBlockName() const override;
     int32_t MinParaFileVersion() const override;
     int32_t MinStyleListFileVersion() const override;
+    // 'D' alone switches two-page display; see Edition.
+    bool HasTwoPageCommand() const override { return false; }
     const TypesetEdition* Typesetting() const override;
     const RenderEdition* Drawing() const override;
 

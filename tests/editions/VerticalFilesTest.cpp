@@ -55,6 +55,8 @@ TEST_F(VerticalFilesTest, Identity)
         EXPECT_EQ(e.Magic(row.kind), QString::fromUtf16(row.magic));
     }
     EXPECT_EQ(e.TitleMagic(), u"TYPE_TITLE_SP"_s);
+    EXPECT_FALSE(e.HasTwoPageCommand());
+    EXPECT_TRUE(EditionFor(EditionKind::Woodblock).HasTwoPageCommand());
     EXPECT_EQ(e.ScanMagic(), u"TYPE_SCAN_SP"_s);
 }
 
