@@ -100,6 +100,8 @@ void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
     Woodblock::MeasureRemainingRuns(context);
 }
 
+void TypesetEdition::RestoreUsedSizes(TPageTable&, const TStyleList&) const {}
+
 void TypesetEdition::MapPagesToSource(QStringView source, std::vector<int32_t>& map) const
 {
     SourceMap::MapPagesToSource(source, map, kWoodblockSourceMap);

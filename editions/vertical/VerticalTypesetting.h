@@ -33,6 +33,13 @@ public:
     void EmitLine(TLayoutContext& context) const override;
     void NewPage(TLayoutContext& context) const override;
 
+    // --- Used widths of pages read back (VerticalUsedWidths.cpp) ---
+    // A page whose next page (of the same style) begins with a column that
+    // would not have fitted beside its columns was closed for want of
+    // width: its used width is their sum, so that it is drawn spread as it
+    // was when typeset.
+    void RestoreUsedSizes(TPageTable& table, const TStyleList& styles) const override;
+
     // --- Page-to-source map (VerticalSourceMap.cpp) ---
     // A page's key takes its last columns whole.
     void MapPagesToSource(QStringView source, std::vector<int32_t>& map) const override;

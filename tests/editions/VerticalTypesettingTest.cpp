@@ -6,6 +6,7 @@
 
 #include "foundation/params/Style.h"
 #include "tests/editions/VerticalFixture.h"
+#include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
 #include "typeset/pages/PageTableDump.h"
@@ -207,6 +208,25 @@ TEST_F(VerticalTypesettingTest, APictureThatNeverFitsIsDropped)
         pictures += page.pictures.Size();
     EXPECT_EQ(pictures, 0);
     EXPECT_LE(table.pages.Size(), 4);
+}
+
+// The used widths the volume-data file does not keep come back for the
+// pages closed for want of width, and only for them.
+TEST_F(VerticalTypesettingTest, UsedWidthsOfAReadBackTable)
+{
+    Dump({kTen + kTen + kTen + kTen + kTen + u"甲"_s, u"【BSV】乙"_s, kTen + kTen + kTen + u"【ZT寬】乙【-ZT】"_s,
+          kTen + kTen});
+    std::vector<int32_t> typeset;
+    for (TPageRec& page : table.pages) {
+        typeset.push_back(page.usedSize);
+        page.usedSize = 0;  // as read from the file
+    }
+    ASSERT_EQ(typeset, (std::vector<int32_t>{10000, 0, 8000, 0}));
+    g_Edition->Typesetting()->RestoreUsedSizes(table, set.styles);
+    std::vector<int32_t> restored;
+    for (const TPageRec& page : table.pages)
+        restored.push_back(page.usedSize);
+    EXPECT_EQ(restored, typeset);
 }
 
 }  // namespace
