@@ -52,11 +52,14 @@ void VerticalTypesetting::EmitLine(TLayoutContext& context) const
     if (context.pass == TOccupancyPass::Lower && !context.heldColumns.empty())
         text.prepend(context.heldColumns.front());
 
-    // A held upper part is measured with its lower part. A column wider
-    // than the box on a page that holds none stays: a new page would be
-    // left empty.
+    // Columns set around a picture keep to the picture's page: leaving it
+    // there would part them from the picture (and its move to a new page
+    // releases the held columns, which would come back here). A column
+    // wider than the box on a page that holds none stays: a new page would
+    // be left empty.
     const int64_t boxWidth = context.box ? context.box->size.BOX_WIDTH : 0;
-    if (stored && PageHoldsAColumn() && int64_t(context.usedSize) + width > boxWidth) {
+    const bool besidePicture = context.pass == TOccupancyPass::Upper || !context.heldColumns.empty();
+    if (!besidePicture && PageHoldsAColumn() && int64_t(context.usedSize) + width > boxWidth) {
         g_TypesetPage->usedSize = context.usedSize;
         context.NewPage();
     }

@@ -210,6 +210,23 @@ TEST_F(VerticalTypesettingTest, APictureThatNeverFitsIsDropped)
     EXPECT_LE(table.pages.Size(), 4);
 }
 
+// Columns beside pictures stay with their picture's page; the columns held
+// above a picture are released onto it when the next column moves on (this
+// once recursed without end). Every character of the text is set.
+TEST_F(VerticalTypesettingTest, ColumnsBesidePicturesAcrossPages)
+{
+    std::vector<QString> lines;
+    for (int i = 0; i < 12; ++i)
+        lines.push_back((i % 3 == 0 ? u"【TP2*5-3+圖】"_s : QString()) + kTen + kTen + kTen + u"【ZW】甲乙【-ZW】"_s);
+    Dump(lines);
+    int64_t characters = 0;
+    for (const TPageRec& page : table.pages)
+        for (const TPageLine& line : page.lines)
+            characters += line.text.count(u'一') + line.text.count(u'甲') + line.text.count(u'乙');
+    EXPECT_EQ(characters, 12 * 5);
+    EXPECT_GT(table.pages.Size(), 4);
+}
+
 // The used widths the volume-data file does not keep come back for the
 // pages closed for want of width, and only for them.
 TEST_F(VerticalTypesettingTest, UsedWidthsOfAReadBackTable)
