@@ -2,12 +2,16 @@
 // zoom 1, drawn on a recording Dc from hand-made pages.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "editions/vertical/VerticalDrawing.h"
 #include "platform/RecordingDc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
 #include "render/pipeline/PagePipeline.h"
-#include "tests/editions/VerticalFixture.h"
+#include "foundation/FoundationGlobals.h"
+#include "render/RenderFixture.h"
+#include "support/Editions.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
 
@@ -17,19 +21,14 @@ namespace {
 
 const VerticalDrawing& Drawing() { return static_cast<const VerticalDrawing&>(*g_Edition->Drawing()); }
 
-class VerticalDrawingTest : public VerticalTest {
+// The render fixture's set, its style made under the vertical edition.
+class VerticalDrawingTest : public RenderFixture {
 protected:
     void SetUp() override
     {
-        VerticalTest::SetUp();
-        ResetRenderGlobals();
-        ResetTypesetGlobals();
-        style = set.styles.AddNew();
-        style->NAME = kDefaultStyleName;
-        g_CurrentParaSet = &set;
-        g_CurrentStyle = style;
+        previous_ = InstallEdition(&EditionFor(EditionKind::Vertical));
+        RenderFixture::SetUp();
         g_CurrentPages = &table;
-        g_VolumeShown = true;
         g_TwoPageMode = 0;
         for (int i = 0; i < 3; ++i)
             AppendPageRecord(table)->styleName = kDefaultStyleName;
@@ -37,9 +36,8 @@ protected:
     }
     void TearDown() override
     {
-        ResetRenderGlobals();
-        ResetTypesetGlobals();
-        VerticalTest::TearDown();
+        RenderFixture::TearDown();
+        InstallEdition(previous_);
     }
     // The page's rectangles at zoom 1; FrameRect in device pixels.
     WinRect Frame(int32_t page)
@@ -69,11 +67,9 @@ protected:
         return xs;
     }
 
-    TParaSet set;
-    TStyle* style = nullptr;
     TPageTable table;
-    PageRenderer view;
     RecordingDc dc;
+    const Edition* previous_ = nullptr;
 };
 
 TEST_F(VerticalDrawingTest, PageNumbersInChineseDigits)
@@ -198,31 +194,36 @@ TEST_F(VerticalDrawingTest, PicturesLieOverTheColumnsAsDrawn)
     EXPECT_EQ(b.left, 42000 - 9600 - 2 * 2800);
 }
 
-// The columns of page 0 (even, side box at the left) drawn from the page's
-// right edge: each glyph inside its column, a "<W=" column left empty.
+// The columns drawn from the page's right edge on an even page and from
+// the side box on an odd one: each glyph inside its column, a "<W=" column
+// left empty.
 TEST_F(VerticalDrawingTest, ColumnsRunRightToLeftAtTheirWidths)
 {
-    TPageRec& page = table.pages[0];
-    page.lines = {{u"天"_s, 2800}, {u"地"_s, 5600}, {u"<W=1500>"_s, 0}, {u"玄"_s, 2800}};
-    const WinRect f = Frame(0);
-    DrawPageText(view, dc, 0, 1, QPoint());
-    view.CurrentBatch = view.GlyphBatches.GetAtOrNull(0);
-    view.DrawGlyphLists(dc);
-    const std::vector<DcCall> glyphs = dc.CallsOf(DcCall::TextOut);
-    ASSERT_EQ(glyphs.size(), 3u);
-    const int32_t right = f.right;
-    const auto x = [&](const QString& text) {
-        for (const DcCall& g : glyphs)
-            if (g.text == text)
-                return g.args[0];
-        return -1;
-    };
-    EXPECT_GT(x(u"天"_s), right - 28);
-    EXPECT_LT(x(u"天"_s), right);
-    EXPECT_GT(x(u"地"_s), right - 28 - 56);
-    EXPECT_LT(x(u"地"_s), right - 28);
-    EXPECT_GT(x(u"玄"_s), right - 28 - 56 - 15 - 28);
-    EXPECT_LT(x(u"玄"_s), right - 28 - 56 - 15);
+    for (const int32_t p : {0, 1}) {
+        SCOPED_TRACE(p);
+        dc.ClearCalls();
+        table.pages[p].lines = {{u"天"_s, 2800}, {u"地"_s, 5600}, {u"<W=1500>"_s, 0}, {u"玄"_s, 2800}};
+        const WinRect f = Frame(p);
+        DrawPageText(view, dc, p, p + 1, QPoint());
+        view.CurrentBatch = view.GlyphBatches.GetAtOrNull(0);
+        view.DrawGlyphLists(dc);
+        const std::vector<DcCall> glyphs = dc.CallsOf(DcCall::TextOut);
+        ASSERT_EQ(glyphs.size(), 3u);
+        const int32_t right = p == 0 ? f.right : f.right - style->SIDE_BOX.BOX_WIDTH / 100;
+        // Each glyph's x lies between its column's left and right edges.
+        const struct {
+            QString text;
+            int32_t left, right;
+        } columns[] = {{u"天"_s, right - 28, right},
+                       {u"地"_s, right - 84, right - 28},
+                       {u"玄"_s, right - 127, right - 99}};
+        for (const auto& c : columns) {
+            const auto it = std::find_if(glyphs.begin(), glyphs.end(), [&](const DcCall& g) { return g.text == c.text; });
+            ASSERT_NE(it, glyphs.end());
+            EXPECT_GT(it->args[0], c.left) << c.text.toStdString();
+            EXPECT_LT(it->args[0], c.right) << c.text.toStdString();
+        }
+    }
 }
 
 }  // namespace
