@@ -118,6 +118,31 @@ TEST_F(VerticalDrawingTest, SideBoxAlternatesWithTheParity)
     }
 }
 
+// The head box stands above the text and side boxes: the frame starts below
+// it, and so does the first text row (after the box's top blank).
+TEST_F(VerticalDrawingTest, HeadBoxAboveTheFrame)
+{
+    style->HEAD_BOX.size.BOX_HEIGHT = 3000;
+    ComputeStylePageSize(*style, {});
+    const WinRect f = Frame(0);
+    EXPECT_EQ(f.top, (view.PageRect.top + 3000) / 100);
+    EXPECT_EQ(view.TextTop, view.PageRect.top + 3000 + style->TEXT_BOX.size.TOP_SPACE);
+    EXPECT_EQ(view.PageRect.bottom - view.PageRect.top, 67000);
+    EXPECT_EQ(view.FrameRect.left, view.PageRect.left);
+    EXPECT_EQ(view.FrameRect.right, view.PageRect.right);
+}
+
+// No vertical drawing rule reads the raised-head flag the typesetter sets.
+TEST_F(VerticalDrawingTest, RaisedHeadsAddNoHeightAndNoColumnRises)
+{
+    style->raisedHead = true;
+    view.CalcPageExtent();
+    EXPECT_EQ(view.PageExtent.Height(), 2 * view.Border - 1 + style->pageHeight);
+    view.CurFontPair = &view.ScaledStyle.TEXT_BOX.MFONT_GROUP;
+    EXPECT_EQ(view.ParseLineTags(u"<TT>天"), u"天"_s);
+    EXPECT_FALSE(view.RaisedColumn);
+}
+
 TEST_F(VerticalDrawingTest, TitleFallsBackToTheTextName)
 {
     const struct {
