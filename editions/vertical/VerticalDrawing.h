@@ -5,6 +5,7 @@
 // left of an even one; columns right to left at the widths the typesetter
 // stored, spread over the box on a page it closed for want of width.
 #include <cstdint>
+#include <vector>
 
 #include <QString>
 #include <QStringView>
