@@ -3,7 +3,8 @@
 // emphasis runs, and notes) laid out under the default style, through the
 // layout context alone and through the whole typesetter with line tags
 // (titles, indents, raised heads, volume names, pictures) and head and side
-// notes. Reports characters per second, the peak resident size and the
+// notes, the latter also under the vertical edition's rules and default
+// style. Reports characters per second, the peak resident size and the
 // size of the pages' texts against the source's.
 #include <benchmark/benchmark.h>
 
@@ -15,6 +16,7 @@
 
 #include <QString>
 
+#include "editions/vertical/VerticalEdition.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/params/Style.h"
 #include "tests/typeset/PlainLineRun.h"
@@ -151,8 +153,10 @@ int64_t PageTextBytes(const TPageTable& table)
     return bytes;
 }
 
-void TypesetWholeText(benchmark::State& state)
+// The whole typesetter under the edition's rules and its default style.
+void TypesetWholeText(benchmark::State& state, const Edition& edition)
 {
+    const Edition* previous = InstallEdition(&edition);
     int64_t shown = 0;
     g_TextLines = TaggedLines(shown);
     int64_t pages = 0;
@@ -175,11 +179,16 @@ void TypesetWholeText(benchmark::State& state)
     state.counters["pages"] = double(pages);
     state.counters["page_text_per_source"] = ratio;
     state.counters["peak_rss_MB"] = double(PeakResidentKilobytes()) / 1024.0;
+    InstallEdition(previous);
 }
+
+const WoodblockEdition kWoodblock;
+const VerticalEdition kVertical;
 
 }  // namespace
 
-BENCHMARK(TypesetWholeText)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(TypesetWholeText, Woodblock, kWoodblock)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(TypesetWholeText, Vertical, kVertical)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(TypesetMillionCharacters)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 BENCHMARK_MAIN();

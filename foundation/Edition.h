@@ -48,6 +48,13 @@ public:
     // edition reads (and converts); older files keep the set as it was.
     virtual int32_t MinStyleListFileVersion() const = 0;
 
+    // The two-page toggle as the woodblock program has it: command 501 with
+    // its menu item and button, and the two-page flag as field 8 of the
+    // settings archive. Without it, two-page display is switched with the
+    // 'D' key only, the archive leaves the field out, and every reset of
+    // the working state starts in single pages.
+    virtual bool HasTwoPageCommand() const { return true; }
+
     // The style record: defaults, page size, zoomed copy, binary form and
     // the body of its "<STYLE>" block in the layout-parameter file.
     virtual void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const = 0;

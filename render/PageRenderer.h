@@ -168,6 +168,9 @@ public:
 
     const TPageRec* CurrentPageRec = nullptr;
     std::vector<QString> LeafTexts;
+    // The open text's name: the running title where a leaf gives none. Fed
+    // by the owner, like LeafTexts.
+    QString TextName;
 
     // Glyph engine.
     TBoxPara* CurBox = nullptr;

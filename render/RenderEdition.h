@@ -13,10 +13,14 @@
 #include <QString>
 #include <QStringView>
 
+#include "platform/WinTypes.h"
+
 class Dc;
 class PageRenderer;
 struct PageRects;
 struct TGlyph;
+struct TPageItem;
+struct TStyle;
 
 class RenderEdition {
 public:
@@ -27,6 +31,18 @@ public:
     virtual void UpdateFrameMetrics(PageRenderer& view) const;
     virtual void UpdateScrollSizes(PageRenderer& view) const;
     virtual PageRects ComputePageRects(PageRenderer& view, int32_t page, QPoint origin, bool printing) const;
+    // How far a style's raised heads stand above its page.
+    virtual int32_t RaisedHeadLift(const TStyle& style) const;
+
+    // The layers of a page body between its pictures and its glyph batches:
+    // the frame (lines, centre column) and the columns of the current page
+    // (view.CurrentPageRec, its style made current).
+    virtual void DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect& r1, int32_t firstPage, int32_t secondPage,
+                               QPoint origin) const;
+    virtual void DrawPageColumns(PageRenderer& view, Dc& dc) const;
+    // The scaled rectangle of a placed picture of the current page, in the
+    // text box whose cells start at base.
+    virtual WinRect PlacePictureInTextBox(PageRenderer& view, const TPageItem& item, const WinRect& base) const;
 
     // Column strings.
     virtual QString ParseLineTags(PageRenderer& view, QStringView piece) const;

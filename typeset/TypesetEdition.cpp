@@ -2,8 +2,10 @@
 
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/params/Box.h"
 #include "foundation/params/PunctuationMarks.h"
 #include "typeset/cells/Cells.h"
+#include "typeset/layout/LayoutContext.h"
 #include "typeset/layout/WoodblockLayout.h"
 #include "typeset/markup/RunAdvance.h"
 #include "typeset/markup/Spans.h"
@@ -26,6 +28,13 @@ void TypesetEdition::ProcessLine(TTypesetter& typesetter, const QString& line) c
 }
 
 bool TypesetEdition::StartOnOddPage(TTypesetter& typesetter) const { return Woodblock::StartOnOddPage(typesetter); }
+
+int32_t TypesetEdition::LinesPerPage(const TLayoutContext& context) const
+{
+    if (context.linesOverride > 0)
+        return context.linesOverride;
+    return context.box ? context.box->size.LINES : 0;
+}
 
 void TypesetEdition::ResetOccupancy(TLayoutContext& context) const { Woodblock::ResetOccupancy(context); }
 
@@ -90,6 +99,8 @@ void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
 {
     Woodblock::MeasureRemainingRuns(context);
 }
+
+void TypesetEdition::RestoreUsedSizes(TPageTable&, const TStyleList&) const {}
 
 void TypesetEdition::MapPagesToSource(QStringView source, std::vector<int32_t>& map) const
 {

@@ -12,6 +12,11 @@
 #include <QString>
 #include <QStringView>
 
+struct TPageTable;
+struct TStyle;
+template <class T>
+class OwningList;
+using TStyleList = OwningList<TStyle>;
 struct TZtSpan;
 struct TLayoutContext;
 struct TPendingPicture;
@@ -33,6 +38,9 @@ public:
     virtual bool StartOnOddPage(TTypesetter& typesetter) const;
 
     // The layout context's page and column operations (typeset/layout).
+    // The columns a page of the context takes: the 【HS n】 override when
+    // positive, else the box's LINES.
+    virtual int32_t LinesPerPage(const TLayoutContext& context) const;
     virtual void ResetOccupancy(TLayoutContext& context) const;
     virtual int32_t AvailableLength(const TLayoutContext& context) const;
     virtual bool ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture) const;
@@ -68,6 +76,11 @@ public:
     // Notes (typeset/notes).
     virtual void PlaceNoteSegment(TLayoutContext& context) const;
     virtual void MeasureRemainingRuns(TLayoutContext& context) const;
+
+    // Page sizes that the volume-data file does not store, worked out again
+    // for a table read from it under the styles of its set (nothing in the
+    // woodblock edition).
+    virtual void RestoreUsedSizes(TPageTable& table, const TStyleList& styles) const;
 
     // --- Page-to-source map (typeset/sourcemap) ---
     // Where each page ends in the source (its lines joined with CR LF), and

@@ -1,5 +1,6 @@
 #include "editions/vertical/VerticalEdition.h"
 
+#include "editions/vertical/VerticalDrawing.h"
 #include "editions/vertical/VerticalTypesetting.h"
 
 QString VerticalEdition::ProgramName() const { return QStringLiteral("VellumorVert"); }
@@ -17,3 +18,9 @@ const TypesetEdition* VerticalEdition::Typesetting() const
 // version that stores covers apart from styles.
 int32_t VerticalEdition::MinParaFileVersion() const { return 28; }
 int32_t VerticalEdition::MinStyleListFileVersion() const { return 28; }
+
+const RenderEdition* VerticalEdition::Drawing() const
+{
+    static const VerticalDrawing drawing;
+    return &drawing;
+}

@@ -10,7 +10,30 @@ public:
     QString ParaBlockName() const override;
     int32_t MinParaFileVersion() const override;
     int32_t MinStyleListFileVersion() const override;
+    // 'D' alone switches two-page display; see Edition.
+    bool HasTwoPageCommand() const override { return false; }
     const TypesetEdition* Typesetting() const override;
+    const RenderEdition* Drawing() const override;
+
+    // --- The style record (VerticalStyle.cpp) ---
+    // Kind 1, the defaults of a vertical page; the page is the text box and
+    // the side box side by side, below the head box.
+    void SetStyleDefaults(TStyle& style, const TDisplayMode& display) const override;
+    void ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const override;
+    // The stored page size is scaled, not recomputed; the emphasis-mark and
+    // side-note lists are not carried.
+    TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) const override;
+
+    // --- Its binary form (VerticalStyleBinary.cpp) ---
+    // Nothing is read from a file before version 28.
+    int32_t WriteStyle(const TStyle& style, TBinFile& file) const override;
+    bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const override;
+
+    // --- Its "<STYLE>" body in the layout-parameter file (VerticalStyleText.cpp) ---
+    void StyleToText(TTextFile& file, const TStyle& style) const override;
+    void StyleFromText(QStringView text, TStyle& style, int32_t version, const TDisplayMode& display) const override;
+    // The items of the "<FRAME>" block this edition knows.
+    void ParseFrameKeys(TStyle& style, QStringView frame) const;
 
 protected:
     QString MagicSuffix() const override;

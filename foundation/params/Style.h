@@ -47,6 +47,24 @@ struct TStyleBase {
     int32_t yOffset = 0;
 };
 
+// The vertical edition's side box beside the text box: the running title
+// and the page number. BOX_HEIGHT is stored and copied but drawn by nothing.
+struct TSideBox {
+    int32_t BOX_WIDTH = 4000;
+    int32_t BOX_HEIGHT = 0;
+    int32_t BOX_TITLE_POS = 8000;
+    int32_t BOX_PAGE_POS = 46000;
+    TFontPair TITLE_FONT;  // "<TITLE_MFONT_GROUP>"
+    TFontPair PAGE_FONT;   // "<PAGE_MFONT_GROUP>"
+
+    bool operator==(const TSideBox&) const = default;
+};
+
+// Where a new volume starts (vertical and horizontal editions).
+namespace TNewVolumePageType {
+enum : int32_t { NEXT_PAGE = 0, NEXT_SINGLAR_PAGE = 1 };
+}
+
 struct TStyle : TStyleBase {
     // With the defaults of the edition in force.
     TStyle();
@@ -71,6 +89,9 @@ struct TStyle : TStyleBase {
     TFontPair MID_UP_FONT;
     TFontPair MID_MID_FONT;
     TFontPair MID_DOWN_FONT;
+    // The vertical and horizontal editions.
+    int32_t NEW_VOLUME_PAGE_TYPE = TNewVolumePageType::NEXT_SINGLAR_PAGE;
+    TSideBox SIDE_BOX;
 };
 
 // A cover ("FengMian") or back cover ("FengDi"). Its base part carries kind,

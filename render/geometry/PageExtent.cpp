@@ -7,6 +7,12 @@
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
 
+// A raised head stands one character above the page.
+int32_t RenderEdition::RaisedHeadLift(const TStyle& style) const
+{
+    return style.raisedHead ? style.TEXT_BOX.size.textCharSize : 0;
+}
+
 void RenderEdition::CalcPageExtent(PageRenderer& view) const
 {
     if (!g_CurrentParaSet)
@@ -15,8 +21,7 @@ void RenderEdition::CalcPageExtent(PageRenderer& view) const
     int32_t maxH = 0;
     for (const TStyle& style : g_CurrentParaSet->styles) {
         maxW = std::max(maxW, style.pageWidth);
-        // A raised head stands one character above the page.
-        maxH = std::max(maxH, style.pageHeight + (style.raisedHead ? style.TEXT_BOX.size.textCharSize : 0));
+        maxH = std::max(maxH, style.pageHeight + RaisedHeadLift(style));
     }
     const int32_t border = 2 * view.Border - 1;
     view.PageExtent = {0, 0, border + maxW, border + maxH};

@@ -10,6 +10,7 @@
 #include "foundation/params/Style.h"
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
 #include "render/frame/PageFrame.h"
 #include "typeset/pages/PageRecord.h"
@@ -47,7 +48,7 @@ void DrawPlacedPictures(PageRenderer& view, Dc& dc, const WinRect& base, size_t 
     const TBoxSize& box = s.TEXT_BOX.size;
     auto& spans = view.ColumnSpans[spanSet];
     for (const TPageItem& item : page->pictures) {
-        const WinRect cell = CellRect(box.LINES, box.TEXT_PER_LINE, item, box.pitch + s.IN_BORDER, box.textCharSize, base);
+        const WinRect cell = CurrentDrawing().PlacePictureInTextBox(view, item, base);
         const WinRect r{(cell.left + s.IN_BORDER) / 100, cell.top / 100, (cell.right - s.IN_BORDER) / 100,
                         cell.bottom / 100};
         // Column values come from the text: kept inside the page's columns.

@@ -6,6 +6,7 @@
 #include "foundation/text/StringUtils.h"
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
 #include "render/frame/PageFrame.h"
 #include "render/pictures/PagePictures.h"
@@ -102,7 +103,7 @@ void DrawPageBody(PageRenderer& view, Dc& dc, const WinRect& r1, const WinRect& 
     if (view.ScaledStyle.SHOW_STAMP)
         DrawPageSeals(view, dc, firstPage, secondPage, origin);
     DrawPagePictures(view, firstPage, dc, secondPage, origin);
-    DrawPageFrame(view, dc, r1, firstPage, secondPage, origin);
+    CurrentDrawing().DrawPageFrame(view, dc, r1, firstPage, secondPage, origin);
     DrawPageText(view, dc, firstPage, secondPage, origin);
 
     const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);

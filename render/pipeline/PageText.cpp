@@ -4,6 +4,7 @@
 #include "foundation/params/Style.h"
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
 #include "render/batches/HitHighlight.h"
 #include "render/frame/PageFrame.h"
@@ -38,8 +39,10 @@ void DrawSideNote(PageRenderer& view, Dc& dc, const TCollectedLine& note, int32_
     view.SideNoteFont = nullptr;
 }
 
+}  // namespace
+
 // The columns of the current page from TextRight, then its head box.
-void DrawPageColumns(PageRenderer& view, Dc& dc)
+void RenderEdition::DrawPageColumns(PageRenderer& view, Dc& dc) const
 {
     TStyle& s = view.ScaledStyle;
     const TPageRec& page = *view.CurrentPageRec;
@@ -70,8 +73,6 @@ void DrawPageColumns(PageRenderer& view, Dc& dc)
     view.UseBox(s.TEXT_BOX);
 }
 
-}  // namespace
-
 void DrawPageText(PageRenderer& view, Dc& dc, int32_t firstPage, int32_t secondPage, QPoint origin)
 {
     view.InsideBookTitle = false;
@@ -88,7 +89,7 @@ void DrawPageText(PageRenderer& view, Dc& dc, int32_t firstPage, int32_t secondP
     view.UseBox(view.ScaledStyle.TEXT_BOX);
     view.LineKind = LineKinds::Body;
     view.TextRight = view.TextRightOf(PageRenderer::IsEvenPage(firstPage));
-    DrawPageColumns(view, dc);
+    CurrentDrawing().DrawPageColumns(view, dc);
     if (g_TwoPageMode || g_FourInOneMode) {
         view.UseBox(view.ScaledStyle.TEXT_BOX);
         view.LineKind = LineKinds::Body;
@@ -100,7 +101,7 @@ void DrawPageText(PageRenderer& view, Dc& dc, int32_t firstPage, int32_t secondP
             if (!dc.IsPrinting())
                 FillHitFlags(view.HitFlags, secondPage);
             view.TextRight = view.TextRightOf(false);
-            DrawPageColumns(view, dc);
+            CurrentDrawing().DrawPageColumns(view, dc);
         }
     }
     dc.SetBkMode(oldMode);

@@ -21,12 +21,7 @@ void TLayoutContext::Reset()
     specialPart = 0;
 }
 
-int32_t TLayoutContext::LinesPerPage() const
-{
-    if (linesOverride > 0)
-        return linesOverride;
-    return box ? box->size.LINES : 0;
-}
+int32_t TLayoutContext::LinesPerPage() const { return CurrentTypesetEdition().LinesPerPage(*this); }
 
 TCellRange TLayoutContext::CellsAt(int32_t col) const
 {

@@ -154,7 +154,8 @@ struct TLayoutContext {
     int32_t usedSize = 0;
 
     void Reset();
-    // The override when positive, else the box's LINES.
+    // The columns a page takes, by the edition (the override when positive,
+    // else the box's LINES, in the woodblock edition).
     int32_t LinesPerPage() const;
     // The occupied cells of a column; a column the table does not hold is free.
     TCellRange CellsAt(int32_t col) const;

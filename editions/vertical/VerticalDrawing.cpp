@@ -1,0 +1,75 @@
+#include "editions/vertical/VerticalDrawing.h"
+
+#include <algorithm>
+
+#include <QStringList>
+
+#include "foundation/text/StringUtils.h"
+#include "foundation/text/TagUtils.h"
+#include "platform/TextNumbers.h"
+#include "render/PageRenderer.h"
+#include "typeset/TypesetGlobals.h"
+#include "typeset/pages/PageRecord.h"
+
+using namespace Qt::StringLiterals;
+
+int32_t VerticalDrawing::RaisedHeadLift(const TStyle&) const { return 0; }
+
+void VerticalDrawing::UpdateFrameMetrics(PageRenderer& view) const
+{
+    RenderEdition::UpdateFrameMetrics(view);
+    view.InnerLinePx = view.ScaledStyle.IN_BORDER / 100;
+}
+
+QString VerticalDrawing::ParseLineTags(PageRenderer& view, QStringView piece) const
+{
+    QString text = RenderEdition::ParseLineTags(view, piece);
+    view.RaisedColumn = false;
+    return text;
+}
+
+QString SmallNumberToChinese(int32_t n)
+{
+    if (n < 0 || n >= 1000)
+        return QString();
+    return DigitsToChinese(QString::number(n));
+}
+
+QString SideBoxTitle(const std::vector<QString>& leafTexts, int32_t page, const QString& textName)
+{
+    const int32_t leaf = (page - g_CoverPages) / 2;
+    const bool odd = !PageRenderer::IsEvenPage(page);
+    QString title;
+    if (leaf >= 0 && leaf < int32_t(leafTexts.size()))
+        title = leafTexts[size_t(leaf)].split(u'|').value(odd ? 0 : 1);
+    return title.isEmpty() ? textName : title;
+}
+
+int32_t ColumnGap(const TPageRec& page, int32_t boxWidth)
+{
+    const int32_t n = int32_t(page.lines.size());
+    if (n == 0)
+        return 0;
+    int64_t free = 0;
+    if (page.usedSize > 0) {
+        free = int64_t(boxWidth) - page.usedSize;
+    } else {
+        const QString& last = page.lines.back().text;
+        if (last.indexOf(u"<V="_s) > 0)
+            free = ParseIntLikeAtoi(GetTagValue(last, u"V="));
+    }
+    // A column wider than the box, or a negative "<V=", would set columns
+    // over each other.
+    return int32_t(std::max<int64_t>(0, free / n));
+}
+
+int32_t ColumnWidth(const TPageLine& line, int32_t fallback)
+{
+    if (line.size != 0)
+        return line.size;
+    if (line.text.contains(u"<W="_s))
+        return ParseIntLikeAtoi(GetTagValue(line.text, u"W="));
+    // Files before version 32 store no widths: without a "<W=" the column
+    // takes the width the typesetter gives a column of plain text.
+    return fallback;
+}
