@@ -12,9 +12,9 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/ColorSwatch.h"
-#include "app/dialogs/DialogServices.h"
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/dialogs/FontFaces.h"
+#include "app/dialogs/RecordDialogParts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -24,13 +24,6 @@ constexpr int kSizeItems[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 
 constexpr ColorRef kWhite = 0xFFFFFF;
 
 bool SizeInRange(int size) { return size >= CDlgFont::kMinSize && size <= CDlgFont::kMaxSize; }
-
-QPushButton* PickButton(QWidget* parent, const QString& name)
-{
-    auto* button = new QPushButton(u"選擇"_s, parent);
-    button->setObjectName(name);
-    return button;
-}
 
 }  // namespace
 
@@ -65,10 +58,9 @@ CDlgFont::CDlgFont(const TFontAndColor& values, QWidget* parent) : QDialog(paren
 
     textSwatch_ = new ColorSwatch(this, u"textColor"_s);
     backSwatch_ = new ColorSwatch(this, u"backColor"_s);
-    QPushButton* textPick = PickButton(this, u"textColorPick"_s);
-    backPick_ = PickButton(this, u"backColorPick"_s);
-    connect(textPick, &QPushButton::clicked, this, &CDlgFont::PickTextColor);
-    connect(backPick_, &QPushButton::clicked, this, &CDlgFont::PickBackColor);
+    const auto sample = [this] { UpdateFontSample(); };
+    QPushButton* textPick = NewColorPick(this, u"textColorPick"_s, &values_.textColor, textSwatch_, sample);
+    backPick_ = NewColorPick(this, u"backColorPick"_s, &values_.backColor, backSwatch_, sample);
     auto* textLabel = new QLabel(u"文字色"_s);
     auto* backLabel = new QLabel(u"背景色"_s);
     grid->addWidget(textLabel, 4, 0);
@@ -95,7 +87,6 @@ CDlgFont::CDlgFont(const TFontAndColor& values, QWidget* parent) : QDialog(paren
             [this](int index) { values_.charset = uint8_t(script_->itemData(index).toUInt()); });
 
     ShowBackColorPick();
-    textSwatch_->SetColor(values_.textColor);
     connect(face_, &QComboBox::activated, this, &CDlgFont::FaceChosen);
     connect(style_, &QComboBox::activated, this, [this](int index) {
         values_.style = index;
@@ -145,24 +136,6 @@ void CDlgFont::SizeTyped(const QString& text)
     const int size = QLocale::c().toInt(text.trimmed(), &ok);
     if (ok && SizeInRange(size))
         values_.size = size;
-}
-
-void CDlgFont::PickTextColor()
-{
-    ColorRef color = values_.textColor;
-    if (Dialogs().PickColor(color))
-        values_.textColor = color;
-    textSwatch_->SetColor(values_.textColor);
-    UpdateFontSample();
-}
-
-void CDlgFont::PickBackColor()
-{
-    ColorRef color = values_.backColor;
-    if (Dialogs().PickColor(color))
-        values_.backColor = color;
-    backSwatch_->SetColor(values_.backColor);
-    UpdateFontSample();
 }
 
 void CDlgFont::SystemColorToggled(bool on)

@@ -29,8 +29,6 @@ private:
     void FaceChosen();
     void SizeChosen(int index);
     void SizeTyped(const QString& text);
-    void PickTextColor();
-    void PickBackColor();
     void SystemColorToggled(bool on);
     void ShowBackColorPick();
     void UpdateFontSample();

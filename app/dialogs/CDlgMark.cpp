@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/FieldBinder.h"
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/dialogs/RecordDialogParts.h"
 
 using namespace Qt::StringLiterals;

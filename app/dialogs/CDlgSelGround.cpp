@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QVBoxLayout>
 
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 #include "foundation/Picture.h"
 #include "foundation/io/DataFolders.h"
 

@@ -11,7 +11,7 @@
 
 #include "app/dialogs/ColorSwatch.h"
 #include "app/dialogs/FieldBinder.h"
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/dialogs/RecordDialogParts.h"
 
 using namespace Qt::StringLiterals;
@@ -20,10 +20,7 @@ CDlgSetCircle::CDlgSetCircle(const TCirclePara& values, QWidget* parent) : QDial
 {
     setWindowTitle(u"設置帶圈文字"_s);
     auto* binder = new FieldBinder(this);
-    type_ = new QComboBox(this);
-    type_->setObjectName(u"type"_s);
-    type_->addItems({u"帶圈"_s, u"反白"_s});
-    type_->setCurrentIndex(std::clamp(values_.TYPE, 0, 1));
+    type_ = NewChoiceCombo(this, u"type"_s, {u"帶圈"_s, u"反白"_s}, values_.TYPE);
     auto* swatch = new ColorSwatch(this, u"color"_s);
     useTextFont_ = new QCheckBox(u"使用正文字體"_s, this);
     useTextFont_->setObjectName(u"useTextFont"_s);

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/dialogs/FieldBinder.h"
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/dialogs/RecordDialogParts.h"
 
 using namespace Qt::StringLiterals;
@@ -40,8 +40,8 @@ CDlgSetPara4in1::CDlgSetPara4in1(const TPara4in1& values, const QString& splitTe
     };
     int i = 0;
     for (const auto& e : edits) {
-        grid->addWidget(new QLabel(QString::fromUtf16(e.caption)), 3 + i / 2, (i % 2) * 2);
-        grid->addWidget(binder->Hundredths(this, QString::fromUtf16(e.name), e.field), 3 + i / 2, (i % 2) * 2 + 1);
+        AddLabelled(grid, 3 + i / 2, (i % 2) * 2, QString::fromUtf16(e.caption),
+                    binder->Hundredths(this, QString::fromUtf16(e.name), e.field));
         ++i;
     }
     const FontEditFlags every{true, true, true};

@@ -9,7 +9,7 @@
 
 #include "app/dialogs/ColorSwatch.h"
 #include "app/dialogs/FieldBinder.h"
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/dialogs/RecordDialogParts.h"
 
 using namespace Qt::StringLiterals;
@@ -18,14 +18,8 @@ CDlgSetTechnique::CDlgSetTechnique(const TTechnique& values, QWidget* parent) : 
 {
     setWindowTitle(u"設置特殊格式參數"_s);
     auto* binder = new FieldBinder(this);
-    type_ = new QComboBox(this);
-    type_->setObjectName(u"type"_s);
-    type_->addItems({u"反白"_s, u"線框"_s});
-    type_->setCurrentIndex(std::clamp(values_.TYPE, 0, 1));
-    widthType_ = new QComboBox(this);
-    widthType_->setObjectName(u"widthType"_s);
-    widthType_->addItems({u"與字同寬"_s, u"與行同寬"_s});
-    widthType_->setCurrentIndex(std::clamp(values_.WIDTH_TYPE, 0, 1));
+    type_ = NewChoiceCombo(this, u"type"_s, {u"反白"_s, u"線框"_s}, values_.TYPE);
+    widthType_ = NewChoiceCombo(this, u"widthType"_s, {u"與字同寬"_s, u"與行同寬"_s}, values_.WIDTH_TYPE);
     auto* swatch = new ColorSwatch(this, u"color"_s);
 
     auto* grid = new QGridLayout;

@@ -17,6 +17,7 @@
 #include "app/dialogs/CDlgSelGround.h"
 #include "app/dialogs/ColorSwatch.h"
 #include "app/dialogs/DialogServices.h"
+#include "app/dialogs/DialogParts.h"
 #include "app/dialogs/FieldBinder.h"
 #include "foundation/Picture.h"
 #include "foundation/io/DataFolders.h"
@@ -32,13 +33,6 @@ QPushButton* Button(QWidget* parent, const QString& caption, const QString& name
     return button;
 }
 
-QComboBox* Combo(QWidget* parent, const QString& name, const QStringList& items)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->addItems(items);
-    return combo;
-}
 
 }  // namespace
 
@@ -93,6 +87,14 @@ QLineEdit* CDlgSetUp::Edit(QWidget* parent, const QString& name, LayoutField fie
     return edit;
 }
 
+int CDlgSetUp::AddEditRows(QGridLayout* grid, int row, std::initializer_list<EditRow> rows)
+{
+    for (const EditRow& r : rows)
+        AddLabelled(grid, row++, 0, QString::fromUtf16(r.caption),
+                    Edit(grid->parentWidget(), QString::fromUtf16(r.name), r.field, r.value));
+    return row;
+}
+
 QCheckBox* CDlgSetUp::Check(QWidget* parent, const QString& caption, const QString& name, LayoutField field)
 {
     auto* check = new QCheckBox(caption, parent);
@@ -124,21 +126,11 @@ QGroupBox* CDlgSetUp::BuildFrameGroup()
     auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
     TStyle& w = model_.Work();
-    const struct {
-        const char16_t* caption;
-        const char16_t* name;
-        LayoutField field;
-        int32_t* value;
-    } rows[] = {
+    int row = AddEditRows(grid, 0, {
         {u"外框綫粗", u"frame.outBorder", LayoutField::OutBorder, &w.OUT_BORDER},
         {u"内框綫粗", u"frame.inBorder", LayoutField::InBorder, &w.IN_BORDER},
         {u"内外框留白", u"frame.space", LayoutField::Space, &w.SPACE},
-    };
-    int row = 0;
-    for (const auto& r : rows) {
-        grid->addWidget(new QLabel(QString::fromUtf16(r.caption)), row, 0);
-        grid->addWidget(Edit(group, QString::fromUtf16(r.name), r.field, r.value), row++, 1, 1, 2);
-    }
+    });
     auto* swatch = new ColorSwatch(group, u"frame.color"_s);
     grid->addWidget(new QLabel(u"框色"_s), row, 0);
     grid->addWidget(swatch, row, 1);
@@ -214,8 +206,7 @@ QGroupBox* CDlgSetUp::BuildBoxGroup(bool head)
             edit->setReadOnly(true);  // follows the text box
         if (!head && r.locked)
             textBoxGrid_.push_back(edit);
-        grid->addWidget(new QLabel(QString::fromUtf16(r.caption)), row, 0);
-        grid->addWidget(edit, row++, 1);
+        AddLabelled(grid, row++, 0, QString::fromUtf16(r.caption), edit);
     }
     const struct {
         const char16_t* caption;
@@ -231,8 +222,7 @@ QGroupBox* CDlgSetUp::BuildBoxGroup(bool head)
         edit->setReadOnly(true);
         if (!head && d.value != &size.pitch)
             textBoxGrid_.push_back(edit);
-        grid->addWidget(new QLabel(QString::fromUtf16(d.caption)), row, 0);
-        grid->addWidget(edit, row++, 1);
+        AddLabelled(grid, row++, 0, QString::fromUtf16(d.caption), edit);
     }
     auto* fonts = new QHBoxLayout;
     for (const bool note : {false, true}) {
@@ -263,8 +253,7 @@ QGroupBox* CDlgSetUp::BuildCentreGroup()
     auto* group = new QGroupBox(u"版心"_s, this);
     auto* grid = new QGridLayout(group);
     TStyle& w = model_.Work();
-    grid->addWidget(new QLabel(u"寬度"_s), 0, 0);
-    grid->addWidget(Edit(group, u"centre.width"_s, LayoutField::MidWidth, &w.MID_WIDTH), 0, 1);
+    AddLabelled(grid, 0, 0, u"寬度"_s, Edit(group, u"centre.width"_s, LayoutField::MidWidth, &w.MID_WIDTH));
     const QStringList fish = {u"顺向"_s, u"逆向"_s, u" 无"_s};
     const struct {
         const char16_t* caption;
@@ -273,30 +262,20 @@ QGroupBox* CDlgSetUp::BuildCentreGroup()
     } fishes[] = {{u"上魚尾", u"centre.upFish", LayoutField::UpFish}, {u"下魚尾", u"centre.downFish", LayoutField::DownFish}};
     int row = 1;
     for (const auto& f : fishes) {
-        QComboBox* combo = Combo(group, QString::fromUtf16(f.name), fish);
+        QComboBox* combo = NewChoiceCombo(group, QString::fromUtf16(f.name), fish);
         comboFields_[combo] = f.field;
         const LayoutField field = f.field;
         connect(combo, &QComboBox::activated, this, [this, field](int index) {
             model_.Set(field, index);
             Refresh();
         });
-        grid->addWidget(new QLabel(QString::fromUtf16(f.caption)), row, 0);
-        grid->addWidget(combo, row++, 1);
+        AddLabelled(grid, row++, 0, QString::fromUtf16(f.caption), combo);
     }
-    const struct {
-        const char16_t* caption;
-        const char16_t* name;
-        LayoutField field;
-        int32_t* value;
-    } edits[] = {
+    row = AddEditRows(grid, row, {
         {u"上部高度", u"centre.upHeight", LayoutField::MidUpHeight, &w.MID_UP_HEIGHT},
         {u"中部高度", u"centre.midHeight", LayoutField::MidMidHeight, &w.MID_MID_HEIGHT},
         {u"中縫黑綫", u"centre.line", LayoutField::MidLine, &w.MID_LINE},
-    };
-    for (const auto& e : edits) {
-        grid->addWidget(new QLabel(QString::fromUtf16(e.caption)), row, 0);
-        grid->addWidget(Edit(group, QString::fromUtf16(e.name), e.field, e.value), row++, 1);
-    }
+    });
     grid->addWidget(Check(group, u"下部文字"_s, u"centre.showDown"_s, LayoutField::ShowMidDown), row++, 0, 1, 2);
     const char16_t* parts[] = {u"上部文字", u"中部文字", u"下部文字"};
     for (int part = 0; part < 3; ++part) {
@@ -319,7 +298,7 @@ QGroupBox* CDlgSetUp::BuildCentreGroup()
 void CDlgSetUp::AddListRow(QGridLayout* grid, int row, const QString& caption, const QString& name, LayoutList list)
 {
     QWidget* parent = grid->parentWidget();
-    auto* combo = Combo(parent, u"lists."_s + name, {});
+    auto* combo = NewChoiceCombo(parent, u"lists."_s + name, {});
     combo->setMinimumWidth(90);
     listCombos_[list] = combo;
     QPushButton* set = Button(parent, u"設置"_s, u"lists."_s + name + u".set"_s);
@@ -358,7 +337,7 @@ QGroupBox* CDlgSetUp::BuildPunctuationGroup()
 {
     auto* group = new QGroupBox(u"標點"_s, this);
     auto* grid = new QGridLayout(group);
-    QComboBox* mode = Combo(group, u"punct.mode"_s,
+    QComboBox* mode = NewChoiceCombo(group, u"punct.mode"_s,
                             {u"無標點"_s, u"句讀"_s, u"句點"_s, u"標點(全高)"_s, u"標點(部分半高)"_s});
     comboFields_[mode] = LayoutField::PunctuationMode;
     connect(mode, &QComboBox::activated, this, [this](int index) {

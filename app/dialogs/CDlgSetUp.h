@@ -3,6 +3,7 @@
 // LayoutDialogModel. Every control has a stable object name ("textBox.width",
 // "centre.upFish", "apply", …) for tests.
 #include <functional>
+#include <initializer_list>
 #include <map>
 
 #include <QDialog>
@@ -38,6 +39,14 @@ private:
     QGroupBox* BuildListsGroup();
     QGroupBox* BuildPunctuationGroup();
     QLineEdit* Edit(QWidget* parent, const QString& name, LayoutField field, int32_t* value, bool count = false);
+    struct EditRow {
+        const char16_t* caption;
+        const char16_t* name;
+        LayoutField field;
+        int32_t* value;
+    };
+    // Captioned length edits in rows from row on; returns the next row.
+    int AddEditRows(QGridLayout* grid, int row, std::initializer_list<EditRow> rows);
     QCheckBox* Check(QWidget* parent, const QString& caption, const QString& name, LayoutField field);
     QPushButton* ColorPick(QWidget* parent, const QString& name, ColorSwatch* swatch, LayoutField field,
                            ColorRef* color);

@@ -14,9 +14,9 @@
 #include <QRadioButton>
 
 #include "app/dialogs/ColorSwatch.h"
-#include "app/dialogs/DialogServices.h"
 #include "app/dialogs/FieldBinder.h"
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/RecordDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -56,10 +56,7 @@ MDlgFont::MDlgFont(const TFontStyle& values, const FontStyleDialogFlags& flags, 
     }
 
     swatch_ = new ColorSwatch(this, u"color"_s);
-    swatch_->SetColor(values_.COLOR);
-    auto* pick = new QPushButton(u"選擇"_s, this);
-    pick->setObjectName(u"colorPick"_s);
-    connect(pick, &QPushButton::clicked, this, &MDlgFont::PickColor);
+    QPushButton* pick = NewColorPick(this, u"colorPick"_s, &values_.COLOR, swatch_);
     grid->addWidget(new QLabel(u"顏色"_s), 4, 0);
     grid->addWidget(swatch_, 4, 1);
     grid->addWidget(pick, 4, 2);
@@ -101,14 +98,6 @@ void MDlgFont::BuildFaceRow(QGridLayout* grid)
     face_ = NewFaceCombo(this, u"face"_s, values_.NAME);
     grid->addWidget(new QLabel(u"字體"_s), 0, 0);
     grid->addWidget(face_, 0, 1, 1, 3);
-}
-
-void MDlgFont::PickColor()
-{
-    ColorRef color = values_.COLOR;
-    if (Dialogs().PickColor(color))
-        values_.COLOR = color;
-    swatch_->SetColor(values_.COLOR);
 }
 
 void MDlgFont::AlignChosen(int align)

@@ -38,7 +38,6 @@ public:
 
 private:
     void BuildFaceRow(class QGridLayout* grid);
-    void PickColor();
     void AlignChosen(int align);
     void DoubleLineToggled(bool on);
 

@@ -1,10 +1,12 @@
-#include "app/dialogs/FontDialogParts.h"
+#include "app/dialogs/DialogParts.h"
 
 #include <algorithm>
 
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
 #include <QPushButton>
 
 #include "app/dialogs/FontFaces.h"
@@ -33,11 +35,23 @@ QString FaceOfCombo(const QComboBox& combo, const QString& keep)
 
 QComboBox* NewStyleCombo(QWidget* parent, const QString& name, int style)
 {
+    return NewChoiceCombo(parent, name, {u"常規"_s, u"斜體"_s, u"粗體"_s, u"粗斜體"_s}, style);
+}
+
+QComboBox* NewChoiceCombo(QWidget* parent, const QString& name, const QStringList& items, int current)
+{
     auto* combo = new QComboBox(parent);
     combo->setObjectName(name);
-    combo->addItems({u"常規"_s, u"斜體"_s, u"粗體"_s, u"粗斜體"_s});
-    combo->setCurrentIndex(std::clamp(style, 0, 3));
+    combo->addItems(items);
+    if (!items.isEmpty())
+        combo->setCurrentIndex(std::clamp(current, 0, int(items.size()) - 1));
     return combo;
+}
+
+void AddLabelled(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field)
+{
+    grid->addWidget(new QLabel(caption), row, column);
+    grid->addWidget(field, row, column + 1);
 }
 
 QDialogButtonBox* NewOkCancel(QDialog* dialog, const QString& okCaption)

@@ -1,8 +1,10 @@
 #pragma once
-// Controls that both font dialogs build the same way.
+// Controls that the dialogs build the same way.
 #include <QString>
 
 class QComboBox;
+class QGridLayout;
+#include <QStringList>
 class QDialog;
 #include <QDialogButtonBox>
 
@@ -17,3 +19,7 @@ QString FaceOfCombo(const QComboBox& combo, const QString& keep);
 QComboBox* NewStyleCombo(QWidget* parent, const QString& name, int style);
 // The OK button (with its caption: 確定 or 确定) and 取消, wired to the dialog.
 QDialogButtonBox* NewOkCancel(QDialog* dialog, const QString& okCaption);
+// A drop-down list of items on current (clamped into the list).
+QComboBox* NewChoiceCombo(QWidget* parent, const QString& name, const QStringList& items, int current = 0);
+// A caption in column and the field beside it, in one grid row.
+void AddLabelled(QGridLayout* grid, int row, int column, const QString& caption, QWidget* field);
