@@ -1,5 +1,7 @@
 #include "app/dialogs/CDlgFont.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -87,7 +89,7 @@ CDlgFont::CDlgFont(const TFontAndColor& values, QWidget* parent) : QDialog(paren
             [this](int index) { values_.charset = uint8_t(script_->itemData(index).toUInt()); });
 
     ShowBackColorPick();
-    connect(face_, &QComboBox::activated, this, &CDlgFont::FaceChosen);
+    connect(face_, &QComboBox::activated, this, [this] { FaceChosen(false); });
     connect(style_, &QComboBox::activated, this, [this](int index) {
         values_.style = index;
         UpdateFontSample();
@@ -98,12 +100,10 @@ CDlgFont::CDlgFont(const TFontAndColor& values, QWidget* parent) : QDialog(paren
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(NewOkCancel(this, u"确定"_s));
-    FaceChosen();
+    FaceChosen(true);
 }
 
-// The scripts of the face in the combo; a face not listed keeps the stored
-// face and character set.
-void CDlgFont::FaceChosen()
+void CDlgFont::FaceChosen(bool opening)
 {
     script_->clear();
     if (face_->currentIndex() >= 0 && face_->currentText() == face_->itemText(face_->currentIndex())) {
@@ -113,9 +113,13 @@ void CDlgFont::FaceChosen()
             if (!name.isEmpty() && script_->findText(name, Qt::MatchExactly) < 0)
                 script_->addItem(name, uint(charset));
         }
+        // At opening the stored script stays chosen when the face has it,
+        // so that confirming the dialog unchanged is no change.
+        const int stored = opening ? script_->findData(uint(values_.charset)) : -1;
         if (script_->count() > 0) {
-            script_->setCurrentIndex(0);
-            values_.charset = uint8_t(script_->itemData(0).toUInt());
+            const int chosen = std::max(stored, 0);
+            script_->setCurrentIndex(chosen);
+            values_.charset = uint8_t(script_->itemData(chosen).toUInt());
         }
     }
     UpdateFontSample();

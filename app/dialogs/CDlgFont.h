@@ -26,7 +26,9 @@ public:
     static constexpr int kMaxSize = 72;
 
 private:
-    void FaceChosen();
+    // Refills the scripts of the face in the combo; a face not listed keeps
+    // the stored face and character set.
+    void FaceChosen(bool opening);
     void SizeChosen(int index);
     void SizeTyped(const QString& text);
     void SystemColorToggled(bool on);

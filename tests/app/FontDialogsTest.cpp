@@ -145,6 +145,28 @@ TEST(CDlgFontTest, SystemColourHidesTheBackgroundPickAndWhitens)
     EXPECT_EQ(dialog.Values().SYS_BKCOLOR, 1);
 }
 
+TEST(CDlgFontTest, ListedFaceKeepsItsStoredScriptAtOpening)
+{
+    const QStringList faces = FontFaceNames();
+    ASSERT_FALSE(faces.isEmpty());
+    TFontAndColor font;
+    font.face = faces.front();
+    const std::vector<uint8_t> charsets = FaceCharsets(font.face);
+    if (charsets.empty())
+        GTEST_SKIP() << "the first face has no script with a character set";
+    font.charset = charsets.back();
+    CDlgFont dialog(font);
+    EXPECT_EQ(dialog.Values().charset, charsets.back());
+    FakeDialogs fake;
+    fake.OnRun([](QDialog&) { return true; });
+    EXPECT_FALSE(EditFontColor(font));  // confirmed unchanged: no change
+
+    QComboBox* face = Child<QComboBox>(dialog, u"face"_s);
+    face->setCurrentIndex(0);
+    emit face->activated(0);  // chosen again: its first script
+    EXPECT_EQ(dialog.Values().charset, charsets.front());
+}
+
 TEST(FontFacesTest, EachFamilyOnceWithHanaMinB)
 {
     const QStringList faces = FontFaceNames();
