@@ -41,7 +41,9 @@ CDlgSetUp::CDlgSetUp(TStyle& style, bool bookOpen, const TDisplayMode& display, 
 {
     setWindowTitle(u"仿刻本版式參數"_s);
     binder_->SetOnEdited([this](QLineEdit* edit) {
-        model_.Edited(editFields_.at(edit));
+        const auto bound = editFields_.find(edit);
+        if (bound != editFields_.end())
+            model_.Edited(bound->second);
         Refresh();
     });
 
