@@ -1,0 +1,102 @@
+#pragma once
+// Dialog services for tests: each modal run goes to a scripted handler that
+// fills the dialog's controls and answers; colours, files and folders come
+// from preset answers. The application's dialog hooks are installed for the
+// fake's lifetime.
+#include <deque>
+#include <functional>
+
+#include <QDialog>
+
+#include "app/dialogs/AppDialogHooks.h"
+#include "app/dialogs/DialogServices.h"
+
+class FakeDialogs final : public DialogServices {
+public:
+    using Handler = std::function<bool(QDialog&)>;
+
+    FakeDialogs() : previous_(InstallDialogServices(this)) { InstallAppDialogs(); }
+    ~FakeDialogs() override
+    {
+        UninstallAppDialogs();
+        InstallDialogServices(previous_);
+    }
+
+    // The next modal runs, in order; a run without a handler is cancelled.
+    FakeDialogs& OnRun(Handler handler)
+    {
+        runs_.push_back(std::move(handler));
+        return *this;
+    }
+    // The next colour choices; without one the colour dialog is cancelled.
+    FakeDialogs& PickColors(std::initializer_list<ColorRef> colors)
+    {
+        colors_.insert(colors_.end(), colors);
+        return *this;
+    }
+    FakeDialogs& ChooseFile(const QString& path)
+    {
+        files_.push_back(path);
+        return *this;
+    }
+    int RunCount() const { return runCount_; }
+    QString lastFolder;
+    QString lastName;
+
+    bool RunModal(QDialog& dialog) override
+    {
+        ++runCount_;
+        if (runs_.empty())
+            return false;
+        Handler handler = std::move(runs_.front());
+        runs_.pop_front();
+        if (!handler(dialog))
+            return false;
+        dialog.accept();
+        return true;
+    }
+    bool PickColor(ColorRef& color) override
+    {
+        if (colors_.empty())
+            return false;
+        color = colors_.front();
+        colors_.pop_front();
+        return true;
+    }
+    QString ChooseSaveFile(const QString& folder, const QString& name, const QString&, const QString&) override
+    {
+        lastFolder = folder;
+        lastName = name;
+        return Next();
+    }
+    QString ChooseFolder(const QString& folder) override
+    {
+        lastFolder = folder;
+        return Next();
+    }
+
+private:
+    QString Next()
+    {
+        if (files_.empty())
+            return QString();
+        const QString path = files_.front();
+        files_.pop_front();
+        return path;
+    }
+
+    DialogServices* previous_;
+    std::deque<Handler> runs_;
+    std::deque<ColorRef> colors_;
+    std::deque<QString> files_;
+    int runCount_ = 0;
+};
+
+// Helpers for the handlers.
+template <class T>
+T* Child(QWidget& parent, const QString& name)
+{
+    T* child = parent.findChild<T*>(name);
+    EXPECT_NE(child, nullptr) << name.toStdString();
+    return child;
+}
