@@ -17,6 +17,7 @@
 #include "render/RenderGlobals.h"
 #include "support/ScriptedPrompter.h"
 #include "typeset/TypesetGlobals.h"
+#include "typeset/typesetter/Typesetter.h"
 
 using namespace Qt::StringLiterals;
 
