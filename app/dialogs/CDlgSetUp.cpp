@@ -1,4 +1,5 @@
 #include "app/dialogs/CDlgSetUp.h"
+#include "platform/Chooser.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -116,7 +117,7 @@ QPushButton* CDlgSetUp::ColorPick(QWidget* parent, const QString& name, ColorSwa
     swatches_[swatch] = color;
     connect(pick, &QPushButton::clicked, this, [this, field, color] {
         ColorRef chosen = *color;
-        if (Dialogs().PickColor(chosen))
+        if (CurrentChooser().Colour(chosen))
             model_.Set(field, int32_t(chosen));
         Refresh();
     });

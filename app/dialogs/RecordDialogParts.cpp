@@ -1,4 +1,5 @@
 #include "app/dialogs/RecordDialogParts.h"
+#include "platform/Chooser.h"
 
 #include <QPushButton>
 
@@ -27,7 +28,7 @@ QPushButton* NewColorPick(QWidget* parent, const QString& name, ColorRef* color,
     button->setObjectName(name);
     swatch->SetColor(*color);
     QObject::connect(button, &QPushButton::clicked, parent, [color, swatch, chosen] {
-        const bool picked = Dialogs().PickColor(*color);
+        const bool picked = CurrentChooser().Colour(*color);
         swatch->SetColor(*color);
         if (picked && chosen)
             chosen();

@@ -1,4 +1,5 @@
 #include "app/export/BookmarkExport.h"
+#include "platform/Chooser.h"
 
 #include <QDir>
 
@@ -60,8 +61,8 @@ QString BookmarkFileName(const QString& title) { return title + u"Text"_s + u"Ma
 void ExportTextBookmarks(const QString& textName, const TBookmarkTree& contents, const QString& startFolder,
                          const TShownPageRule& rule)
 {
-    const QString path = Dialogs().ChooseSaveFile(startFolder, textName + u"TextMark"_s, u"書籤文件 (*.txt)"_s,
-                                                  u"txt"_s);
+    const QString path =
+        CurrentChooser().SaveFile(u"書籤文件 (*.txt)"_s, u"txt"_s, textName + u"TextMark"_s, startFolder);
     if (path.isEmpty()) {
         TellUser(kCancelled);
         return;
@@ -72,7 +73,7 @@ void ExportTextBookmarks(const QString& textName, const TBookmarkTree& contents,
 void ExportBookBookmarks(const QString& bookFolder, const std::vector<TVolumeBookmarks>& volumes,
                          const TShownPageRule& rule)
 {
-    const QString folder = Dialogs().ChooseFolder(bookFolder);
+    const QString folder = CurrentChooser().Folder(bookFolder, u"選擇目録："_s);
     if (folder.isEmpty()) {
         TellUser(kCancelled);
         return;

@@ -1,4 +1,5 @@
 #include "app/export/ParamExport.h"
+#include "platform/Chooser.h"
 
 #include "app/AppGlobals.h"
 #include "app/dialogs/DialogServices.h"
@@ -18,7 +19,7 @@ void ExportParams(const QString& projectName, const QString& volumeDataPath, con
     if (folder.isEmpty())
         return;
     const QString name = projectName.isEmpty() ? QString() : GetFileNamePart(projectName);
-    const QString path = Dialogs().ChooseSaveFile(folder, name, u"參數文件 (*.pra)"_s, u"pra"_s);
+    const QString path = CurrentChooser().SaveFile(u"參數文件 (*.pra)"_s, u"pra"_s, name, folder);
     if (path.isEmpty())
         return;
     TellUser(ExportParaFile(path, set) ? u"参数保存结束！"_s : u"打開文件寫出錯！"_s);

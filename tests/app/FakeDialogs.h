@@ -1,8 +1,8 @@
 #pragma once
 // Dialog services for tests: each modal run goes to a scripted handler that
 // fills the dialog's controls and answers; colours, files and folders come
-// from preset answers. The application's dialog hooks are installed for the
-// fake's lifetime.
+// from preset answers (the fake is the chooser too). The application's
+// dialog hooks are installed for the fake's lifetime.
 #include <deque>
 #include <functional>
 
@@ -10,15 +10,17 @@
 
 #include "app/dialogs/AppDialogHooks.h"
 #include "app/dialogs/DialogServices.h"
+#include "platform/Chooser.h"
 
-class FakeDialogs final : public DialogServices {
+class FakeDialogs final : public DialogServices, public Chooser {
 public:
     using Handler = std::function<bool(QDialog&)>;
 
-    FakeDialogs() : previous_(InstallDialogServices(this)) { InstallAppDialogs(); }
+    FakeDialogs() : previous_(InstallDialogServices(this)), previousChooser_(InstallChooser(this)) { InstallAppDialogs(); }
     ~FakeDialogs() override
     {
         UninstallAppDialogs();
+        InstallChooser(previousChooser_);
         InstallDialogServices(previous_);
     }
 
@@ -55,7 +57,7 @@ public:
         dialog.accept();
         return true;
     }
-    bool PickColor(ColorRef& color) override
+    bool Colour(ColorRef& color) override
     {
         if (colors_.empty())
             return false;
@@ -63,17 +65,19 @@ public:
         colors_.pop_front();
         return true;
     }
-    QString ChooseSaveFile(const QString& folder, const QString& name, const QString&, const QString&) override
+    QString SaveFile(const QString&, const QString&, const QString& name, const QString& folder) override
     {
         lastFolder = folder;
         lastName = name;
         return Next();
     }
-    QString ChooseFolder(const QString& folder) override
+    QString Folder(const QString& folder, const QString&) override
     {
         lastFolder = folder;
         return Next();
     }
+    QString OpenFile(const QString&, const QString&) override { return Next(); }
+    bool Font(QFont&) override { return false; }
 
 private:
     QString Next()
@@ -86,6 +90,7 @@ private:
     }
 
     DialogServices* previous_;
+    Chooser* previousChooser_;
     std::deque<Handler> runs_;
     std::deque<ColorRef> colors_;
     std::deque<QString> files_;
