@@ -11,9 +11,10 @@
 //
 // The operations an edition sets its own way (EmitLine, NewPage,
 // ReserveBlockLines, ResetOccupancy, AvailableLength) go through
-// CurrentTypesetEdition(); WoodblockLayout.h holds the woodblock forms. So do
-// those of cutting a line into runs and placing them (marked below), whose
-// woodblock forms are in typeset/runs, typeset/placing and typeset/notes.
+// CurrentTypesetEdition(), as do those of cutting a line into runs and
+// placing them (marked below); TypesetEdition's virtuals are the woodblock
+// forms, defined in typeset/layout, typeset/runs, typeset/placing and
+// typeset/notes.
 //
 // Lengths are hundredths of a pixel at zoom 1.0; the cells of a column run
 // from 0 (top) to TEXT_PER_LINE - 1.

@@ -151,8 +151,8 @@ void TLayoutContext::PlaceRuns(int32_t available, const std::vector<TRunGroup>& 
     CurrentTypesetEdition().PlaceRuns(*this, available, groups, mayBreak);
 }
 
-void Woodblock::PlaceRuns(TLayoutContext& context, int32_t availableLength, const std::vector<TRunGroup>& groups,
-                          bool mayBreak)
+void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t availableLength, const std::vector<TRunGroup>& groups,
+                          bool mayBreak) const
 {
     const bool doubleLineNote = PlacingDoubleLineNote(context);
     if (doubleLineNote)

@@ -15,7 +15,7 @@ namespace In = MarkupTagsInternal;
 
 void TLayoutContext::OpenRunTags(QStringView piece) { CurrentTypesetEdition().OpenRunTags(*this, piece); }
 
-void Woodblock::OpenRunTags(TLayoutContext& context, QStringView piece)
+void TypesetEdition::OpenRunTags(TLayoutContext& context, QStringView piece) const
 {
     TRunCursor& cursor = context.cursor;
     if (cursor.kind == TRunGroup::Circled) {

@@ -7,6 +7,7 @@
 #include "foundation/params/PunctuationMarks.h"
 #include "foundation/text/StringUtils.h"
 #include "platform/TextNumbers.h"
+#include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/markup/BracketTags.h"
 #include "typeset/markup/CentreColumnText.h"
@@ -293,7 +294,7 @@ void LayOutText(TTypesetter& t, TLineStep& step)
 
 }  // namespace
 
-void Woodblock::ProcessLine(TTypesetter& typesetter, const QString& source)
+void TypesetEdition::ProcessLine(TTypesetter& typesetter, const QString& source) const
 {
     // Rules that leave the rest of a line to be interpreted as a line of its
     // own end here with it; the loop stands for that tail call, so a line of

@@ -77,7 +77,7 @@ bool TTypesetter::LoadStyleFile(const QString& fileName)
     return true;
 }
 
-void Woodblock::Run(TTypesetter& typesetter)
+void TypesetEdition::Run(TTypesetter& typesetter) const
 {
     typesetter.PointEngineAt(typesetter.style);
     TLayoutContext& text = typesetter.textContext;
@@ -99,7 +99,7 @@ void Woodblock::Run(TTypesetter& typesetter)
         typesetter.current->NewPage();
 }
 
-bool Woodblock::StartOnOddPage(TTypesetter& typesetter)
+bool TypesetEdition::StartOnOddPage(TTypesetter& typesetter) const
 {
     TLayoutContext& context = *typesetter.current;
     const bool pageEmpty = context.column == 0 && context.heldColumns.empty();
