@@ -81,6 +81,37 @@ void CloseRunTags(TLayoutContext& context)
     cursor.fontOpen = false;
 }
 
+// The length of the run's text, or, when it surely exceeds available, the
+// length of a prefix that does: a column takes a small part of a long run,
+// so measuring the whole of it at every column would make a long line's
+// layout quadratic. Prefixes grow by doubling and end outside tags and
+// surrogate pairs; no element of a prefix takes more room than it does in
+// the whole text, so a prefix longer than available means the run is.
+int64_t RunLengthWithin(QStringView text, int32_t advance, int64_t available)
+{
+    constexpr qsizetype kFirstPrefix = 256;
+    if (advance <= 0)
+        return MeasureCells(text, advance);
+    for (qsizetype units = kFirstPrefix; units < text.size(); units *= 2) {
+        qsizetype end = units;
+        if (text[end - 1].isHighSurrogate())
+            ++end;
+        const qsizetype open = text.lastIndexOf(u'<', end - 1);
+        if (open >= 0 && text.lastIndexOf(u'>', end - 1) < open) {
+            const qsizetype close = text.indexOf(u'>', end);
+            if (close < 0)
+                break;
+            end = close + 1;
+        }
+        const int64_t length = MeasureCells(text.left(end), advance);
+        if (length > available)
+            return length;
+        if (end >= text.size())
+            return length;
+    }
+    return MeasureCells(text, advance);
+}
+
 // The run does not fit: as much of it as fits, then the line-end rules.
 void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& groups, int64_t available,
                     int32_t advance, const QString& param, bool mayBreak)
@@ -103,12 +134,13 @@ void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& group
         context.FlushRunText(param, 0);
         return;
     }
-    QString rest = cursor.text.mid(units);
+    // Cut from the front in place: the string keeps its buffer and only
+    // moves its start, so a long run is not copied at every column.
+    cursor.text.remove(0, units);
     if (mayBreak && GivesMarksRoom(CurrentPunctuationMode())) {
-        cells -= MoveTrailingOpeningMarks(piece, rest, context.mustPlaceCell);
-        cells += PullLeadingClosingMarks(piece, rest);
+        cells -= MoveTrailingOpeningMarks(piece, cursor.text, context.mustPlaceCell);
+        cells += PullLeadingClosingMarks(piece, cursor.text);
     }
-    cursor.text = rest;
     if (!piece.isEmpty()) {
         TakePiece(context, piece, cells, MeasureCells(piece, advance), advance, available);
         if (cursor.kind == TRunGroup::SpecialFormat)
@@ -171,7 +203,7 @@ void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t availableLength,
         }
         const int64_t runLength = context.cursor.kind == TRunGroup::Circled
             ? advance
-            : ::MeasureCells(context.cursor.text, advance);
+            : RunLengthWithin(context.cursor.text, advance, available);
         if (available < runLength) {
             PlaceBrokenRun(context, groups, available, advance, param, mayBreak);
             break;
