@@ -256,21 +256,10 @@ TLineStep ApplyLineTag(TTypesetter& t, TLineTag& tag)
     return TLineStep::Text(tag.Rest());
 }
 
-void SetExemptFlag(TLayoutContext& context, QString& text)
-{
-    if (!context.justified || text.isEmpty())
-        return;
-    constexpr QStringView kExempt = u"【HH】";
-    context.exempt = text.size() > kExempt.size() && text.endsWith(kExempt);
-    if (context.exempt)
-        text.chop(kExempt.size());
-}
-
 void LayOutText(TTypesetter& t, TLineStep& step)
 {
     TLayoutContext& context = Current(t);
     QString& text = step.text;
-    ConvertInlineTitles(text);
     if (context.lineHeadMode == TLineHeadMode::VolumeName) {
         t.StartOnOddPage();
         context.remainingLength = context.AvailableLength();
@@ -278,7 +267,7 @@ void LayOutText(TTypesetter& t, TLineStep& step)
             g_TypesetPage->volumeName = step.volumeName;
         context.pendingParts.push_back(QStringLiteral("<JM") + step.volumeName + u'>');
     }
-    SetExemptFlag(context, text);
+    PrepareLineText(context, text);
     if (!t.style || t.style->TEXT_BOX.size.BOX_HEIGHT <= 0)
         return;
     std::vector<QString> sideSpans;
@@ -294,6 +283,29 @@ void LayOutText(TTypesetter& t, TLineStep& step)
 
 }  // namespace
 
+bool BeginSourceLine(TLayoutContext& context, const QString& line)
+{
+    if (line.isEmpty()) {
+        context.FinishLine();
+        return false;
+    }
+    if (context.freshColumn && context.column >= context.LinesPerPage())
+        context.NewPage();
+    context.lineHeadMode = TLineHeadMode::None;
+    return true;
+}
+
+void PrepareLineText(TLayoutContext& context, QString& text)
+{
+    ConvertInlineTitles(text);
+    if (!context.justified || text.isEmpty())
+        return;
+    constexpr QStringView kExempt = u"【HH】";
+    context.exempt = text.size() > kExempt.size() && text.endsWith(kExempt);
+    if (context.exempt)
+        text.chop(kExempt.size());
+}
+
 void TypesetEdition::ProcessLine(TTypesetter& typesetter, const QString& source) const
 {
     // Rules that leave the rest of a line to be interpreted as a line of its
@@ -301,14 +313,8 @@ void TypesetEdition::ProcessLine(TTypesetter& typesetter, const QString& source)
     // many leading tags needs no deep recursion.
     QString line = source;
     for (;;) {
-        TLayoutContext& context = Current(typesetter);
-        if (line.isEmpty()) {
-            context.FinishLine();
+        if (!BeginSourceLine(Current(typesetter), line))
             return;
-        }
-        if (context.freshColumn && context.column >= context.LinesPerPage())
-            context.NewPage();
-        context.lineHeadMode = TLineHeadMode::None;
         TLineTag tag = ReadLineTag(line);
         TLineStep step = ApplyLineTag(typesetter, tag);
         if (step.kind == TLineStep::Again) {

@@ -11,6 +11,7 @@
 #include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/typesetter/LineSteps.h"
 
 namespace {
 
@@ -80,23 +81,32 @@ bool TTypesetter::LoadStyleFile(const QString& fileName)
 void TypesetEdition::Run(TTypesetter& typesetter) const
 {
     typesetter.PointEngineAt(typesetter.style);
-    TLayoutContext& text = typesetter.textContext;
     TLayoutContext& head = typesetter.headContext;
-    text.mode = TLayoutMode::Body;
-    text.Reset();
     head.mode = TLayoutMode::Head;
     head.Reset();
-    typesetter.current = &text;
-    g_TypesetPage = nullptr;
-    text.NewPage();
+    typesetter.current = &typesetter.textContext;
+    StartBody(typesetter.textContext);
     typesetter.insideCover = false;
     g_CoverPages = 0;
     g_BackPages = 0;
     for (const QString& line : g_TextLines)
         typesetter.ProcessLine(line);
-    typesetter.current->FlushPendingLines();
+    FinishBody(*typesetter.current);
+}
+
+void StartBody(TLayoutContext& text)
+{
+    text.mode = TLayoutMode::Body;
+    text.Reset();
+    g_TypesetPage = nullptr;
+    text.NewPage();
+}
+
+void FinishBody(TLayoutContext& context)
+{
+    context.FlushPendingLines();
     if (g_TypesetTable && (g_TypesetTable->pages.Size() + g_CoverPages + g_BackPages) % 2 != 0)
-        typesetter.current->NewPage();
+        context.NewPage();
 }
 
 bool TypesetEdition::StartOnOddPage(TTypesetter& typesetter) const
