@@ -9,6 +9,7 @@ bool g_ProjectDirty = false;
 QString g_TextName;
 TParaSet g_ParaSet;
 TPageTable g_PageTable;
+ServiceSlot<FrameServices> g_InstalledFrame;
 
 void ReplaceProjectParaSet(TParaSet&& set)
 {
@@ -36,4 +37,5 @@ void ResetAppGlobals()
     g_TextName.clear();
     ReplaceProjectParaSet(TParaSet());
     g_PageTable = TPageTable();
+    g_InstalledFrame.Reset();
 }

@@ -30,11 +30,6 @@ protected:
         MakeFixtureStyle(*set.styles.AddNew());
         g_LoadingText = false;
     }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
-    }
 
     TStyle& Style(int32_t i = 0) { return *set.styles.GetAtOrNull(i); }
 
