@@ -2,7 +2,6 @@
 // the punctuation mode, framed, highlighted, marked and drawn.
 #include <algorithm>
 
-#include "foundation/Picture.h"
 #include "foundation/io/DataFolders.h"
 #include "foundation/params/PunctuationMarks.h"
 #include "foundation/text/StringUtils.h"
@@ -10,6 +9,7 @@
 #include "render/RenderEdition.h"
 #include "render/glyphs/GlyphText.h"
 #include "render/interpreter/DroppedMarks.h"
+#include "render/pictures/DrawPicture.h"
 
 namespace {
 

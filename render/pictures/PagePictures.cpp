@@ -5,13 +5,13 @@
 
 #include <QFileInfo>
 
-#include "foundation/Picture.h"
 #include "foundation/io/DataFolders.h"
 #include "foundation/params/Style.h"
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
 #include "render/frame/PageFrame.h"
+#include "render/pictures/DrawPicture.h"
 #include "typeset/pages/PageRecord.h"
 
 QString ExistingPictureFile(const QString& name, int32_t kind)
