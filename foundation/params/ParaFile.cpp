@@ -257,7 +257,8 @@ void WoodblockEdition::StyleToText(TTextFile& file, const TStyle& style) const
                      [&] { RichFontListPairToText(file, style.ATTACH_RICH_FONT_GROUP); });
 }
 
-void WoodblockEdition::StyleFromText(QStringView text, TStyle& style, int32_t version, const TDisplayMode& display) const
+void WoodblockEdition::StyleFromText(QStringView text, TStyle& style, int32_t version,
+                                     const TDisplayMode& display) const
 {
     if (version <= kLastVersionWithoutText)
         return;

@@ -215,10 +215,10 @@ struct TLayoutContext {
     void WriteLineHead();
     void IndentLine();
 
-    // Moves the cursor to the next run of groups (mode 0: the column broke,
-    // 2: the group was placed whole); false when the list is exhausted.
-    bool NextRun(const std::vector<TRunGroup>& groups, int32_t mode);
-    void FlushRunText(const QString& param, int32_t mode);
+    // Moves the cursor to the next run of groups; false when the list is
+    // exhausted.
+    bool NextRun(const std::vector<TRunGroup>& groups, TRunEnd end);
+    void FlushRunText(const QString& param, TRunEnd end);
     QString WrapSpecialFormat(QStringView text, const QString& param, int32_t type);
     void RecordSideNoteOffsets(QStringView piece, int32_t remaining, int32_t advance);
     // Runs are left in the segment being placed (either half of a note).

@@ -131,7 +131,7 @@ void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& group
     }
     QString piece = take ? cursor.text.left(units) : QString();
     if (piece.isEmpty()) {
-        context.FlushRunText(param, 0);
+        context.FlushRunText(param, TRunEnd::ColumnBroke);
         return;
     }
     // Cut from the front in place: the string keeps its buffer and only
@@ -144,10 +144,10 @@ void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& group
     if (!piece.isEmpty()) {
         TakePiece(context, piece, cells, MeasureCells(piece, advance), advance, available);
         if (cursor.kind == TRunGroup::SpecialFormat)
-            context.FlushRunText(param, 0);
+            context.FlushRunText(param, TRunEnd::ColumnBroke);
     }
     if (cursor.text.isEmpty())
-        context.NextRun(groups, 0);
+        context.NextRun(groups, TRunEnd::ColumnBroke);
 }
 
 // The whole run fits; false when the column ends after it.
@@ -170,10 +170,10 @@ bool PlaceWholeRun(TLayoutContext& context, const std::vector<TRunGroup>& groups
     if (!cursor.text.isEmpty()) {
         // Marks were moved back: the column ends, its special-format text
         // written out first so that none of it slips into the next column.
-        context.FlushRunText(param, 0);
+        context.FlushRunText(param, TRunEnd::ColumnBroke);
         return false;
     }
-    return context.NextRun(groups, 2);
+    return context.NextRun(groups, TRunEnd::GroupPlaced);
 }
 
 }  // namespace
@@ -183,8 +183,8 @@ void TLayoutContext::PlaceRuns(int32_t available, const std::vector<TRunGroup>& 
     CurrentTypesetEdition().PlaceRuns(*this, available, groups, mayBreak);
 }
 
-void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t availableLength, const std::vector<TRunGroup>& groups,
-                          bool mayBreak) const
+void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t availableLength,
+                               const std::vector<TRunGroup>& groups, bool mayBreak) const
 {
     const bool doubleLineNote = PlacingDoubleLineNote(context);
     if (doubleLineNote)
@@ -197,8 +197,8 @@ void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t availableLength,
         if (CurrentPunctuationMode() == TBiaoDianType::ZHINENG)
             GiveBackCarry(context, available);
         if (available < advance && context.cursor.text.isEmpty()) {
-            context.FlushRunText(param, 0);
-            context.NextRun(groups, 0);
+            context.FlushRunText(param, TRunEnd::ColumnBroke);
+            context.NextRun(groups, TRunEnd::ColumnBroke);
             break;
         }
         const int64_t runLength = context.cursor.kind == TRunGroup::Circled
@@ -216,7 +216,7 @@ void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t availableLength,
     CloseRunTags(context);
 }
 
-bool TLayoutContext::NextRun(const std::vector<TRunGroup>& groups, int32_t mode)
+bool TLayoutContext::NextRun(const std::vector<TRunGroup>& groups, TRunEnd end)
 {
     if (!RunsLeft(cursor, groups))
         return false;
@@ -225,7 +225,7 @@ bool TLayoutContext::NextRun(const std::vector<TRunGroup>& groups, int32_t mode)
     bool newGroup = false;
     if (size_t(++cursor.runIndex) >= group->runs.size()) {
         if (cursor.kind == TRunGroup::SpecialFormat)
-            FlushRunText(group->param, mode);
+            FlushRunText(group->param, end);
         ++cursor.groupIndex;
         cursor.runIndex = 0;
         if (!RunsLeft(cursor, groups))
