@@ -23,26 +23,26 @@ public:
     virtual ~RenderEdition() = default;
 
     // Page extent and geometry.
-    virtual void CalcPageExtent(PageRenderer& view) const;
-    virtual void UpdateFrameMetrics(PageRenderer& view) const;
-    virtual void UpdateScrollSizes(PageRenderer& view) const;
-    virtual PageRects ComputePageRects(PageRenderer& view, int32_t page, QPoint origin, bool printing) const;
+    virtual void CalcPageExtent(PageRenderer& renderer) const;
+    virtual void UpdateFrameMetrics(PageRenderer& renderer) const;
+    virtual void UpdateScrollSizes(PageRenderer& renderer) const;
+    virtual PageRects ComputePageRects(PageRenderer& renderer, int32_t page, QPoint origin, bool printing) const;
 
     // Column strings.
-    virtual QString ParseLineTags(PageRenderer& view, QStringView piece) const;
-    virtual void DrawTextLines(PageRenderer& view, Dc& dc, int32_t centreX, int32_t pitch, QStringView column,
+    virtual QString ParseLineTags(PageRenderer& renderer, QStringView piece) const;
+    virtual void DrawTextLines(PageRenderer& renderer, Dc& dc, int32_t centreX, int32_t pitch, QStringView column,
                                int32_t x, int32_t y) const;
-    virtual QPoint DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
+    virtual QPoint DrawFontRun(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
                                int32_t y) const;
 
     // Glyphs in their cells.
-    virtual QPoint AlignInCell(const PageRenderer& view, int32_t width, int32_t advance) const;
-    virtual QPoint PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance,
+    virtual QPoint AlignInCell(const PageRenderer& renderer, int32_t width, int32_t advance) const;
+    virtual QPoint PlaceGlyphs(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, int32_t advance,
                                int32_t width, int32_t pitch, int32_t x, int32_t y) const;
-    virtual void DrawHitHighlight(PageRenderer& view, Dc& dc, const TGlyph& glyph) const;
+    virtual void DrawHitHighlight(PageRenderer& renderer, Dc& dc, const TGlyph& glyph) const;
 
     // Special-format runs.
-    virtual QPoint DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
+    virtual QPoint DrawBoxedRun(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, const QString& name,
                                 int32_t width, int32_t x, int32_t y) const;
 
 };
