@@ -75,9 +75,9 @@ void DrawSeals(PageRenderer& view, Dc& dc, QPoint origin, int32_t rightBound, in
         const QString path = ExistingPictureFile(seal.name, seal.kind);
         if (path.isEmpty())
             continue;
-        const WinRect r{std::max(x0, int32_t(x0 + seal.SealLeft() * z)), std::max(y0, int32_t(y0 + seal.SealTop() * z)),
-                        std::min(rightBound, int32_t(x0 + seal.SealRight() * z)),
-                        std::min(bottomBound, int32_t(y0 + seal.SealBottom() * z))};
+        const WinRect at = seal.SealRect();
+        const WinRect r{std::max(x0, int32_t(x0 + at.left * z)), std::max(y0, int32_t(y0 + at.top * z)),
+                        std::min(rightBound, int32_t(x0 + at.right * z)), std::min(bottomBound, int32_t(y0 + at.bottom * z))};
         DrawFitted(path, r, true, dc);
     }
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "foundation/OwningList.h"
+#include "platform/WinTypes.h"
 #include "typeset/pages/SearchRecords.h"
 
 struct TStyleBase;
@@ -56,14 +57,8 @@ struct TPageItem {
         a = firstColumn, b = lastColumn, c = topCell, d = bottomCell;
     }
 
-    int32_t SealLeft() const { return a; }
-    int32_t SealRight() const { return b; }
-    int32_t SealTop() const { return c; }
-    int32_t SealBottom() const { return d; }
-    void SetSealRect(int32_t left, int32_t right, int32_t top, int32_t bottom)
-    {
-        a = left, b = right, c = top, d = bottom;
-    }
+    WinRect SealRect() const { return {a, c, b, d}; }
+    void SetSealRect(const WinRect& rect) { a = rect.left, b = rect.right, c = rect.top, d = rect.bottom; }
 
     bool operator==(const TPageItem&) const = default;
 };

@@ -175,5 +175,5 @@ void AddPageSeal(const QString& name, int32_t left, int32_t right, int32_t top, 
     TPageItem* item = g_TypesetPage->seals.AddNew();
     item->kind = TPageItemKind::Seal;
     item->name = name;
-    item->SetSealRect(left, right, top, bottom);
+    item->SetSealRect({left, top, right, bottom});
 }
