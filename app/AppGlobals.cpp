@@ -17,6 +17,7 @@ bool g_IndexDirty = false;
 bool g_LayoutDirty = false;
 int32_t g_AppLook = kDefaultAppLook;
 AppServices g_AppServices;
+ServiceSlot<FrameServices> g_InstalledFrame;
 
 void ReplaceProjectParaSet(TParaSet&& set)
 {
@@ -52,4 +53,5 @@ void ResetAppGlobals()
     g_LayoutDirty = false;
     g_AppLook = kDefaultAppLook;
     g_AppServices = AppServices();
+    g_InstalledFrame.Reset();
 }

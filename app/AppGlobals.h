@@ -10,7 +10,10 @@
 #include <QString>
 
 #include "foundation/params/Style.h"
+#include "platform/ServiceSlot.h"
 #include "typeset/pages/PageRecord.h"
+
+class FrameServices;
 
 // Path of the open text or project without extension: the project file is
 // this + "." + the project extension, the text this + ".txt". Empty when a
@@ -70,5 +73,8 @@ extern AppServices g_AppServices;
 // or cover of the old records is re-pointed to the new record of its name
 // (the style else to the first style).
 void ReplaceProjectParaSet(TParaSet&& set);
+
+// The main window, installed as the frame services; empty: requests do nothing.
+extern ServiceSlot<FrameServices> g_InstalledFrame;
 
 void ResetAppGlobals();

@@ -1,20 +1,12 @@
 #include "app/FrameServices.h"
 
-namespace {
-
-FrameServices* g_InstalledFrame = nullptr;
-
-}  // namespace
+#include "app/AppGlobals.h"
 
 FrameServices& Frame()
 {
     static FrameServices none;
-    return g_InstalledFrame ? *g_InstalledFrame : none;
+    FrameServices* installed = g_InstalledFrame.Get();
+    return installed ? *installed : none;
 }
 
-FrameServices* InstallFrameServices(FrameServices* frame)
-{
-    FrameServices* previous = g_InstalledFrame;
-    g_InstalledFrame = frame;
-    return previous;
-}
+FrameServices* InstallFrameServices(FrameServices* frame) { return g_InstalledFrame.Install(frame); }

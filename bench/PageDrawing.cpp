@@ -12,6 +12,7 @@
 #include "foundation/params/Style.h"
 #include "platform/FontSubstitutions.h"
 #include "platform/PainterDc.h"
+#include "platform/RecordingDc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
@@ -80,6 +81,30 @@ void DrawPage(benchmark::State& state)
     state.SetLabel("zoom " + std::to_string(int(zoom)) + (uming ? ", UMing" : ", 宋体"));
 }
 BENCHMARK(DrawPage)->ArgsProduct({{1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
+
+// Glyph placement down one column of n characters with marks, onto a
+// recording Dc: the walk must take each column once, so the time per glyph
+// stays the same as the column grows.
+void PlaceColumnGlyphs(benchmark::State& state)
+{
+    const int32_t n = int32_t(state.range(0));
+    Page page(1, QString());
+    const QString verse = QStringLiteral("天地玄黃，宇宙洪荒。日月盈昃");
+    QString column;
+    while (column.size() < n)
+        column += verse;
+    column.truncate(n);
+    const TBoxSize& box = page.view.ScaledStyle.TEXT_BOX.size;
+    page.view.UseBox(page.view.ScaledStyle.TEXT_BOX);
+    RecordingDc dc;
+    for (auto _ : state) {
+        page.view.HitIndex = 0;
+        benchmark::DoNotOptimize(page.view.PlaceGlyphs(dc, column, 0, box.pitch, box.pitch, box.pitch, 0, 0));
+        dc.ClearCalls();
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(PlaceColumnGlyphs)->Arg(20)->Arg(200)->Arg(2000)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

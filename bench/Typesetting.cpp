@@ -153,6 +153,22 @@ int64_t PageTextBytes(const TPageTable& table)
     return bytes;
 }
 
+// g_TextLines through the whole typesetter under one ZHINENG style; the
+// table is handed to take before it goes.
+template <class Take>
+void TypesetTextLines(Take take)
+{
+    TParaSet set;
+    TStyle* style = set.styles.AddNew();
+    style->NAME = u"para0"_s;
+    style->BIAO_DIAN.BIAODIAN_TYPE = TBiaoDianType::ZHINENG;
+    TPageTable table;
+    TTypesetter typesetter;
+    g_LoadingText = false;
+    TypesetPages(set, table, typesetter);
+    take(table);
+}
+
 // The whole typesetter under the edition's rules and its default style.
 void TypesetWholeText(benchmark::State& state, const Edition& edition)
 {
@@ -162,16 +178,10 @@ void TypesetWholeText(benchmark::State& state, const Edition& edition)
     int64_t pages = 0;
     double ratio = 0;
     for (auto _ : state) {
-        TParaSet set;
-        TStyle* style = set.styles.AddNew();
-        style->NAME = u"para0"_s;
-        style->BIAO_DIAN.BIAODIAN_TYPE = TBiaoDianType::ZHINENG;
-        TPageTable table;
-        TTypesetter typesetter;
-        g_LoadingText = false;
-        TypesetPages(set, table, typesetter);
-        pages = table.pages.Size();
-        ratio = double(PageTextBytes(table)) / double(SourceBytes(g_TextLines));
+        TypesetTextLines([&](const TPageTable& table) {
+            pages = table.pages.Size();
+            ratio = double(PageTextBytes(table)) / double(SourceBytes(g_TextLines));
+        });
         benchmark::DoNotOptimize(pages);
     }
     state.SetItemsProcessed(state.iterations() * shown);
@@ -182,11 +192,49 @@ void TypesetWholeText(benchmark::State& state, const Edition& edition)
     InstallEdition(previous);
 }
 
+// One long source line through the whole typesetter: plain text with marks
+// (one run), or the generated lines joined (their runs and notes with them).
+// The layout of a line must be linear in its length: twice the characters,
+// twice the time.
+void TypesetLongLine(benchmark::State& state)
+{
+    const int64_t kLineCharacters = state.range(1);
+    QString line;
+    int64_t shown = 0;
+    if (state.range(0) == 0) {
+        uint32_t seed = 11;
+        line = Plain(seed, int32_t(kLineCharacters), shown);
+    } else {
+        const std::vector<QString>& lines = Lines(shown);
+        for (size_t i = 0; i < lines.size() && line.size() < kLineCharacters; ++i)
+            line += lines[i];
+    }
+    line.truncate(qsizetype(kLineCharacters));
+    shown = line.size();
+    state.SetLabel(state.range(0) == 0 ? "plain" : "runs and notes");
+    g_TextLines = {line};
+    int64_t pages = 0;
+    for (auto _ : state) {
+        TypesetTextLines([&](const TPageTable& table) { pages = table.pages.Size(); });
+        benchmark::DoNotOptimize(pages);
+    }
+    state.SetItemsProcessed(state.iterations() * shown);
+    state.counters["characters"] = double(shown);
+    state.counters["pages"] = double(pages);
+}
+
 const WoodblockEdition kWoodblock;
 const VerticalEdition kVertical;
 
 }  // namespace
 
+BENCHMARK(TypesetLongLine)
+    ->Args({0, 200'000})
+    ->Args({0, 400'000})
+    ->Args({1, 200'000})
+    ->Args({1, 400'000})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(TypesetWholeText, Woodblock, kWoodblock)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(TypesetWholeText, Vertical, kVertical)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(TypesetMillionCharacters)->Unit(benchmark::kMillisecond)->MinTime(2.0);

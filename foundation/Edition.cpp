@@ -1,10 +1,5 @@
 #include "foundation/Edition.h"
 
-#include "foundation/params/Box.h"
-#include "foundation/params/ParaFile.h"
-#include "foundation/params/Style.h"
-#include "foundation/params/StyleBinary.h"
-
 namespace {
 
 struct FileIdentityRow {
@@ -53,48 +48,7 @@ QString WoodblockEdition::ParaBlockName() const { return QStringLiteral("PARA_KB
 QString WoodblockEdition::MagicSuffix() const { return QStringLiteral("KB"); }
 QChar WoodblockEdition::ExtensionLetter() const { return u'k'; }
 
-int32_t WoodblockEdition::MinParaFileVersion() const { return Woodblock::kMinParaFileVersion; }
+// Versions up to 24 have no text form.
+int32_t WoodblockEdition::MinParaFileVersion() const { return 25; }
 // Versions 21 to 27 stored only styles, covers among them as "COVER"/"BACK".
 int32_t WoodblockEdition::MinStyleListFileVersion() const { return 21; }
-
-void WoodblockEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& display) const
-{
-    Woodblock::SetStyleDefaults(style, display);
-}
-void WoodblockEdition::ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const
-{
-    Woodblock::ComputeStylePageSize(style, display);
-}
-TStyle& WoodblockEdition::ScaleStyle(const TStyle& source, TStyle& out, double zoom) const
-{
-    return Woodblock::ScaleStyle(source, out, zoom);
-}
-int32_t WoodblockEdition::WriteStyle(const TStyle& style, TBinFile& file) const
-{
-    return Woodblock::WriteStyle(style, file);
-}
-bool WoodblockEdition::ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const
-{
-    return Woodblock::ReadStyle(file, style, version, display);
-}
-void WoodblockEdition::StyleToText(TTextFile& file, const TStyle& style) const { Woodblock::StyleToText(file, style); }
-void WoodblockEdition::StyleFromText(QStringView text, TStyle& style, int32_t version,
-                                     const TDisplayMode& display) const
-{
-    Woodblock::StyleFromText(text, style, version, display);
-}
-
-void WoodblockEdition::DeriveBoxSize(TBoxSize& size) const { Woodblock::DeriveBoxSize(size); }
-int32_t WoodblockEdition::WriteBoxSize(TBinFile& file, const TBoxSize& size) const
-{
-    return Woodblock::WriteBoxSize(file, size);
-}
-bool WoodblockEdition::ReadBoxSize(TBoxSize& size, TBinFile& file) const { return Woodblock::ReadBoxSize(size, file); }
-void WoodblockEdition::BoxSizeToText(TTextFile& file, const TBoxSize& size) const
-{
-    Woodblock::BoxSizeToText(file, size);
-}
-void WoodblockEdition::BoxSizeFromText(QStringView block, TBoxSize& size) const
-{
-    Woodblock::BoxSizeFromText(block, size);
-}

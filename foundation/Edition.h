@@ -88,6 +88,9 @@ protected:
     virtual QChar ExtensionLetter() const = 0;
 };
 
+// The woodblock forms. The record forms (style, box grid) are defined beside
+// their records in foundation/params; an edition that shares a step calls
+// the WoodblockEdition form.
 class WoodblockEdition : public Edition {
 public:
     EditionKind Kind() const override { return EditionKind::Woodblock; }

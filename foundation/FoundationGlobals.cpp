@@ -19,6 +19,9 @@ OwningList<TFontStyle>* g_CurCePiList = nullptr;
 TBiaoDianPara* g_CurBiaoDian = nullptr;
 TAttachFontGroup* g_CurAttachFonts = nullptr;
 
+ServiceSlot<FontDialogs> g_InstalledFontDialogs;
+ServiceSlot<SpecialFormatDialogs> g_InstalledSpecialFormatDialogs;
+
 const Edition* InstallEdition(const Edition* edition)
 {
     const Edition* previous = g_Edition;
@@ -38,4 +41,6 @@ void ResetFoundationGlobals()
     g_CurCePiList = nullptr;
     g_CurBiaoDian = nullptr;
     g_CurAttachFonts = nullptr;
+    g_InstalledFontDialogs.Reset();
+    g_InstalledSpecialFormatDialogs.Reset();
 }

@@ -3,7 +3,11 @@
 // layer is declared here; ResetFoundationGlobals puts them back for tests.
 #include <QString>
 
+#include "platform/ServiceSlot.h"
+
 class Edition;
+class FontDialogs;
+class SpecialFormatDialogs;
 
 // The edition the program runs as; set by main() before anything else.
 extern const Edition* g_Edition;
@@ -37,5 +41,10 @@ extern OwningList<TFontStyle>* g_CurCePiList;
 extern TBiaoDianPara* g_CurBiaoDian;
 // The current style's attached font group, which 【ZT…】 runs look fonts up in.
 extern TAttachFontGroup* g_CurAttachFonts;
+
+// The dialogs the application installs for the font and special-format
+// records; empty: an edit changes nothing.
+extern ServiceSlot<FontDialogs> g_InstalledFontDialogs;
+extern ServiceSlot<SpecialFormatDialogs> g_InstalledSpecialFormatDialogs;
 
 void ResetFoundationGlobals();

@@ -6,7 +6,6 @@
 #include "foundation/io/Paths.h"
 #include "foundation/io/PictureFiles.h"
 #include "foundation/text/StringUtils.h"
-#include "platform/Dc.h"
 
 namespace {
 
@@ -30,17 +29,6 @@ QImage Opaque(const QImage& image)
     return flat;
 }
 
-bool Draw(const WinRect& rect, const TPicture& picture, Dc& dc, RasterOp op)
-{
-    const WinRect whole{0, 0, picture.image.width(), picture.image.height()};
-    return dc.StretchBlt(rect, picture.image, whole, op);
-}
-
-WinRect Fit(const TPicture& picture, const WinRect& rect)
-{
-    return FitRectKeepAspect(picture.image.width(), picture.image.height(), rect);
-}
-
 }  // namespace
 
 bool LoadPicture(const QString& path, TPicture& picture)
@@ -61,24 +49,4 @@ bool LoadPicture(const QString& path, TPicture& picture)
 void FreePicture(TPicture& picture)
 {
     picture = TPicture();
-}
-
-bool DrawPictureCopy(const WinRect& rect, const TPicture& picture, Dc& dc)
-{
-    return Draw(rect, picture, dc, RasterOp::Copy);
-}
-
-bool DrawPictureMultiply(const WinRect& rect, const TPicture& picture, Dc& dc)
-{
-    return Draw(rect, picture, dc, RasterOp::And);
-}
-
-bool DrawPictureFitCopy(const TPicture& picture, const WinRect& rect, Dc& dc)
-{
-    return Draw(Fit(picture, rect), picture, dc, RasterOp::Copy);
-}
-
-bool DrawPictureFitMultiply(const TPicture& picture, const WinRect& rect, Dc& dc)
-{
-    return Draw(Fit(picture, rect), picture, dc, RasterOp::And);
 }

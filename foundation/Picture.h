@@ -1,15 +1,11 @@
 #pragma once
-// A picture loaded for one drawing or one dialog, and its drawing onto a Dc.
-// Pictures are kept opaque: transparent parts are laid onto white when
+// A picture loaded for one drawing or one dialog (render/pictures draws it
+// onto a Dc). Pictures are kept opaque: transparent parts are laid onto white when
 // loaded, as a page or a dialog would show them.
 #include <cstdint>
 
 #include <QImage>
 #include <QString>
-
-#include "platform/WinTypes.h"
-
-class Dc;
 
 struct TPicture {
     QImage image;     // null while nothing is loaded
@@ -22,13 +18,3 @@ struct TPicture {
 // and the result is false.
 bool LoadPicture(const QString& path, TPicture& picture);
 void FreePicture(TPicture& picture);
-
-// Stretch the whole picture into the rectangle (device pixels). Copy replaces
-// the target; Multiply leaves it unchanged where the picture is white and
-// darkens it where the picture is dark. False when nothing could be drawn.
-bool DrawPictureCopy(const WinRect& rect, const TPicture& picture, Dc& dc);
-bool DrawPictureMultiply(const WinRect& rect, const TPicture& picture, Dc& dc);
-// The same into the largest rectangle of the picture's aspect ratio centred
-// in the given one.
-bool DrawPictureFitCopy(const TPicture& picture, const WinRect& rect, Dc& dc);
-bool DrawPictureFitMultiply(const TPicture& picture, const WinRect& rect, Dc& dc);

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/PlatformGlobals.h"
+
 namespace {
 
 class ConsolePrompter final : public Prompter {
@@ -14,19 +16,13 @@ public:
     void Tell(const QString& text) override { std::fprintf(stderr, "%s\n", qUtf8Printable(text)); }
 };
 
-ConsolePrompter g_consolePrompter;
-Prompter* g_installedPrompter = nullptr;
-
 }  // namespace
 
 Prompter& CurrentPrompter()
 {
-    return g_installedPrompter ? *g_installedPrompter : g_consolePrompter;
+    static ConsolePrompter console;
+    Prompter* installed = g_InstalledPrompter.Get();
+    return installed ? *installed : console;
 }
 
-Prompter* InstallPrompter(Prompter* prompter)
-{
-    Prompter* previous = g_installedPrompter;
-    g_installedPrompter = prompter;
-    return previous;
-}
+Prompter* InstallPrompter(Prompter* prompter) { return g_InstalledPrompter.Install(prompter); }

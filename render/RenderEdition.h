@@ -27,38 +27,38 @@ public:
     virtual ~RenderEdition() = default;
 
     // Page extent and geometry.
-    virtual void CalcPageExtent(PageRenderer& view) const;
-    virtual void UpdateFrameMetrics(PageRenderer& view) const;
-    virtual void UpdateScrollSizes(PageRenderer& view) const;
-    virtual PageRects ComputePageRects(PageRenderer& view, int32_t page, QPoint origin, bool printing) const;
+    virtual void CalcPageExtent(PageRenderer& renderer) const;
+    virtual void UpdateFrameMetrics(PageRenderer& renderer) const;
+    virtual void UpdateScrollSizes(PageRenderer& renderer) const;
+    virtual PageRects ComputePageRects(PageRenderer& renderer, int32_t page, QPoint origin, bool printing) const;
     // How far a style's raised heads stand above its page.
     virtual int32_t RaisedHeadLift(const TStyle& style) const;
 
     // The layers of a page body between its pictures and its glyph batches:
     // the frame (lines, centre column) and the columns of the current page
-    // (view.CurrentPageRec, its style made current).
-    virtual void DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect& r1, int32_t firstPage, int32_t secondPage,
+    // (renderer.CurrentPageRec, its style made current).
+    virtual void DrawPageFrame(PageRenderer& renderer, Dc& dc, const WinRect& r1, int32_t firstPage, int32_t secondPage,
                                QPoint origin) const;
-    virtual void DrawPageColumns(PageRenderer& view, Dc& dc) const;
+    virtual void DrawPageColumns(PageRenderer& renderer, Dc& dc) const;
     // The scaled rectangle of a placed picture of the current page, in the
     // text box whose cells start at base.
-    virtual WinRect PlacePictureInTextBox(PageRenderer& view, const TPageItem& item, const WinRect& base) const;
+    virtual WinRect PlacePictureInTextBox(PageRenderer& renderer, const TPageItem& item, const WinRect& base) const;
 
     // Column strings.
-    virtual QString ParseLineTags(PageRenderer& view, QStringView piece) const;
-    virtual void DrawTextLines(PageRenderer& view, Dc& dc, int32_t centreX, int32_t pitch, QStringView column,
+    virtual QString ParseLineTags(PageRenderer& renderer, QStringView piece) const;
+    virtual void DrawTextLines(PageRenderer& renderer, Dc& dc, int32_t centreX, int32_t pitch, QStringView column,
                                int32_t x, int32_t y) const;
-    virtual QPoint DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
+    virtual QPoint DrawFontRun(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
                                int32_t y) const;
 
     // Glyphs in their cells.
-    virtual QPoint AlignInCell(const PageRenderer& view, int32_t width, int32_t advance) const;
-    virtual QPoint PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance,
+    virtual QPoint AlignInCell(const PageRenderer& renderer, int32_t width, int32_t advance) const;
+    virtual QPoint PlaceGlyphs(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, int32_t advance,
                                int32_t width, int32_t pitch, int32_t x, int32_t y) const;
-    virtual void DrawHitHighlight(PageRenderer& view, Dc& dc, const TGlyph& glyph) const;
+    virtual void DrawHitHighlight(PageRenderer& renderer, Dc& dc, const TGlyph& glyph) const;
 
     // Special-format runs.
-    virtual QPoint DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
+    virtual QPoint DrawBoxedRun(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, const QString& name,
                                 int32_t width, int32_t x, int32_t y) const;
 
 };

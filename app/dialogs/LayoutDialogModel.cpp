@@ -76,7 +76,7 @@ TFontPair& CentrePair(TStyle& style, int part)
 int32_t LinePitch(const TBoxSize& size)
 {
     TBoxSize derived = size;
-    Woodblock::DeriveBoxSize(derived);
+    DeriveBoxSize(derived);
     return derived.pitch;
 }
 
@@ -108,8 +108,8 @@ LayoutDialogModel::LayoutDialogModel(TStyle& style, bool bookOpen, const TDispla
         const int32_t found = style.GROUND.name.isEmpty() ? -1 : FindGround(ground_.textures, style.GROUND.name);
         ground_.selected = found < 0 ? 0 : found;
     }
-    Woodblock::DeriveBoxSize(work_.TEXT_BOX.size);
-    Woodblock::DeriveBoxSize(work_.HEAD_BOX.size);
+    DeriveBoxSize(work_.TEXT_BOX.size);
+    DeriveBoxSize(work_.HEAD_BOX.size);
     UpdateDialogControls();
 }
 
@@ -228,7 +228,7 @@ void LayoutDialogModel::UpdateTextBoxLineWidth()
 void LayoutDialogModel::UpdateTextBoxPitches()
 {
     TBoxPara& text = work_.TEXT_BOX;
-    Woodblock::DeriveBoxSize(text.size);
+    DeriveBoxSize(text.size);
     text.MFONT_GROUP.TEXT_FONT.WORD_HEIGHT = text.size.textCharSize;
     text.MFONT_GROUP.ZHU_FONT.WORD_HEIGHT = text.size.noteCharSize;
 }
@@ -237,7 +237,7 @@ void LayoutDialogModel::UpdateHeadBoxPitches()
 {
     TBoxPara& head = work_.HEAD_BOX;
     const int32_t pitch = head.size.pitch;  // the head's line pitch follows only its own count
-    Woodblock::DeriveBoxSize(head.size);
+    DeriveBoxSize(head.size);
     head.size.pitch = pitch;
     head.MFONT_GROUP.TEXT_FONT.WORD_HEIGHT = head.size.textCharSize;
     head.MFONT_GROUP.ZHU_FONT.WORD_HEIGHT = head.size.noteCharSize;
@@ -457,7 +457,7 @@ void LayoutDialogModel::ApplyDialogToStyle()
     // The working box follows the rule the style now has, so that the next
     // change check does not see the written values as a change.
     work_.TEXT_BOX.size.SPLIT_LINE_WIDTH = s.TEXT_BOX.size.SPLIT_LINE_WIDTH;
-    Woodblock::DeriveBoxSize(work_.TEXT_BOX.size);
+    DeriveBoxSize(work_.TEXT_BOX.size);
 }
 
 void LayoutDialogModel::Apply()

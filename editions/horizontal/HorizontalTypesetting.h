@@ -11,7 +11,5 @@ public:
     // --- Page-to-source map (HorizontalSourceMap.cpp) ---
     // Punctuation stays horizontal: the source is matched as it is, with its
     // 【…】 tags, and keys take the last lines whole.
-    void MapPagesToSource(QStringView source, std::vector<int32_t>& map) const override;
-    int32_t FindInTypesetText(int32_t start, QStringView text, QStringView key) const override;
-    QString StripTagsForDisplay(QStringView line) const override;
+    TSourceMapForm SourceMapForm() const override;
 };

@@ -42,5 +42,5 @@ public:
 
     // --- Page-to-source map (VerticalSourceMap.cpp) ---
     // A page's key takes its last columns whole.
-    void MapPagesToSource(QStringView source, std::vector<int32_t>& map) const override;
+    TSourceMapForm SourceMapForm() const override;
 };

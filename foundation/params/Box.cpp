@@ -35,7 +35,7 @@ void SyncRichList(TRichFontList& rich, const TFontStyleList& fonts, bool overwri
 
 void DeriveBoxSize(TBoxSize& size) { g_Edition->DeriveBoxSize(size); }
 
-void Woodblock::DeriveBoxSize(TBoxSize& size)
+void WoodblockEdition::DeriveBoxSize(TBoxSize& size) const
 {
     const int64_t textHeight = int64_t(size.BOX_HEIGHT) - size.TOP_SPACE - size.BOTTOM_SPACE;
     size.textCharSize = DivideOrZero(textHeight, size.TEXT_PER_LINE);

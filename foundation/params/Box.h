@@ -7,7 +7,9 @@
 //
 // The grid's derivation and stored forms differ by edition (the horizontal
 // box counts lines across and has side blanks), so they go through g_Edition;
-// the Woodblock namespace holds the woodblock forms.
+// WoodblockEdition's overrides, defined in Box.cpp and BoxForms.cpp, are the
+// woodblock forms: columns down the page with blanks above and below, eight
+// stored ints.
 #include <algorithm>
 #include <cstdint>
 
@@ -150,13 +152,3 @@ void FontStyleListPairToText(TTextFile& file, const TAttachFontGroup& group);
 void FontStyleListPairFromText(QStringView text, int32_t version, TAttachFontGroup& group);
 void RichFontListPairToText(TTextFile& file, const TAttachRichFontGroup& group);
 void RichFontListPairFromText(QStringView text, int32_t version, TAttachRichFontGroup& group);
-
-// The woodblock edition's grid: columns down the page with blanks above and
-// below; eight stored ints.
-namespace Woodblock {
-void DeriveBoxSize(TBoxSize& size);
-int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size);
-bool ReadBoxSize(TBoxSize& size, TBinFile& file);
-void BoxSizeToText(TTextFile& file, const TBoxSize& size);
-void BoxSizeFromText(QStringView block, TBoxSize& size);
-}  // namespace Woodblock

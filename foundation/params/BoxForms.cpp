@@ -89,7 +89,7 @@ void ReadRichListBlock(QStringView text, QStringView name, int32_t version, TRic
 int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) { return g_Edition->WriteBoxSize(file, size); }
 bool ReadBoxSize(TBoxSize& size, TBinFile& file) { return g_Edition->ReadBoxSize(size, file); }
 
-int32_t Woodblock::WriteBoxSize(TBinFile& file, const TBoxSize& size)
+int32_t WoodblockEdition::WriteBoxSize(TBinFile& file, const TBoxSize& size) const
 {
     int32_t bytes = 0;
     for (const BoxSizeItem& item : kWoodblockBoxItems)
@@ -97,12 +97,12 @@ int32_t Woodblock::WriteBoxSize(TBinFile& file, const TBoxSize& size)
     return bytes;
 }
 
-bool Woodblock::ReadBoxSize(TBoxSize& size, TBinFile& file)
+bool WoodblockEdition::ReadBoxSize(TBoxSize& size, TBinFile& file) const
 {
     bool ok = true;
     for (const BoxSizeItem& item : kWoodblockBoxItems)
         ok = ok && file.ReadInt32(size.*item.field);
-    Woodblock::DeriveBoxSize(size);
+    WoodblockEdition::DeriveBoxSize(size);
     return ok;
 }
 
@@ -179,18 +179,18 @@ bool ReadAttachRichFontGroup(TBinFile& file, int32_t version, TAttachRichFontGro
 void BoxSizeToText(TTextFile& file, const TBoxSize& size) { g_Edition->BoxSizeToText(file, size); }
 void BoxSizeFromText(QStringView block, TBoxSize& size) { g_Edition->BoxSizeFromText(block, size); }
 
-void Woodblock::BoxSizeToText(TTextFile& file, const TBoxSize& size)
+void WoodblockEdition::BoxSizeToText(TTextFile& file, const TBoxSize& size) const
 {
     for (const BoxSizeItem& item : kWoodblockBoxItems)
         TTextItems::WriteInt(file, item.key, size.*item.field);
 }
 
-void Woodblock::BoxSizeFromText(QStringView block, TBoxSize& size)
+void WoodblockEdition::BoxSizeFromText(QStringView block, TBoxSize& size) const
 {
     const TTextItems::Reader items(block);
     for (const BoxSizeItem& item : kWoodblockBoxItems)
         items.Int(item.key, size.*item.field);
-    Woodblock::DeriveBoxSize(size);
+    WoodblockEdition::DeriveBoxSize(size);
 }
 
 void FontPairToText(TTextFile& file, const TFontPair& pair)

@@ -1,16 +1,7 @@
 #include "foundation/params/FontDialogs.h"
 
-namespace {
+#include "foundation/FoundationGlobals.h"
 
-FontDialogs* installed = nullptr;
+FontDialogs* CurrentFontDialogs() { return g_InstalledFontDialogs.Get(); }
 
-}  // namespace
-
-FontDialogs* CurrentFontDialogs() { return installed; }
-
-FontDialogs* InstallFontDialogs(FontDialogs* dialogs)
-{
-    FontDialogs* previous = installed;
-    installed = dialogs;
-    return previous;
-}
+FontDialogs* InstallFontDialogs(FontDialogs* dialogs) { return g_InstalledFontDialogs.Install(dialogs); }

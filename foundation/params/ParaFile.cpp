@@ -239,7 +239,7 @@ void ParseFrameKeys(TStyle& style, QStringView frame)
     });
 }
 
-void Woodblock::StyleToText(TTextFile& file, const TStyle& style)
+void WoodblockEdition::StyleToText(TTextFile& file, const TStyle& style) const
 {
     WriteFrame(file, style);
     WriteTaggedBlock(file, u"TEXT_BOX", [&] { BoxParaToText(file, style.TEXT_BOX); });
@@ -257,7 +257,8 @@ void Woodblock::StyleToText(TTextFile& file, const TStyle& style)
                      [&] { RichFontListPairToText(file, style.ATTACH_RICH_FONT_GROUP); });
 }
 
-void Woodblock::StyleFromText(QStringView text, TStyle& style, int32_t version, const TDisplayMode& display)
+void WoodblockEdition::StyleFromText(QStringView text, TStyle& style, int32_t version,
+                                     const TDisplayMode& display) const
 {
     if (version <= kLastVersionWithoutText)
         return;
@@ -275,6 +276,6 @@ void Woodblock::StyleFromText(QStringView text, TStyle& style, int32_t version, 
     FontStyleListPairFromText(TaggedBlock(text, u"ATTATCH_FONT_GROUP"), version, style.ATTACH_FONT_GROUP);
     RichFontListPairFromText(TaggedBlock(text, u"ATTATCH_RICH_FONT_GROUP"), version, style.ATTACH_RICH_FONT_GROUP);
     SyncStyleFonts(style);
-    Woodblock::ComputeStylePageSize(style, display);
+    WoodblockEdition::ComputeStylePageSize(style, display);
     UpdateStylePitch(style);
 }

@@ -6,8 +6,9 @@
 // and missing items keep their values.
 //
 // The body of a "<STYLE>" block is the edition's (through g_Edition), as
-// are the block's name and the oldest version read; the Woodblock namespace
-// holds the woodblock body.
+// are the block's name and the oldest version read; WoodblockEdition's
+// StyleToText and StyleFromText, defined in ParaFile.cpp, are the woodblock
+// body.
 #include <cstdint>
 
 #include <QString>
@@ -38,10 +39,3 @@ void StylesFromText(TStyleList& styles, QStringView text, int32_t version, const
 void StyleFromText(QStringView text, TStyle& style, int32_t version, const TDisplayMode& display);
 // The items of a "<FRAME>" block.
 void ParseFrameKeys(TStyle& style, QStringView frame);
-
-namespace Woodblock {
-// Versions up to 24 have no text form.
-constexpr int32_t kMinParaFileVersion = 25;
-void StyleToText(TTextFile& file, const TStyle& style);
-void StyleFromText(QStringView text, TStyle& style, int32_t version, const TDisplayMode& display);
-}  // namespace Woodblock

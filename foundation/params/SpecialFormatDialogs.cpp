@@ -1,23 +1,18 @@
 #include "foundation/params/SpecialFormatDialogs.h"
 
-namespace {
+#include "foundation/FoundationGlobals.h"
 
-SpecialFormatDialogs* installed = nullptr;
-
-}  // namespace
-
-SpecialFormatDialogs* CurrentSpecialFormatDialogs() { return installed; }
+SpecialFormatDialogs* CurrentSpecialFormatDialogs() { return g_InstalledSpecialFormatDialogs.Get(); }
 
 SpecialFormatDialogs* InstallSpecialFormatDialogs(SpecialFormatDialogs* dialogs)
 {
-    SpecialFormatDialogs* previous = installed;
-    installed = dialogs;
-    return previous;
+    return g_InstalledSpecialFormatDialogs.Install(dialogs);
 }
 
 bool EditTechnique(TTechnique& technique)
 {
     TTechnique values = technique;
+    SpecialFormatDialogs* installed = CurrentSpecialFormatDialogs();
     if (!installed || !installed->EditTechniqueValues(values))
         return false;
     technique.TYPE = values.TYPE;
@@ -30,6 +25,7 @@ bool EditTechnique(TTechnique& technique)
 bool EditCirclePara(TCirclePara& circle)
 {
     TCirclePara values = circle;
+    SpecialFormatDialogs* installed = CurrentSpecialFormatDialogs();
     if (!installed || !installed->EditCircleValues(values))
         return false;
     const bool changed = values.TYPE != circle.TYPE || values.LINES_WIDTH != circle.LINES_WIDTH ||
@@ -46,6 +42,7 @@ bool EditCirclePara(TCirclePara& circle)
 bool EditQuanDian(TQuanDian& set)
 {
     TQuanDian values = set;
+    SpecialFormatDialogs* installed = CurrentSpecialFormatDialogs();
     if (!installed || !installed->EditQuanDianValues(values))
         return false;
     set.marks = values.marks;

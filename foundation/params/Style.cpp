@@ -180,18 +180,18 @@ void ComputeStylePageSize(TStyle& style, const TDisplayMode& display)
 
 TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom) { return g_Edition->ScaleStyle(source, out, zoom); }
 
-void Woodblock::SetStyleDefaults(TStyle& style, const TDisplayMode& display)
+void WoodblockEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& display) const
 {
     ApplyFrameDefaults(style);
     ApplyDefaultGrid(style.TEXT_BOX, {50000, 65000, 10, 21, 21, 100, 100, 100, true, BoxKind::TEXT_BOX});
     ApplyDefaultGrid(style.HEAD_BOX, {50000, 0, 20, 6, 6, 500, 500, 0, false, BoxKind::HEAD_BOX});
-    Woodblock::ComputeStylePageSize(style, display);
+    WoodblockEdition::ComputeStylePageSize(style, display);
     ApplyDefaultFonts(style);
     DeriveBoxRichFonts(style.TEXT_BOX);
     DeriveBoxRichFonts(style.HEAD_BOX);
 }
 
-void Woodblock::ComputeStylePageSize(TStyle& style, const TDisplayMode& display)
+void WoodblockEdition::ComputeStylePageSize(TStyle& style, const TDisplayMode& display) const
 {
     if (style.kind != StyleKind::WOODBLOCK)
         return;
@@ -207,7 +207,7 @@ void Woodblock::ComputeStylePageSize(TStyle& style, const TDisplayMode& display)
                                 style.TEXT_BOX.size.BOX_HEIGHT);
 }
 
-TStyle& Woodblock::ScaleStyle(const TStyle& source, TStyle& out, double zoom)
+TStyle& WoodblockEdition::ScaleStyle(const TStyle& source, TStyle& out, double zoom) const
 {
     out = TStyle();
     ScaleBaseFrame(source, out, zoom);

@@ -5,8 +5,8 @@
 // are hundredths of a pixel at zoom 1.0.
 //
 // The style's defaults, page size, scaled copy and stored forms differ by
-// edition and go through g_Edition; the Woodblock namespace holds the
-// woodblock ones.
+// edition and go through g_Edition; WoodblockEdition's overrides, defined in
+// Style.cpp and StyleBinary.cpp, are the woodblock ones.
 #include <cstdint>
 
 #include <QString>
@@ -176,9 +176,3 @@ TStyle* RepointStyle(const TStyleList& styles, const QString& name);
 TStyle* AddNewStyle(TStyleList& styles, const TDisplayMode& display);
 // Appends the default style "para0" when the list is empty.
 void EnsureOneStyle(TStyleList& styles, const TDisplayMode& display);
-
-namespace Woodblock {
-void SetStyleDefaults(TStyle& style, const TDisplayMode& display);
-void ComputeStylePageSize(TStyle& style, const TDisplayMode& display);
-TStyle& ScaleStyle(const TStyle& source, TStyle& out, double zoom);
-}  // namespace Woodblock

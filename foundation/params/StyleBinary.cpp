@@ -154,12 +154,12 @@ const StylePiece kWoodblockStyle[] = {
 bool Stores(const StylePiece& piece, int32_t version) { return version >= piece.from && version <= piece.until; }
 
 // What a read style always gets, whatever the file holds.
-void NormaliseReadStyle(TStyle& style, const TDisplayMode& display)
+void NormaliseReadStyle(const WoodblockEdition& edition, TStyle& style, const TDisplayMode& display)
 {
     style.TEXT_BOX.size.SPLIT_LINE_WIDTH = style.IN_BORDER;
     style.HEAD_BOX.size.BOX_WIDTH = style.TEXT_BOX.size.BOX_WIDTH;
     SyncStyleFonts(style);
-    Woodblock::ComputeStylePageSize(style, display);
+    edition.WoodblockEdition::ComputeStylePageSize(style, display);
     UpdateStylePitch(style);
 }
 
@@ -202,7 +202,7 @@ bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMod
     return g_Edition->ReadStyle(file, style, version, display);
 }
 
-int32_t Woodblock::WriteStyle(const TStyle& style, TBinFile& file)
+int32_t WoodblockEdition::WriteStyle(const TStyle& style, TBinFile& file) const
 {
     const WaitCursor wait;
     int32_t bytes = 0;
@@ -212,18 +212,18 @@ int32_t Woodblock::WriteStyle(const TStyle& style, TBinFile& file)
     return bytes;
 }
 
-bool Woodblock::ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display)
+bool WoodblockEdition::ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display) const
 {
     const WaitCursor wait;
     if (version < kStyleFrom) {
         // Nothing stored: the defaults stand, sized for the display in force.
-        Woodblock::ComputeStylePageSize(style, display);
+        WoodblockEdition::ComputeStylePageSize(style, display);
         return true;
     }
     for (const StylePiece& piece : kWoodblockStyle)
         if (Stores(piece, version) && !piece.read(file, style, version))
             return false;
-    NormaliseReadStyle(style, display);
+    NormaliseReadStyle(*this, style, display);
     return true;
 }
 

@@ -42,8 +42,3 @@ bool ReadParaSet(TBinFile& file, int32_t version, TParaSet& set, const TDisplayM
 
 // Written only; the 4-in-1 file has no reader.
 int32_t WritePara4in1(const TPara4in1& para, TBinFile& file);
-
-namespace Woodblock {
-int32_t WriteStyle(const TStyle& style, TBinFile& file);
-bool ReadStyle(TBinFile& file, TStyle& style, int32_t version, const TDisplayMode& display);
-}  // namespace Woodblock

@@ -6,6 +6,7 @@
 #include "platform/Dc.h"
 #include "platform/MsvcRandom.h"
 #include "render/PageRenderer.h"
+#include "render/state/DrawingScope.h"
 
 namespace {
 
@@ -29,23 +30,6 @@ void DrawRandomPicks(Dc& dc, std::vector<TGlyph>& glyphs, size_t limit)
         }
     }
 }
-
-// Selects the font of the style for the list and its colour; the Dc's font
-// comes back at the end.
-class ListFont {
-public:
-    ListFont(Dc& dc, TFontStyle& font) : dc_(dc), old_(dc.SelectFont(PageRenderer::MakeFontFromStyle(font, dc)))
-    {
-        dc.SetTextColor(font.COLOR);
-    }
-    ~ListFont() { dc_.SelectFont(old_); }
-    ListFont(const ListFont&) = delete;
-    ListFont& operator=(const ListFont&) = delete;
-
-private:
-    Dc& dc_;
-    DcFont old_;
-};
 
 }  // namespace
 
@@ -78,14 +62,16 @@ void PageRenderer::DrawGlyphLists(Dc& dc)
     TFontPair& fonts = ScaledStyle.TEXT_BOX.MFONT_GROUP;
     CurFont = fonts.TEXT_FONT;
     {
-        const ListFont font(dc, CurFont);
+        const DrawingScope font(dc, MakeFontFromStyle(CurFont, dc));
+        dc.SetTextColor(CurFont.COLOR);
         if (dc.IsPrinting())
             DrawRandomPicks(dc, batch.body, kRandomBodyGlyphs);
         for (auto it = batch.body.rbegin(); it != batch.body.rend(); ++it)
             TextOutGlyph(dc, *it);
     }
     TFontStyle noteFont = fonts.ZHU_FONT;
-    const ListFont font(dc, noteFont);
+    const DrawingScope font(dc, MakeFontFromStyle(noteFont, dc));
+    dc.SetTextColor(noteFont.COLOR);
     if (dc.IsPrinting())
         DrawRandomPicks(dc, batch.notes, kRandomNoteGlyphs);
     for (const TGlyph& glyph : batch.notes)

@@ -4,6 +4,7 @@
 
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/state/DrawingScope.h"
 #include "typeset/markup/Spans.h"
 
 namespace {
@@ -37,38 +38,11 @@ bool WaitsForBatch(const PageRenderer& view, int32_t kind)
            view.RunFitParam.isEmpty() && view.CurrentBatch;
 }
 
-// Restores the Dc's font and colour and the engine's current font.
-class GlyphScope {
-public:
-    GlyphScope(PageRenderer& view, Dc& dc)
-        : view_(view), dc_(dc), font_(view.CurFont), runFontName_(view.RunFontName), dcFont_(dc.State().font),
-          color_(dc.State().textColor)
-    {
-    }
-    ~GlyphScope()
-    {
-        view_.CurFont = std::move(font_);
-        view_.RunFontName = std::move(runFontName_);
-        dc_.SelectFont(dcFont_);
-        dc_.SetTextColor(color_);
-    }
-    GlyphScope(const GlyphScope&) = delete;
-    GlyphScope& operator=(const GlyphScope&) = delete;
-
-private:
-    PageRenderer& view_;
-    Dc& dc_;
-    TFontStyle font_;
-    QString runFontName_;
-    DcFont dcFont_;
-    ColorRef color_;
-};
-
 }  // namespace
 
 void PageRenderer::DrawGlyph(Dc& dc, TGlyph glyph, int32_t kind)
 {
-    const GlyphScope scope(*this, dc);
+    const DrawingScope scope(*this, dc, DrawingScope::RunName::Kept);
     if (NeedsHanaMinB(CurFont, glyph.text)) {
         const int32_t oldLeading = CurFont.internalLeading;
         CurFont.NAME = kHanaMinB;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "foundation/text/StringUtils.h"
+#include "foundation/text/TagUtils.h"
 #include "typeset/markup/MarkupTags.h"
 
 namespace {
@@ -77,6 +78,21 @@ QString KeepGlyphTagsOnly(QStringView text)
         out += text[i];
     }
     return out;
+}
+
+std::vector<QString> SplitGlyphs(QStringView text)
+{
+    // The first element of what is left each time, so that the text is
+    // walked once however long the column.
+    std::vector<QString> glyphs;
+    for (QStringView rest = text; !rest.isEmpty();) {
+        QString glyph = CharAtSkippingGlyphTags(0, rest);
+        if (glyph.isEmpty())
+            break;
+        rest = rest.mid(glyph.size());
+        glyphs.push_back(std::move(glyph));
+    }
+    return glyphs;
 }
 
 bool IsPictureGlyph(QStringView glyph)

@@ -1,5 +1,7 @@
 #pragma once
 // The text of a run as the glyph walk takes it.
+#include <vector>
+
 #include <QString>
 #include <QStringView>
 
@@ -14,6 +16,10 @@ QString BalanceBookTitleMarks(QStringView text);
 // each and steps over nothing else, so any other tag left in a column would
 // be drawn letter by letter.
 QString KeepGlyphTagsOnly(QStringView text);
+
+// The elements of such a text in order, in one walk: glyph tags and code
+// points, as CharAtSkippingGlyphTags gives them one by one.
+std::vector<QString> SplitGlyphs(QStringView text);
 
 // A glyph tag "<TZname>" stands for the picture of a character; an empty
 // one ("<TZ>") for none, so it draws nothing.

@@ -2,15 +2,14 @@
 // the punctuation mode, framed, highlighted, marked and drawn.
 #include <algorithm>
 
-#include "foundation/Picture.h"
 #include "foundation/io/DataFolders.h"
 #include "foundation/params/PunctuationMarks.h"
 #include "foundation/text/StringUtils.h"
-#include "foundation/text/TagUtils.h"
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/glyphs/GlyphText.h"
 #include "render/interpreter/DroppedMarks.h"
+#include "render/pictures/DrawPicture.h"
 
 namespace {
 
@@ -94,11 +93,11 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
     bool addedFirst = StartsWithAddedOpening(balanced, text);
     const bool addedLast = EndsWithAddedClosing(balanced, text);
     RemoveMarkedSpans(balanced, kLineEndOpen, kTagEnd);
-    const QString r = KeepGlyphTagsOnly(balanced);
-    const int32_t n = CountDisplayChars(r);
+    const std::vector<QString> glyphs = SplitGlyphs(KeepGlyphTagsOnly(balanced));
+    const int32_t n = int32_t(glyphs.size());
 
     for (int32_t i = 0; i < n; ++i) {
-        const QString glyph = CharAtSkippingGlyphTags(i, r);
+        const QString& glyph = glyphs[size_t(i)];
         if (IsDroppedMark(glyph)) {
             ++view.HitIndex;  // a mark the mode dropped still counts for the hits
             continue;
@@ -149,7 +148,7 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
             if (IsHalfHeightMark(glyph)) {
                 y -= int32_t(font.WORD_HEIGHT * 0.5);
             } else if (glyph == u"。") {
-                const QString next = i + 1 < n ? CharAtSkippingGlyphTags(i + 1, r) : QString();
+                const QString next = i + 1 < n ? glyphs[size_t(i) + 1] : QString();
                 if (IsMark(next) && !IsBookTitleMark(next[0].unicode()))
                     y -= font.WORD_HEIGHT / 2;
                 else

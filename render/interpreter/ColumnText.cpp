@@ -6,25 +6,13 @@
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/interpreter/CentreNoteTags.h"
+#include "render/state/DrawingScope.h"
 #include "typeset/columns/ColumnStrings.h"
 #include "typeset/markup/MarkupTags.h"
 
 namespace {
 
 namespace In = MarkupTagsInternal;
-
-// Restores the selected font when a segment is done.
-class SelectedFont {
-public:
-    SelectedFont(Dc& dc, const DcFont& font) : dc_(dc), old_(dc.SelectFont(font)) {}
-    ~SelectedFont() { dc_.SelectFont(old_); }
-    SelectedFont(const SelectedFont&) = delete;
-    SelectedFont& operator=(const SelectedFont&) = delete;
-
-private:
-    Dc& dc_;
-    DcFont old_;
-};
 
 }  // namespace
 
@@ -51,7 +39,7 @@ QPoint PageRenderer::DrawStyledString(Dc& dc, int32_t centreX, int32_t pitch, QS
         const bool note = segment.kind == TZwSpan::Note;
         CurFont = note ? CurFontPair->ZHU_FONT : CurFontPair->TEXT_FONT;
         CornerRadius = CurFont.WORD_HEIGHT / 3;
-        const SelectedFont selected(dc, MakeFontFromStyle(CurFont, dc));
+        const DrawingScope selected(dc, MakeFontFromStyle(CurFont, dc));
         at = note ? DrawDoubleLineNote(dc, pitch, centreX, segment.text, at.x(), at.y())
                   : DrawTokenRun(dc, pitch, segment.text, at.x(), at.y());
     }

@@ -8,35 +8,12 @@
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/interpreter/DroppedMarks.h"
+#include "render/state/DrawingScope.h"
 #include "typeset/columns/ColumnStrings.h"
 #include "typeset/columns/EmphasisForms.h"
 #include "typeset/markup/RunAdvance.h"
 
 namespace {
-
-// Puts the glyph engine's run state back when a run is done.
-class RunScope {
-public:
-    RunScope(PageRenderer& view, Dc& dc)
-        : view_(view), dc_(dc), font_(view.CurFont), dcFont_(dc.State().font), color_(dc.State().textColor)
-    {
-    }
-    ~RunScope()
-    {
-        view_.CurFont = std::move(font_);
-        dc_.SelectFont(dcFont_);
-        dc_.SetTextColor(color_);
-    }
-    RunScope(const RunScope&) = delete;
-    RunScope& operator=(const RunScope&) = delete;
-
-private:
-    PageRenderer& view_;
-    Dc& dc_;
-    TFontStyle font_;
-    DcFont dcFont_;
-    ColorRef color_;
-};
 
 constexpr ColorRef kWhite = Rgb(255, 255, 255);
 
@@ -90,7 +67,7 @@ QPoint RenderEdition::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, 
     const std::vector<TZtSpan> runs =
         SplitZtSpans(CollapseQdSpans(text), BoxFontOf(view), attached ? *attached : scratch);
     for (const TZtSpan& run : runs) {
-        const RunScope scope(view, dc);
+        const DrawingScope scope(view, dc, DrawingScope::RunName::Changes);
         view.RunQdMark = run.emphasisName;
         view.RunFontName = run.fontName;
         view.RunFitParam = run.spacing;

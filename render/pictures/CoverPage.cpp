@@ -2,13 +2,13 @@
 // vertically from the points of a grid ("<WZ ax*ay-px+pyK>text" lines).
 #include <QFileInfo>
 
-#include "foundation/Picture.h"
 #include "foundation/params/Style.h"
 #include "foundation/text/StringUtils.h"
 #include "platform/Dc.h"
 #include "platform/TextNumbers.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/pictures/DrawPicture.h"
 #include "render/pictures/PagePictures.h"
 #include "typeset/pages/PageRecord.h"
 

@@ -5,7 +5,6 @@
 
 #include <QFileInfo>
 
-#include "foundation/Picture.h"
 #include "foundation/io/DataFolders.h"
 #include "foundation/params/Style.h"
 #include "platform/Dc.h"
@@ -13,6 +12,7 @@
 #include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
 #include "render/frame/PageFrame.h"
+#include "render/pictures/DrawPicture.h"
 #include "typeset/pages/PageRecord.h"
 
 QString ExistingPictureFile(const QString& name, int32_t kind)
@@ -53,7 +53,8 @@ void DrawPlacedPictures(PageRenderer& view, Dc& dc, const WinRect& base, size_t 
                         cell.bottom / 100};
         // Column values come from the text: kept inside the page's columns.
         const int32_t last = std::max(box.LINES - 1, 0);
-        const int32_t from = std::clamp(item.a, 0, last), to = std::clamp(item.b, 0, last);
+        const int32_t from = std::clamp(item.FirstColumn(), 0, last);
+        const int32_t to = std::clamp(item.LastColumn(), 0, last);
         if (spans.size() < size_t(last + 1))
             spans.resize(size_t(last + 1));
         for (int32_t i = from; i < to; ++i)
@@ -75,8 +76,9 @@ void DrawSeals(PageRenderer& view, Dc& dc, QPoint origin, int32_t rightBound, in
         const QString path = ExistingPictureFile(seal.name, seal.kind);
         if (path.isEmpty())
             continue;
-        const WinRect r{std::max(x0, int32_t(x0 + seal.a * z)), std::max(y0, int32_t(y0 + seal.c * z)),
-                        std::min(rightBound, int32_t(x0 + seal.b * z)), std::min(bottomBound, int32_t(y0 + seal.d * z))};
+        const WinRect at = seal.SealRect();
+        const WinRect r{std::max(x0, int32_t(x0 + at.left * z)), std::max(y0, int32_t(y0 + at.top * z)),
+                        std::min(rightBound, int32_t(x0 + at.right * z)), std::min(bottomBound, int32_t(y0 + at.bottom * z))};
         DrawFitted(path, r, true, dc);
     }
 }
@@ -88,10 +90,10 @@ WinRect CellRect(int32_t lines, int32_t cellsPerLine, const TPageItem& item, int
 {
     const auto Clamp = [](int32_t v, int32_t count) { return std::min(count - 1, std::max(v, 0)); };
     WinRect r;
-    r.right = base.right - columnStep * Clamp(item.a, lines);
-    r.left = base.left + columnStep * (lines - Clamp(item.b, lines) - 1);
-    r.top = base.top + cellHeight * Clamp(item.c, cellsPerLine);
-    r.bottom = base.bottom - cellHeight * (cellsPerLine - Clamp(item.d, cellsPerLine) - 1);
+    r.right = base.right - columnStep * Clamp(item.FirstColumn(), lines);
+    r.left = base.left + columnStep * (lines - Clamp(item.LastColumn(), lines) - 1);
+    r.top = base.top + cellHeight * Clamp(item.TopCell(), cellsPerLine);
+    r.bottom = base.bottom - cellHeight * (cellsPerLine - Clamp(item.BottomCell(), cellsPerLine) - 1);
     return r;
 }
 

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "app/AppGlobals.h"
+#include "app/FrameServices.h"
 #include "app/files/TypesetFile.h"
 #include "app/files/VolumeDataFile.h"
 #include "foundation/Edition.h"
@@ -21,12 +22,15 @@
 #include "typeset/pages/PageRecord.h"
 
 // Every layer's working state back to its start.
+// The working state as at start, mid-test; the installed frame stays.
 inline void ResetWorkingState()
 {
+    FrameServices* frame = InstallFrameServices(nullptr);
     ResetAppGlobals();
     ResetRenderGlobals();
     ResetTypesetGlobals();
     ResetFoundationGlobals();
+    InstallFrameServices(frame);
 }
 
 // Writes a volume of pageCount pages: page 0 names the volume, page 1

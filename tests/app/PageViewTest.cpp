@@ -17,8 +17,6 @@ class PageViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetRenderGlobals();
-        ResetTypesetGlobals();
         TStyle* style = set.styles.AddNew();
         style->NAME = kDefaultStyleName;
         ComputeStylePageSize(*style, TDisplayMode{});
@@ -28,11 +26,6 @@ protected:
         g_VolumeShown = true;
         for (int i = 0; i < 4; ++i)
             AppendPageRecord(table)->styleName = kDefaultStyleName;
-    }
-    void TearDown() override
-    {
-        ResetRenderGlobals();
-        ResetTypesetGlobals();
     }
     TParaSet set;
     TPageTable table;

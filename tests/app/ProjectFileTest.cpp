@@ -32,14 +32,9 @@ protected:
     void SetUp() override
     {
         EditionTest::SetUp();
-        ResetAll();
         g_ProjectName = dir.filePath(u"書"_s);
     }
-    void TearDown() override
-    {
-        ResetAll();
-        EditionTest::TearDown();
-    }
+    // A fresh start within a test.
     static void ResetAll()
     {
         ResetAppGlobals();

@@ -22,13 +22,6 @@ namespace {
 
 class TextOpeningTest : public ::testing::Test {
 protected:
-    void TearDown() override
-    {
-        ResetAppGlobals();
-        ResetRenderGlobals();
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
-    }
     QString Put(const QString& name, const QByteArray& bytes)
     {
         QFile file(folder.filePath(name));

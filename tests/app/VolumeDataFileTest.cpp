@@ -50,13 +50,8 @@ protected:
     void SetUp() override
     {
         EditionTest::SetUp();
-        ResetAll();
     }
-    void TearDown() override
-    {
-        ResetAll();
-        EditionTest::TearDown();
-    }
+    // A fresh start within a test.
     static void ResetAll()
     {
         ResetAppGlobals();

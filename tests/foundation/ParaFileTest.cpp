@@ -71,7 +71,6 @@ void FillStyle(TStyle& s)
 
 class ParaFileTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetFoundationGlobals(); }
 
     QString Path(const QString& name) const { return dir_.filePath(name); }
     QByteArray Exported(const TParaSet& set)

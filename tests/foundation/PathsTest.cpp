@@ -34,7 +34,6 @@ protected:
         savedHome_ = qgetenv("VELLUMOR_HOME");
         hadHome_ = qEnvironmentVariableIsSet("VELLUMOR_HOME");
         qunsetenv("VELLUMOR_HOME");
-        ResetFoundationGlobals();
     }
     void TearDown() override
     {
@@ -42,7 +41,6 @@ protected:
             qputenv("VELLUMOR_HOME", savedHome_);
         else
             qunsetenv("VELLUMOR_HOME");
-        ResetFoundationGlobals();
     }
     void SetHome(const QString& folder) { qputenv("VELLUMOR_HOME", folder.toUtf8()); }
 

@@ -77,7 +77,6 @@ QStringList Lines(const QString& joined) { return joined.split(u'\n'); }
 
 class CurrentListsTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetFoundationGlobals(); }
 };
 
 TEST_F(CurrentListsTest, WithoutACurrentStyleNothingIsCreated)
@@ -250,12 +249,8 @@ public:
 
 class SpecialFormatEditTest : public ::testing::Test {
 protected:
-    void SetUp() override { previous_ = InstallSpecialFormatDialogs(&dialogs); }
-    void TearDown() override { InstallSpecialFormatDialogs(previous_); }
+    void SetUp() override { InstallSpecialFormatDialogs(&dialogs); }
     FakeDialogs dialogs;
-
-private:
-    SpecialFormatDialogs* previous_ = nullptr;
 };
 
 TEST(SpecialFormatEdits, WithoutDialogsNothingChanges)

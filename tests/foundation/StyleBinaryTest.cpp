@@ -431,7 +431,6 @@ TEST_F(StyleBinaryTest, ReadingAListReleasesThePointersIntoTheOldStyles)
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(g_CurTechList, nullptr);
     EXPECT_EQ(g_CurAttachFonts, nullptr);
-    ResetFoundationGlobals();
 }
 
 TEST_F(StyleBinaryTest, FourInOneSheet)

@@ -319,7 +319,6 @@ TEST(CoverRecordsTest, CoversTakeTheLargestPageOfTheStyles)
 
 class CurrentStylePointers : public ::testing::Test {
 protected:
-    void TearDown() override { ResetFoundationGlobals(); }
 };
 
 TEST_F(CurrentStylePointers, DeletingAStyleReleasesThePointersIntoIt)

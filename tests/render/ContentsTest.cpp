@@ -11,17 +11,7 @@ namespace {
 
 class Contents : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ResetTypesetGlobals();
-        ResetRenderGlobals();
-        g_CurrentPages = &table;
-    }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetRenderGlobals();
-    }
+    void SetUp() override { g_CurrentPages = &table; }
     // A page of one or more lines (none when first is empty).
     TPageRec& Page(std::initializer_list<const char16_t*> lines, const QString& style = "para0",
                    const QString& centre = QString())

@@ -4,6 +4,7 @@
 
 #include "GlyphFixture.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/text/TagUtils.h"
 #include "render/glyphs/GlyphText.h"
 
 namespace {
@@ -29,6 +30,19 @@ TEST(GlyphText, BalanceBookTitleMarks)
     for (const Case& c : cases)
         EXPECT_EQ(BalanceBookTitleMarks(c.text), c.balanced) << c.text.toStdString();
     EXPECT_EQ(KeepGlyphTagsOnly(u"甲<R><TZ圖>乙<-P>丙<"), u"甲<TZ圖>乙丙<");
+}
+
+// One walk gives the elements the indexed look-up gives one by one.
+TEST(GlyphText, SplitGlyphsMatchesTheIndexedWalk)
+{
+    const QString texts[] = {u""_qs, u"甲<TZ圖>乙"_qs, u"𠀀a<TZ>丙"_qs, u"甲<TZ未完"_qs, u"<TZ一><TZ二>丙<"_qs};
+    for (const QString& text : texts) {
+        const std::vector<QString> glyphs = SplitGlyphs(text);
+        EXPECT_EQ(int32_t(glyphs.size()), CountDisplayChars(text)) << text.toStdString();
+        for (size_t i = 0; i <= glyphs.size(); ++i)
+            EXPECT_EQ(i < glyphs.size() ? glyphs[i] : QString(), CharAtSkippingGlyphTags(int32_t(i), text))
+                << text.toStdString() << " " << i;
+    }
 }
 
 TEST_F(Placement, HalfCellsOfTheHalfHeightMode)

@@ -33,11 +33,6 @@ protected:
         g_CurrentHitTable = &hits;
         g_FindText = u"\u3000"_s;
     }
-    void TearDown() override
-    {
-        g_CurrentHitTable = nullptr;
-        RenderFixture::TearDown();
-    }
 
     TPageTable pages;
     THitTable hits;

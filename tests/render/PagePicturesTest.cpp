@@ -24,16 +24,10 @@ protected:
     {
         RenderFixture::SetUp();
         g_CurrentPages = &table;
-        savedFolder = g_ProjectFolder;
         g_ProjectFolder = folder.path();
         QImage seal(10, 10, QImage::Format_RGB32);
         seal.fill(Qt::red);
         ASSERT_TRUE(seal.save(folder.filePath("seal.png")));
-    }
-    void TearDown() override
-    {
-        g_ProjectFolder = savedFolder;
-        RenderFixture::TearDown();
     }
     TPageRec& Page(const QString& style = kDefaultStyleName)
     {
@@ -52,7 +46,6 @@ protected:
         return view.ComputePageRects(page, QPoint(), false);
     }
     QTemporaryDir folder;
-    QString savedFolder;
     TPageTable table;
     RecordingDc dc;
 };

@@ -12,18 +12,11 @@ class RenderFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetRenderGlobals();
-        ResetTypesetGlobals();
         style = set.styles.AddNew();
         style->NAME = kDefaultStyleName;
         g_CurrentParaSet = &set;
         g_CurrentStyle = style;
         g_VolumeShown = true;
-    }
-    void TearDown() override
-    {
-        ResetRenderGlobals();
-        ResetTypesetGlobals();
     }
 
     // Page sizes for the display mode, extent, zoom: the order the view keeps.

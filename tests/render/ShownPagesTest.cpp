@@ -27,8 +27,6 @@ TEST(ShownPages, TextPageToShownPageAndBack)
             EXPECT_EQ(ShownPageToTextPages(c.shown).first, c.first) << c.text;
         }
     }
-    ResetRenderGlobals();
-    ResetTypesetGlobals();
 }
 
 }  // namespace

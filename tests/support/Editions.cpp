@@ -20,9 +20,7 @@ const Edition& EditionFor(EditionKind kind)
     return woodblock;
 }
 
-void EditionTest::SetUp() { previous_ = InstallEdition(&edition()); }
-
-void EditionTest::TearDown() { InstallEdition(previous_); }
+void EditionTest::SetUp() { InstallEdition(&edition()); }
 
 std::string EditionName(const ::testing::TestParamInfo<EditionKind>& info)
 {

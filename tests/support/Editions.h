@@ -9,12 +9,10 @@ const Edition& EditionFor(EditionKind kind);
 
 class EditionTest : public ::testing::TestWithParam<EditionKind> {
 protected:
+    // Installs the edition; the globals reset after the test puts the
+    // default one back.
     void SetUp() override;
-    void TearDown() override;
     const Edition& edition() const { return EditionFor(GetParam()); }
-
-private:
-    const Edition* previous_ = nullptr;
 };
 
 std::string EditionName(const ::testing::TestParamInfo<EditionKind>& info);

@@ -15,11 +15,9 @@ class BookTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetTypesetGlobals();
         ASSERT_TRUE(dir_.isValid());
         root_ = dir_.filePath(u"书"_s);
     }
-    void TearDown() override { ResetTypesetGlobals(); }
 
     // Paths ending in "/" are folders, others empty files, below the book folder.
     void Make(const QStringList& paths)

@@ -54,8 +54,6 @@ QByteArray SampleBytes()
 
 class BookmarksTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetTypesetGlobals(); }
-    void TearDown() override { ResetTypesetGlobals(); }
 
     // Reads bytes into tree; the reader's answer.
     bool ReadBytes(const QByteArray& bytes, TBookmarkTree& tree)

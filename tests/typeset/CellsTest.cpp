@@ -16,11 +16,6 @@ using Mode = TBiaoDianType;
 class CellsTest : public ::testing::Test {
 protected:
     void SetUp() override { g_CurBiaoDian = &punctuation; }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
-    }
     void Use(Mode mode) { punctuation.BIAODIAN_TYPE = mode; }
 
     TBiaoDianPara punctuation;

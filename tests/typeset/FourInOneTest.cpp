@@ -32,13 +32,11 @@ class FourInOneTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetTypesetGlobals();
         g_CurrentBook = &book_;
         for (const char16_t* name : {u"FengMian", u"para0", u"FengDi"})
             AppendPageRecord(shown_)->styleName = QString::fromUtf16(name);
         g_CurrentPages = &shown_;
     }
-    void TearDown() override { ResetTypesetGlobals(); }
 
     // One volume per entry: its section page counts; the page count is the
     // sum with the cover and back-cover pages.

@@ -40,11 +40,6 @@ protected:
         g_TypesetStyleName = u"para0"_s;
         g_CurCePiList = &sideNoteFonts;
     }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
-    }
 
     void Emit(const QString& text)
     {

@@ -73,7 +73,6 @@ int32_t WriteOldPage(TBinFile& file, const TPageRec& page, const QString& stored
 
 class PageRecordTest : public ::testing::Test {
 protected:
-    void TearDown() override { ResetTypesetGlobals(); }
 
     QByteArray Written(const TPageRec& page)
     {
@@ -263,7 +262,6 @@ TEST(PageTable, FindCursorStartsOnTheFirstBodyPage)
 {
     g_CoverPages = 1;
     const TPageTable table;
-    ResetTypesetGlobals();
     EXPECT_EQ(table.findPage, 1);
     EXPECT_EQ(table.findLine, 0);
     EXPECT_EQ(table.findColumn, -1);

@@ -19,11 +19,6 @@ protected:
         PointCurrentListsAt(&style);
         context.box = &style.TEXT_BOX;
     }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
-    }
     QString Lists() const
     {
         const QString dump = DumpWithLists(TPageTable(), style);

@@ -40,7 +40,6 @@ class SearchTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetTypesetGlobals();
         g_CoverPages = 1;
         g_BackPages = 1;
         table_.findPage = 1;
@@ -51,7 +50,6 @@ protected:
         AddPage(table_, kBackCoverName, {u"封底"});
         BuildSectionIndex(table_);
     }
-    void TearDown() override { ResetTypesetGlobals(); }
 
     void SetCursor(int32_t page, int32_t line, int32_t column)
     {
@@ -242,8 +240,6 @@ TEST(DisplayToTextColumnTest, Columns)
 // One page of lines under a volume name: replace-all and replace-one.
 class ReplaceTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetTypesetGlobals(); }
-    void TearDown() override { ResetTypesetGlobals(); }
 
     void Load(std::initializer_list<const char16_t*> lines)
     {

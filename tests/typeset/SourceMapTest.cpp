@@ -41,10 +41,8 @@ class SourceMapTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetTypesetGlobals();
         g_CurrentPages = &pages_;
     }
-    void TearDown() override { ResetTypesetGlobals(); }
 
     std::vector<int32_t> Map(const QString& source) const
     {
@@ -187,14 +185,8 @@ protected:
     void SetUp() override
     {
         EditionTest::SetUp();
-        ResetTypesetGlobals();
         g_CurrentPages = &pages_;
         g_CoverPages = 1;
-    }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        EditionTest::TearDown();
     }
 
     TPageTable pages_;

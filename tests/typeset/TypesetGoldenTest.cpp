@@ -32,11 +32,6 @@ QString Page(int32_t index, const std::vector<QString>& lines)
 class TypesetGolden : public ::testing::Test {
 protected:
     void SetUp() override { MakeFixtureStyle(style); }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
-    }
 
     QString Run(const std::vector<std::pair<QString, PlainLineRun::Setup>>& lines)
     {

@@ -22,11 +22,6 @@ protected:
     using Lines = std::vector<std::pair<QString, PlainLineRun::Setup>>;
 
     void SetUp() override { MakeFixtureStyle(style); }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
-    }
 
     void Typeset(const Lines& lines)
     {

@@ -31,11 +31,6 @@ protected:
         TypesetRunTest::SetUp();
         style.BIAO_DIAN.BIAODIAN_TYPE = TBiaoDianType::PUTONG;
     }
-    void TearDown() override
-    {
-        InstallEdition(nullptr);
-        TypesetRunTest::TearDown();
-    }
 };
 
 }  // namespace

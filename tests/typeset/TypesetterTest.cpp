@@ -11,6 +11,7 @@
 #include "TypesetTestText.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/params/ParaFile.h"
+#include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/typesetter/LineSteps.h"
 #include "typeset/typesetter/Typesetter.h"
@@ -28,11 +29,6 @@ protected:
     {
         MakeFixtureStyle(*set.styles.AddNew());
         g_LoadingText = false;
-    }
-    void TearDown() override
-    {
-        ResetTypesetGlobals();
-        ResetFoundationGlobals();
     }
 
     TStyle& Style(int32_t i = 0) { return *set.styles.GetAtOrNull(i); }
@@ -299,7 +295,7 @@ TEST_F(TypesetterTest, StartOnOddPageByColumnsPagesAndCovers)
         typesetter.PointEngineAt(&Style());
         typesetter.current = &typesetter.textContext;
         typesetter.textContext.column = c.column;
-        const bool added = Woodblock::StartOnOddPage(typesetter);
+        const bool added = TypesetEdition().StartOnOddPage(typesetter);
         EXPECT_EQ(table.pages.Size() - c.pages, c.added) << c.column << " " << c.pages << " " << c.covers;
         EXPECT_EQ(added, c.added > 0);
     }

@@ -141,7 +141,7 @@ int32_t FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& ce
     return CurrentTypesetEdition().FitChars(text, advance, length, cells);
 }
 
-int32_t Woodblock::CountCells(QStringView text)
+int32_t TypesetEdition::CountCells(QStringView text) const
 {
     int64_t cells = 0;
     WalkRooms(text, 0, [&](Room room, qsizetype) {
@@ -151,7 +151,7 @@ int32_t Woodblock::CountCells(QStringView text)
     return SaturateToInt32(cells);
 }
 
-int32_t Woodblock::MeasureCells(QStringView text, int32_t advance)
+int32_t TypesetEdition::MeasureCells(QStringView text, int32_t advance) const
 {
     int64_t length = 0;
     WalkRooms(text, advance, [&](Room room, qsizetype) {
@@ -161,7 +161,7 @@ int32_t Woodblock::MeasureCells(QStringView text, int32_t advance)
     return SaturateToInt32(length);
 }
 
-int32_t Woodblock::FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells)
+int32_t TypesetEdition::FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells) const
 {
     const int64_t limit = length;
     int64_t used = 0;

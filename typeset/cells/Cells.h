@@ -28,14 +28,3 @@ int32_t MeasureCells(QStringView text, int32_t advance);
 // The number of units of text that fit into length, walking from its
 // start; length becomes the length used and cells the cells taken.
 int32_t FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells);
-
-namespace Woodblock {
-
-int32_t CountCells(QStringView text);
-int32_t MeasureCells(QStringView text, int32_t advance);
-// A book-title opener (〈《︽︿) that ends the fitted part is given back, and
-// a book-title closer (〉》︾﹀) right after it is taken in; length and cells
-// keep the values of the walk.
-int32_t FitChars(QStringView text, int32_t advance, int32_t& length, int32_t& cells);
-
-}  // namespace Woodblock

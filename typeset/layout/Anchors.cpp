@@ -85,10 +85,7 @@ void AddPlacedPicture(int32_t lastCell, const QString& name, int32_t firstColumn
     TPageItem* item = g_TypesetPage->pictures.AddNew();
     item->kind = multiplied ? TPageItemKind::PlacedMultiplied : TPageItemKind::PlacedCopy;
     item->name = name;
-    item->a = firstColumn;
-    item->b = lastColumn;
-    item->c = startCell;
-    item->d = lastCell;
+    item->SetPlacement(firstColumn, lastColumn, startCell, lastCell);
 }
 
 TPageLine GetLastPageLine()

@@ -11,9 +11,10 @@
 //
 // The operations an edition sets its own way (EmitLine, NewPage,
 // ReserveBlockLines, ResetOccupancy, AvailableLength) go through
-// CurrentTypesetEdition(); WoodblockLayout.h holds the woodblock forms. So do
-// those of cutting a line into runs and placing them (marked below), whose
-// woodblock forms are in typeset/runs, typeset/placing and typeset/notes.
+// CurrentTypesetEdition(), as do those of cutting a line into runs and
+// placing them (marked below); TypesetEdition's virtuals are the woodblock
+// forms, defined in typeset/layout, typeset/runs, typeset/placing and
+// typeset/notes.
 //
 // Lengths are hundredths of a pixel at zoom 1.0; the cells of a column run
 // from 0 (top) to TEXT_PER_LINE - 1.
@@ -215,10 +216,10 @@ struct TLayoutContext {
     void WriteLineHead();
     void IndentLine();
 
-    // Moves the cursor to the next run of groups (mode 0: the column broke,
-    // 2: the group was placed whole); false when the list is exhausted.
-    bool NextRun(const std::vector<TRunGroup>& groups, int32_t mode);
-    void FlushRunText(const QString& param, int32_t mode);
+    // Moves the cursor to the next run of groups; false when the list is
+    // exhausted.
+    bool NextRun(const std::vector<TRunGroup>& groups, TRunEnd end);
+    void FlushRunText(const QString& param, TRunEnd end);
     QString WrapSpecialFormat(QStringView text, const QString& param, int32_t type);
     void RecordSideNoteOffsets(QStringView piece, int32_t remaining, int32_t advance);
     // Runs are left in the segment being placed (either half of a note).

@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "foundation/params/Box.h"
+#include "typeset/TypesetEdition.h"
 #include "typeset/layout/LayoutContext.h"
-#include "typeset/layout/WoodblockLayout.h"
 
 namespace {
 
@@ -40,12 +40,12 @@ int32_t Saturate(int64_t value)
 
 }  // namespace
 
-void Woodblock::ResetOccupancy(TLayoutContext& context)
+void TypesetEdition::ResetOccupancy(TLayoutContext& context) const
 {
     context.occupancy.assign(size_t(std::max(0, context.LinesPerPage())), TCellRange{});
 }
 
-int32_t Woodblock::AvailableLength(const TLayoutContext& context)
+int32_t TypesetEdition::AvailableLength(const TLayoutContext& context) const
 {
     if (!context.box)
         return 0;
@@ -67,7 +67,7 @@ int32_t Woodblock::AvailableLength(const TLayoutContext& context)
     return Portion(length, cells.first == 0 ? below : above, cellsPerColumn);
 }
 
-bool Woodblock::ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture)
+bool TypesetEdition::ReserveBlockLines(TLayoutContext& context, const TPendingPicture& picture) const
 {
     // A picture of no columns or no cells (bad parameters) takes no room.
     if (picture.columns <= 0 || picture.height <= 0)

@@ -1,10 +1,10 @@
 // Emitting columns into pages and moving to the next page.
 #include <algorithm>
 
+#include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/columns/EmphasisForms.h"
 #include "typeset/layout/LayoutContext.h"
-#include "typeset/layout/WoodblockLayout.h"
 
 namespace {
 
@@ -92,7 +92,7 @@ void PlacePendingPictures(TLayoutContext& context)
 
 }  // namespace
 
-void Woodblock::EmitLine(TLayoutContext& context)
+void TypesetEdition::EmitLine(TLayoutContext& context) const
 {
     JoinHeldColumn(context);
     context.lineBuffer = CollapseQdSpans(context.lineBuffer);
@@ -108,7 +108,7 @@ void Woodblock::EmitLine(TLayoutContext& context)
         context.remainingLength = context.AvailableLength();
 }
 
-void Woodblock::NewPage(TLayoutContext& context)
+void TypesetEdition::NewPage(TLayoutContext& context) const
 {
     context.FlushPendingLines();
     if (g_TypesetTable) {

@@ -9,7 +9,6 @@
 #include "typeset/cells/Cells.h"
 #include "typeset/layout/LayoutContext.h"
 #include "typeset/markup/RunAdvance.h"
-#include "typeset/notes/Notes.h"
 #include "typeset/runs/BalancedWalk.h"
 
 namespace {
@@ -67,7 +66,7 @@ void TLayoutContext::MeasureRemainingRuns() { CurrentTypesetEdition().MeasureRem
 
 // The sentence end of the current run itself is not looked at: its piece
 // was measured when it was placed.
-void Woodblock::MeasureRemainingRuns(TLayoutContext& context)
+void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
 {
     const TypesetEdition& edition = CurrentTypesetEdition();
     int64_t cells = 0;

@@ -8,7 +8,6 @@
 #include "typeset/columns/ColumnStrings.h"
 #include "typeset/layout/LayoutContext.h"
 #include "typeset/markup/MarkupTags.h"
-#include "typeset/notes/Notes.h"
 #include "typeset/placing/Placing.h"
 
 namespace {
@@ -148,7 +147,7 @@ void TLayoutContext::PlaceDoubleLineNote(int32_t length, bool mayBreak)
 // line's note is placed whole in its column (the line's runs are spaced to
 // fit); otherwise a note that ends in this column leaves it open for the
 // text that follows, and one that does not fills it and emits it.
-void Woodblock::PlaceNoteSegment(TLayoutContext& context)
+void TypesetEdition::PlaceNoteSegment(TLayoutContext& context) const
 {
     bool startColumn = true;
     bool firstColumn = true;

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "foundation/OwningList.h"
+#include "platform/WinTypes.h"
 #include "typeset/pages/SearchRecords.h"
 
 struct TStyleBase;
@@ -35,9 +36,10 @@ namespace TPageItemKind {
 enum : int32_t { New = -1, WholePage = 0, Seal = 1, PlacedCopy = 2, PlacedMultiplied = 5 };
 }
 
-// A picture or seal of a page. Pictures: first and last column, top and
-// bottom cell (-1 when not set). Seals: left, right, top, bottom in page
-// units.
+// A picture or seal of a page. The four numbers are stored in this order
+// and read by kind through the accessors: a placed picture's first and last
+// column and top and bottom cell (-1 when not set); a seal's left, right,
+// top and bottom in page units.
 struct TPageItem {
     int32_t kind = TPageItemKind::New;
     QString name;
@@ -45,6 +47,18 @@ struct TPageItem {
     int32_t b = -1;
     int32_t c = -1;
     int32_t d = -1;
+
+    int32_t FirstColumn() const { return a; }
+    int32_t LastColumn() const { return b; }
+    int32_t TopCell() const { return c; }
+    int32_t BottomCell() const { return d; }
+    void SetPlacement(int32_t firstColumn, int32_t lastColumn, int32_t topCell, int32_t bottomCell)
+    {
+        a = firstColumn, b = lastColumn, c = topCell, d = bottomCell;
+    }
+
+    WinRect SealRect() const { return {a, c, b, d}; }
+    void SetSealRect(const WinRect& rect) { a = rect.left, b = rect.right, c = rect.top, d = rect.bottom; }
 
     bool operator==(const TPageItem&) const = default;
 };

@@ -44,7 +44,7 @@ void TLayoutContext::WriteLineHead() { CurrentTypesetEdition().WriteLineHead(*th
 
 void TLayoutContext::IndentLine() { CurrentTypesetEdition().IndentLine(*this); }
 
-void Woodblock::WriteLineHead(TLayoutContext& context)
+void TypesetEdition::WriteLineHead(TLayoutContext& context) const
 {
     if (!context.freshColumn || !context.box)
         return;
@@ -63,7 +63,7 @@ void Woodblock::WriteLineHead(TLayoutContext& context)
     context.noteCells = 0;
 }
 
-void Woodblock::IndentLine(TLayoutContext& context)
+void TypesetEdition::IndentLine(TLayoutContext& context) const
 {
     if (context.lineHeadMode != TLineHeadMode::Raised || !context.box)
         return;

@@ -81,6 +81,37 @@ void CloseRunTags(TLayoutContext& context)
     cursor.fontOpen = false;
 }
 
+// The length of the run's text, or, when it surely exceeds available, the
+// length of a prefix that does: a column takes a small part of a long run,
+// so measuring the whole of it at every column would make a long line's
+// layout quadratic. Prefixes grow by doubling and end outside tags and
+// surrogate pairs; no element of a prefix takes more room than it does in
+// the whole text, so a prefix longer than available means the run is.
+int64_t RunLengthWithin(QStringView text, int32_t advance, int64_t available)
+{
+    constexpr qsizetype kFirstPrefix = 256;
+    if (advance <= 0)
+        return MeasureCells(text, advance);
+    for (qsizetype units = kFirstPrefix; units < text.size(); units *= 2) {
+        qsizetype end = units;
+        if (text[end - 1].isHighSurrogate())
+            ++end;
+        const qsizetype open = text.lastIndexOf(u'<', end - 1);
+        if (open >= 0 && text.lastIndexOf(u'>', end - 1) < open) {
+            const qsizetype close = text.indexOf(u'>', end);
+            if (close < 0)
+                break;
+            end = close + 1;
+        }
+        const int64_t length = MeasureCells(text.left(end), advance);
+        if (length > available)
+            return length;
+        if (end >= text.size())
+            return length;
+    }
+    return MeasureCells(text, advance);
+}
+
 // The run does not fit: as much of it as fits, then the line-end rules.
 void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& groups, int64_t available,
                     int32_t advance, const QString& param, bool mayBreak)
@@ -100,22 +131,23 @@ void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& group
     }
     QString piece = take ? cursor.text.left(units) : QString();
     if (piece.isEmpty()) {
-        context.FlushRunText(param, 0);
+        context.FlushRunText(param, TRunEnd::ColumnBroke);
         return;
     }
-    QString rest = cursor.text.mid(units);
+    // Cut from the front in place: the string keeps its buffer and only
+    // moves its start, so a long run is not copied at every column.
+    cursor.text.remove(0, units);
     if (mayBreak && GivesMarksRoom(CurrentPunctuationMode())) {
-        cells -= MoveTrailingOpeningMarks(piece, rest, context.mustPlaceCell);
-        cells += PullLeadingClosingMarks(piece, rest);
+        cells -= MoveTrailingOpeningMarks(piece, cursor.text, context.mustPlaceCell);
+        cells += PullLeadingClosingMarks(piece, cursor.text);
     }
-    cursor.text = rest;
     if (!piece.isEmpty()) {
         TakePiece(context, piece, cells, MeasureCells(piece, advance), advance, available);
         if (cursor.kind == TRunGroup::SpecialFormat)
-            context.FlushRunText(param, 0);
+            context.FlushRunText(param, TRunEnd::ColumnBroke);
     }
     if (cursor.text.isEmpty())
-        context.NextRun(groups, 0);
+        context.NextRun(groups, TRunEnd::ColumnBroke);
 }
 
 // The whole run fits; false when the column ends after it.
@@ -138,10 +170,10 @@ bool PlaceWholeRun(TLayoutContext& context, const std::vector<TRunGroup>& groups
     if (!cursor.text.isEmpty()) {
         // Marks were moved back: the column ends, its special-format text
         // written out first so that none of it slips into the next column.
-        context.FlushRunText(param, 0);
+        context.FlushRunText(param, TRunEnd::ColumnBroke);
         return false;
     }
-    return context.NextRun(groups, 2);
+    return context.NextRun(groups, TRunEnd::GroupPlaced);
 }
 
 }  // namespace
@@ -151,8 +183,8 @@ void TLayoutContext::PlaceRuns(int32_t available, const std::vector<TRunGroup>& 
     CurrentTypesetEdition().PlaceRuns(*this, available, groups, mayBreak);
 }
 
-void Woodblock::PlaceRuns(TLayoutContext& context, int32_t availableLength, const std::vector<TRunGroup>& groups,
-                          bool mayBreak)
+void TypesetEdition::PlaceRuns(TLayoutContext& context, int32_t availableLength,
+                               const std::vector<TRunGroup>& groups, bool mayBreak) const
 {
     const bool doubleLineNote = PlacingDoubleLineNote(context);
     if (doubleLineNote)
@@ -165,13 +197,13 @@ void Woodblock::PlaceRuns(TLayoutContext& context, int32_t availableLength, cons
         if (CurrentPunctuationMode() == TBiaoDianType::ZHINENG)
             GiveBackCarry(context, available);
         if (available < advance && context.cursor.text.isEmpty()) {
-            context.FlushRunText(param, 0);
-            context.NextRun(groups, 0);
+            context.FlushRunText(param, TRunEnd::ColumnBroke);
+            context.NextRun(groups, TRunEnd::ColumnBroke);
             break;
         }
         const int64_t runLength = context.cursor.kind == TRunGroup::Circled
             ? advance
-            : ::MeasureCells(context.cursor.text, advance);
+            : RunLengthWithin(context.cursor.text, advance, available);
         if (available < runLength) {
             PlaceBrokenRun(context, groups, available, advance, param, mayBreak);
             break;
@@ -184,7 +216,7 @@ void Woodblock::PlaceRuns(TLayoutContext& context, int32_t availableLength, cons
     CloseRunTags(context);
 }
 
-bool TLayoutContext::NextRun(const std::vector<TRunGroup>& groups, int32_t mode)
+bool TLayoutContext::NextRun(const std::vector<TRunGroup>& groups, TRunEnd end)
 {
     if (!RunsLeft(cursor, groups))
         return false;
@@ -193,7 +225,7 @@ bool TLayoutContext::NextRun(const std::vector<TRunGroup>& groups, int32_t mode)
     bool newGroup = false;
     if (size_t(++cursor.runIndex) >= group->runs.size()) {
         if (cursor.kind == TRunGroup::SpecialFormat)
-            FlushRunText(group->param, mode);
+            FlushRunText(group->param, end);
         ++cursor.groupIndex;
         cursor.runIndex = 0;
         if (!RunsLeft(cursor, groups))

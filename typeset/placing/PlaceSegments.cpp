@@ -154,7 +154,7 @@ void TLayoutContext::PlaceTextSegment() { CurrentTypesetEdition().PlaceTextSegme
 // Column after column until the segment is placed. A column the segment
 // fits stays open for the next segment; otherwise it is filled, counted
 // ("<T=…>" with the room left, when there is some) and emitted.
-void Woodblock::PlaceTextSegment(TLayoutContext& context)
+void TypesetEdition::PlaceTextSegment(TLayoutContext& context) const
 {
     bool startColumn = true;
     bool firstColumn = true;

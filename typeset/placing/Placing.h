@@ -2,8 +2,8 @@
 // Runs poured into columns: every column opens the font, spacing and
 // special-format tags of what it holds and closes them again, ends with a
 // count tag when it breaks with room left, and is emitted into the page.
-// The steps are TLayoutContext members (LayoutContext.h); the editions'
-// forms have their woodblock forms here.
+// The steps are TLayoutContext members (LayoutContext.h); those the editions
+// set their own way are TypesetEdition's.
 //
 // Placement always ends: a column that holds nothing yet, when no later
 // column could offer more room, takes at least one cell (mustPlaceCell),
@@ -29,13 +29,3 @@ void ArmProgress(TLayoutContext& context, bool firstColumnOfPlacement);
 
 // The note font sets notes in two small lines, and a note is being placed.
 bool PlacingDoubleLineNote(const TLayoutContext& context);
-
-namespace Woodblock {
-
-void WriteLineHead(TLayoutContext& context);
-void IndentLine(TLayoutContext& context);
-void PlaceTextSegment(TLayoutContext& context);
-void PlaceRuns(TLayoutContext& context, int32_t available, const std::vector<TRunGroup>& groups, bool mayBreak);
-void OpenRunTags(TLayoutContext& context, QStringView piece);
-
-}  // namespace Woodblock

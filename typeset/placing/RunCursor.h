@@ -8,6 +8,11 @@
 
 #include "typeset/runs/RunGroup.h"
 
+// Why placement leaves a run: the column broke inside it, or its group was
+// placed whole. Its value is the "ends the group" bit of the special-format
+// wrapping.
+enum class TRunEnd : int32_t { ColumnBroke = 0, GroupPlaced = 2 };
+
 struct TRunCursor {
     int32_t groupIndex = 0;
     int32_t runIndex = 0;

@@ -15,7 +15,7 @@ namespace In = MarkupTagsInternal;
 
 void TLayoutContext::OpenRunTags(QStringView piece) { CurrentTypesetEdition().OpenRunTags(*this, piece); }
 
-void Woodblock::OpenRunTags(TLayoutContext& context, QStringView piece)
+void TypesetEdition::OpenRunTags(TLayoutContext& context, QStringView piece) const
 {
     TRunCursor& cursor = context.cursor;
     if (cursor.kind == TRunGroup::Circled) {
@@ -36,7 +36,7 @@ void Woodblock::OpenRunTags(TLayoutContext& context, QStringView piece)
     target += piece;
 }
 
-void TLayoutContext::FlushRunText(const QString& param, int32_t mode)
+void TLayoutContext::FlushRunText(const QString& param, TRunEnd end)
 {
     if (cursor.kind != TRunGroup::SpecialFormat || pendingSpecialText.isEmpty())
         return;
@@ -46,7 +46,7 @@ void TLayoutContext::FlushRunText(const QString& param, int32_t mode)
         pendingSpecialText += In::FontClose;
     cursor.spacingOpen = false;
     cursor.fontOpen = false;
-    const int32_t type = cursor.specialOpened ? mode : mode + 1;
+    const int32_t type = int32_t(end) + (cursor.specialOpened ? 0 : 1);
     lineBuffer += WrapSpecialFormat(pendingSpecialText, param, type);
     pendingSpecialText.clear();
 }

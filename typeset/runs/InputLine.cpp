@@ -24,7 +24,7 @@ void TLayoutContext::ResetLineState()
         remainingLength = SaturateToInt32(int64_t(remainingLength) - sideNoteOffset);
 }
 
-void Woodblock::LayoutInputLine(TLayoutContext& context, QStringView text)
+void TypesetEdition::LayoutInputLine(TLayoutContext& context, QStringView text) const
 {
     if (!context.box || context.box->size.BOX_HEIGHT <= 0)
         return;

@@ -30,7 +30,7 @@ bool KeepsTag(QStringView tag)
 
 QString StripNonLayoutTags(QStringView text) { return CurrentTypesetEdition().StripNonLayoutTags(text); }
 
-QString Woodblock::StripNonLayoutTags(QStringView text)
+QString TypesetEdition::StripNonLayoutTags(QStringView text) const
 {
     QString out;
     out.reserve(text.size());

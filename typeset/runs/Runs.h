@@ -1,7 +1,7 @@
 #pragma once
 // A source line cut into segments (main text and notes) and run groups
 // before it is placed. The steps are TLayoutContext members (LayoutContext.h);
-// the two the editions set their own way have their woodblock forms here.
+// the two the editions set their own way are TypesetEdition's.
 #include <cstdint>
 #include <vector>
 
@@ -21,12 +21,3 @@ int32_t BalancedHalfLength(const std::vector<int32_t>& heights);
 // tags that are no layout tags stay; a "<" with no ">" after it goes. The
 // installed edition's form.
 QString StripNonLayoutTags(QStringView text);
-
-namespace Woodblock {
-
-// As above, then every horizontal bracket and quotation mark becomes its
-// vertical form, so that all measuring sees the vertical forms.
-QString StripNonLayoutTags(QStringView text);
-void LayoutInputLine(TLayoutContext& context, QStringView text);
-
-}  // namespace Woodblock

@@ -34,6 +34,19 @@ struct TLineStep {
     static TLineStep Text(QString text) { return {LayOut, std::move(text), {}}; }
 };
 
+// The first page of a run's text box, and the run's end: held columns
+// flushed, the table padded to an even count with the covers.
+void StartBody(TLayoutContext& text);
+void FinishBody(TLayoutContext& context);
+
+// Before a source line's tag is read: an empty line ends the paragraph
+// (false, nothing more to do); otherwise a full page is left for a fresh
+// column and the line-head mode cleared.
+bool BeginSourceLine(TLayoutContext& context, const QString& line);
+// The text of a line before it is laid out: inline titles converted, and a
+// justified line's "【HH】" at its end cut off, setting the exempt flag.
+void PrepareLineText(TLayoutContext& context, QString& text);
+
 // 【TP…】: a whole-page picture on a cover, else a picture placed in the
 // columns (now, or when room comes).
 TLineStep PictureTag(TTypesetter& typesetter, TLineTag& tag);

@@ -7,6 +7,7 @@
 #include "foundation/params/PunctuationMarks.h"
 #include "foundation/text/StringUtils.h"
 #include "platform/TextNumbers.h"
+#include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/markup/BracketTags.h"
 #include "typeset/markup/CentreColumnText.h"
@@ -257,21 +258,10 @@ TLineStep ApplyLineTag(TTypesetter& t, TLineTag& tag)
     return TLineStep::Text(tag.Rest());
 }
 
-void SetExemptFlag(TLayoutContext& context, QString& text)
-{
-    if (!context.justified || text.isEmpty())
-        return;
-    constexpr QStringView kExempt = u"【HH】";
-    context.exempt = text.size() > kExempt.size() && text.endsWith(kExempt);
-    if (context.exempt)
-        text.chop(kExempt.size());
-}
-
 void LayOutText(TTypesetter& t, TLineStep& step)
 {
     TLayoutContext& context = Current(t);
     QString& text = step.text;
-    ConvertInlineTitles(text);
     if (context.lineHeadMode == TLineHeadMode::VolumeName) {
         t.StartOnOddPage();
         context.remainingLength = context.AvailableLength();
@@ -279,7 +269,7 @@ void LayOutText(TTypesetter& t, TLineStep& step)
             g_TypesetPage->volumeName = step.volumeName;
         context.pendingParts.push_back(QStringLiteral("<JM") + step.volumeName + u'>');
     }
-    SetExemptFlag(context, text);
+    PrepareLineText(context, text);
     if (!t.style || t.style->TEXT_BOX.size.BOX_HEIGHT <= 0)
         return;
     std::vector<QString> sideSpans;
@@ -295,21 +285,38 @@ void LayOutText(TTypesetter& t, TLineStep& step)
 
 }  // namespace
 
-void Woodblock::ProcessLine(TTypesetter& typesetter, const QString& source)
+bool BeginSourceLine(TLayoutContext& context, const QString& line)
+{
+    if (line.isEmpty()) {
+        context.FinishLine();
+        return false;
+    }
+    if (context.freshColumn && context.column >= context.LinesPerPage())
+        context.NewPage();
+    context.lineHeadMode = TLineHeadMode::None;
+    return true;
+}
+
+void PrepareLineText(TLayoutContext& context, QString& text)
+{
+    ConvertInlineTitles(text);
+    if (!context.justified || text.isEmpty())
+        return;
+    constexpr QStringView kExempt = u"【HH】";
+    context.exempt = text.size() > kExempt.size() && text.endsWith(kExempt);
+    if (context.exempt)
+        text.chop(kExempt.size());
+}
+
+void TypesetEdition::ProcessLine(TTypesetter& typesetter, const QString& source) const
 {
     // Rules that leave the rest of a line to be interpreted as a line of its
     // own end here with it; the loop stands for that tail call, so a line of
     // many leading tags needs no deep recursion.
     QString line = source;
     for (;;) {
-        TLayoutContext& context = Current(typesetter);
-        if (line.isEmpty()) {
-            context.FinishLine();
+        if (!BeginSourceLine(Current(typesetter), line))
             return;
-        }
-        if (context.freshColumn && context.column >= context.LinesPerPage())
-            context.NewPage();
-        context.lineHeadMode = TLineHeadMode::None;
         TLineTag tag = ReadLineTag(line);
         TLineStep step = ApplyLineTag(typesetter, tag);
         if (step.kind == TLineStep::Again) {

@@ -11,6 +11,7 @@
 #include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/typesetter/LineSteps.h"
 
 namespace {
 
@@ -77,29 +78,38 @@ bool TTypesetter::LoadStyleFile(const QString& fileName)
     return true;
 }
 
-void Woodblock::Run(TTypesetter& typesetter)
+void TypesetEdition::Run(TTypesetter& typesetter) const
 {
     typesetter.PointEngineAt(typesetter.style);
-    TLayoutContext& text = typesetter.textContext;
     TLayoutContext& head = typesetter.headContext;
-    text.mode = TLayoutMode::Body;
-    text.Reset();
     head.mode = TLayoutMode::Head;
     head.Reset();
-    typesetter.current = &text;
-    g_TypesetPage = nullptr;
-    text.NewPage();
+    typesetter.current = &typesetter.textContext;
+    StartBody(typesetter.textContext);
     typesetter.insideCover = false;
     g_CoverPages = 0;
     g_BackPages = 0;
     for (const QString& line : g_TextLines)
         typesetter.ProcessLine(line);
-    typesetter.current->FlushPendingLines();
-    if (g_TypesetTable && (g_TypesetTable->pages.Size() + g_CoverPages + g_BackPages) % 2 != 0)
-        typesetter.current->NewPage();
+    FinishBody(*typesetter.current);
 }
 
-bool Woodblock::StartOnOddPage(TTypesetter& typesetter)
+void StartBody(TLayoutContext& text)
+{
+    text.mode = TLayoutMode::Body;
+    text.Reset();
+    g_TypesetPage = nullptr;
+    text.NewPage();
+}
+
+void FinishBody(TLayoutContext& context)
+{
+    context.FlushPendingLines();
+    if (g_TypesetTable && (g_TypesetTable->pages.Size() + g_CoverPages + g_BackPages) % 2 != 0)
+        context.NewPage();
+}
+
+bool TypesetEdition::StartOnOddPage(TTypesetter& typesetter) const
 {
     TLayoutContext& context = *typesetter.current;
     const bool pageEmpty = context.column == 0 && context.heldColumns.empty();
@@ -165,8 +175,5 @@ void AddPageSeal(const QString& name, int32_t left, int32_t right, int32_t top, 
     TPageItem* item = g_TypesetPage->seals.AddNew();
     item->kind = TPageItemKind::Seal;
     item->name = name;
-    item->a = left;
-    item->b = right;
-    item->c = top;
-    item->d = bottom;
+    item->SetSealRect({left, top, right, bottom});
 }

@@ -13,8 +13,7 @@
 // after a run (RepointStyle).
 //
 // Run, ProcessLine and StartOnOddPage are the edition's (through
-// CurrentTypesetEdition()); the Woodblock namespace holds the woodblock
-// forms.
+// CurrentTypesetEdition()); their woodblock forms are TypesetEdition's.
 #include <cstdint>
 #include <vector>
 
@@ -76,9 +75,3 @@ void DeleteUnusedStyles(TParaSet& set, const TPageTable& table);
 // filled.
 void AddPagePicture(const QString& name);
 void AddPageSeal(const QString& name, int32_t left, int32_t right, int32_t top, int32_t bottom);
-
-namespace Woodblock {
-void Run(TTypesetter& typesetter);
-void ProcessLine(TTypesetter& typesetter, const QString& line);
-bool StartOnOddPage(TTypesetter& typesetter);
-}  // namespace Woodblock
