@@ -16,7 +16,6 @@ bool g_VolumeDirty = false;
 bool g_IndexDirty = false;
 bool g_LayoutDirty = false;
 int32_t g_AppLook = kDefaultAppLook;
-AppServices g_AppServices;
 ServiceSlot<FrameServices> g_InstalledFrame;
 
 void ReplaceProjectParaSet(TParaSet&& set)
@@ -52,6 +51,5 @@ void ResetAppGlobals()
     g_IndexDirty = false;
     g_LayoutDirty = false;
     g_AppLook = kDefaultAppLook;
-    g_AppServices = AppServices();
     g_InstalledFrame.Reset();
 }

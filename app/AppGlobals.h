@@ -54,19 +54,6 @@ extern bool g_LayoutDirty;
 inline constexpr int32_t kDefaultAppLook = 214;
 extern int32_t g_AppLook;
 
-// What other parts of the application supply to start-up, closing and the
-// save questions, installed by those parts; null until then. A missing
-// writer counts as a failed save, never as a saved file.
-struct TBook;
-struct AppServices {
-    // The settings archive and the frame's settings in it.
-    void (*loadFrameSettings)() = nullptr;
-    bool (*saveFrameSettings)() = nullptr;
-    // The record dialogs: true when confirmed with a change.
-    bool (*runLayoutDialog)(TStyle& style, bool bookOpen) = nullptr;
-    bool (*editCoverFonts)(TCoverPara& cover) = nullptr;
-};
-extern AppServices g_AppServices;
 
 // Puts the records of set in place of g_ParaSet's. Pointers into the old
 // records never dangle: the current lists are released, and a current style

@@ -15,6 +15,7 @@
 
 #include "app/DialogChooser.h"
 #include "app/MessageBoxPrompter.h"
+#include "app/dialogs/AppDialogHooks.h"
 #include "app/frame/MainWindow.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
@@ -86,6 +87,7 @@ int RunProgram(const Edition& edition, int argc, char** argv)
 
     DialogChooser chooser;
     InstallChooser(&chooser);
+    InstallAppDialogs();
 
     MainWindow window;
     prompter.SetParent(&window);

@@ -111,11 +111,6 @@ void MainWindow::AddViewCommands()
     });
 }
 
-void MainWindow::AddSettingsCommands()
-{
-    commands_.Add({{Cmd::SettingsFirst, Cmd::SettingsLast, [this](int id) { SettingsCommand(id); }}});
-}
-
 void MainWindow::ZoomIn()
 {
     const int next = view_->NextZoomIn();
@@ -167,30 +162,3 @@ void MainWindow::SetLook(int id)
     QSettings(u"raze"_s, g_Edition->ProgramName()).setValue(u"ApplicationLook"_s, id);
 }
 
-// A confirmed change of a style or cover: with a book its layout is
-// modified; with a text the project is, and the text is typeset again, so
-// that no change is lost without a question.
-void MainWindow::SettingsCommand(int id)
-{
-    if (!g_CurrentParaSet)
-        return;
-    bool changed = false;
-    if (id == Cmd::SettingsCover) {
-        TCoverPara* cover = g_CurrentParaSet->covers.FindByName(&TCoverPara::NAME, kCoverName);
-        if (!cover || !g_AppServices.editCoverFonts)
-            return;  // nothing to edit without a cover record
-        changed = g_AppServices.editCoverFonts(*cover);
-    } else if (id >= Cmd::SettingsStyles) {
-        TStyle* style = g_CurrentParaSet->styles.GetAtOrNull(id - Cmd::SettingsStyles);
-        if (!style || !g_AppServices.runLayoutDialog)
-            return;
-        changed = g_AppServices.runLayoutDialog(*style, g_CurrentBook != nullptr);
-    }
-    if (!changed)
-        return;
-    g_LayoutDirty = true;
-    if (!g_CurrentBook)
-        g_ProjectDirty = true;
-    RefreshAfterSettings(view_->Data);
-    view_->Refresh();
-}

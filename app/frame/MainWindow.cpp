@@ -59,8 +59,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), view_(new Collato
 
     g_ZoomIndex = 3;  // the view's first zoom, unless the settings say otherwise
     g_ProjectFolder.clear();
-    if (g_AppServices.loadFrameSettings)
-        g_AppServices.loadFrameSettings();
+    LoadSettings();
     RestoreLayout();
     zoomCombo_->setCurrentIndex(g_ZoomIndex);
     InitialUpdate();
@@ -201,8 +200,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (g_AppServices.saveFrameSettings)
-        g_AppServices.saveFrameSettings();
+    SaveSettings();
     SaveLayout();
     pageCombo_->clear();
     event->accept();

@@ -13,6 +13,7 @@
 #include "app/FrameServices.h"
 #include "app/commands/CommandDispatcher.h"
 #include "app/frame/SaveQuestions.h"
+#include "app/settings/FrameSettings.h"
 
 class CDlgFind;
 class CMFileView;
@@ -101,6 +102,9 @@ private:
     void FileNew();
     void OpenTextCommand();
     void SettingsCommand(int id);
+    // The settings archive into the working state, and back.
+    void LoadSettings();
+    bool SaveSettings();
     void ToggleDock(QDockWidget& dock);
     void CycleFocus(int step);
     void SetLook(int id);
@@ -121,5 +125,8 @@ private:
     CDlgFind* findDialog_ = nullptr;
     QTimer* idleUpdate_ = nullptr;
     TextPaneSaving textPane_;
+    // The settings archive as read; the fields nobody else keeps (the
+    // panes' fonts) go back as they came.
+    TFrameSettings settings_;
     FrameServices* previousFrame_;
 };

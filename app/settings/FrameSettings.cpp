@@ -81,7 +81,7 @@ std::vector<FieldStep> FieldSteps(bool withTwoPage)
     return steps;
 }
 
-bool EditionHasTwoPageField() { return !g_Edition || g_Edition->Kind() == EditionKind::Woodblock; }
+bool EditionHasTwoPageField() { return !g_Edition || g_Edition->HasTwoPageCommand(); }
 
 }  // namespace
 

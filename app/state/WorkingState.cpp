@@ -34,7 +34,7 @@ void ResetProjectState(CollatorView& view)
     // 4-in-1 display needs a book; its groups were the old book's.
     g_FourInOneMode = 0;
     g_Current4in1Group = 0;
-    if (g_Edition && g_Edition->Kind() != EditionKind::Woodblock)
+    if (g_Edition && !g_Edition->HasTwoPageCommand())
         g_TwoPageMode = 0;
 
     g_ProjectName.clear();

@@ -2,8 +2,10 @@
 // Cancel, or a save that fails, keeps the window open, and what earlier
 // answers saved stays saved.
 #include <QDir>
+#include <QFile>
 
 #include "app/files/ProjectFile.h"
+#include "app/settings/FrameSettings.h"
 #include "app/view/CollatorView.h"
 #include "foundation/io/Paths.h"
 #include "support/MainWindowFixture.h"
@@ -13,8 +15,6 @@ using namespace Qt::StringLiterals;
 using Answer = Prompter::Answer;
 
 namespace {
-
-int g_settingsWrites = 0;
 
 const QString kPane = u"預處理文本已修改，是否保存？"_s;
 const QString kProject = u"是否保存當前項目？"_s;
@@ -53,8 +53,7 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        g_settingsWrites = 0;
-        g_AppServices.saveFrameSettings = [] { return ++g_settingsWrites > 0; };
+        QFile::remove(FrameSettingsPath());
         book.bookFolder = dir.filePath(u"書"_s);
         book.volumes.AddNew()->name = dir.filePath(u"卷一.skk"_s);
         window->SetTextPaneSaving({{}, [this] { return paneDirty; }, [this] {
@@ -89,7 +88,7 @@ TEST_P(CloseQuestions, AsksInOrderAndClosesOnlyWhenNothingIsCancelled)
 
     EXPECT_EQ(window->close(), c.closes);
     EXPECT_EQ(window->isVisible(), !c.closes);
-    EXPECT_EQ(g_settingsWrites, c.closes ? 1 : 0);
+    EXPECT_EQ(PathExists(FrameSettingsPath()), c.closes);
     EXPECT_EQ(paneDirty, c.dirtyAfter[0]);
     EXPECT_EQ(g_ProjectDirty, c.dirtyAfter[1]);
     EXPECT_EQ(g_VolumeDirty, c.dirtyAfter[2]);
@@ -116,7 +115,7 @@ TEST_F(FailingSaves, AFailedProjectSaveActsAsCancel)
     EXPECT_FALSE(window->close());
     EXPECT_TRUE(g_ProjectDirty);
     EXPECT_TRUE(g_VolumeDirty);  // never asked
-    EXPECT_EQ(g_settingsWrites, 0);
+    EXPECT_FALSE(PathExists(FrameSettingsPath()));
 }
 
 TEST_F(FailingSaves, AFailedLayoutSaveKeepsItsFlag)

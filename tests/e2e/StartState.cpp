@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
@@ -11,6 +13,7 @@
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
 #include "support/MainWindowFixture.h"
+#include "tests/app/FakeDialogs.h"
 #include "typeset/pages/PageRecord.h"
 
 using namespace Qt::StringLiterals;
@@ -112,17 +115,29 @@ TEST_F(StartState, LookRadioAndPaneTogglesFollowTheUpdatePass)
     EXPECT_TRUE(window->ActionsOf(Cmd::EditPane).front()->isChecked());
 }
 
-// With no book open a confirmed style change marks the project modified and
-// typesets the text again; a book's change marks only its layout.
-TEST_F(StartState, AConfirmedStyleChangeIsNeverLost)
+// With no book open a change applied in the layout dialog marks the project
+// modified and typesets the text again, even when the dialog then ends
+// with 確定 and nothing left to apply; closing then asks to save it.
+TEST_F(StartState, AnAppliedStyleChangeIsNeverLost)
 {
-    g_AppServices.runLayoutDialog = [](TStyle& style, bool) {
-        style.pageWidth += 100;
+    ASSERT_TRUE(window->OpenText(QStringLiteral(VELLUMOR_SAMPLES "/sample.txt")));
+    const int32_t pagesBefore = g_PageTable.pages.Size();
+    g_ProjectDirty = false;
+    FakeDialogs dialogs;
+    dialogs.OnRun([](QDialog& d) {
+        QLineEdit* perLine = Child<QLineEdit>(d, u"textBox.perLine"_s);
+        perLine->clear();
+        QTest::keyClicks(perLine, u"6"_s);
+        Child<QPushButton>(d, u"apply"_s)->click();
         return true;
-    };
+    });
     ASSERT_TRUE(window->Dispatch(Cmd::SettingsStyles));
+    EXPECT_GT(g_PageTable.pages.Size(), pagesBefore);
     EXPECT_TRUE(g_ProjectDirty);
     EXPECT_TRUE(g_LayoutDirty);
+    prompter.ExpectAsk(u"是否保存當前項目？"_s, Prompter::Answer::Cancel);
+    EXPECT_FALSE(window->close());
+
     // Without a cover record 701 does nothing; entries past the styles neither.
     g_ProjectDirty = false;
     window->Dispatch(Cmd::SettingsCover);
