@@ -87,16 +87,6 @@ void ReturnTo(ViewData& view, const StartPoint& start)
     }
 }
 
-// Another volume's pages hold none of the hits found before.
-void ClearSearchResults()
-{
-    if (g_SearchMode != 2)
-        return;
-    ClearHitTables();
-    if (g_CurrentPages)
-        ClearCurrentHitList(*g_CurrentPages);
-}
-
 // The last text page of the shown page.
 int32_t ShownLastTextPage()
 {
@@ -105,13 +95,9 @@ int32_t ShownLastTextPage()
     return hasSecond ? shown.second : shown.first;
 }
 
-// Volume v shown for a search walking down (its start) or up (its end),
-// holding no hit of the volume before.
+// Volume v shown for a search walking down (its start) or up (its end).
 bool EnterVolume(ViewData& view, int32_t v, bool down)
 {
-    ClearHitTables();
-    if (g_CurrentPages)
-        ClearCurrentHitList(*g_CurrentPages);
     if (!GoToVolumePage(v, view, g_CurrentBook, down ? 0 : kLastTextPage) || g_CurrentVolume != v)
         return false;
     if (down)

@@ -104,6 +104,21 @@ TEST_F(FindReplaceTest, AllVolumesWalkDownAndUp)
     }
 }
 
+// Another volume shown (a directory click) holds no hit of the one before:
+// nothing of it is highlighted and a find starts on the shown page.
+TEST_F(FindReplaceTest, AnotherVolumeShownForgetsTheHits)
+{
+    OpenBook();
+    OnFindDown(view.data, dialog);
+    OnFindDown(view.data, dialog);
+    ASSERT_EQ(Where(), "0:3:3");
+    ASSERT_TRUE(GoToVolumePage(2, view.data, g_CurrentBook, 0));
+    EXPECT_EQ(g_CurrentHitTable, nullptr);
+    EXPECT_TRUE(g_PageTable.gridHits.IsEmpty());
+    OnFindDown(view.data, dialog);
+    EXPECT_EQ(Where(), "2:2:2");
+}
+
 TEST_F(FindReplaceTest, FirstFindAfterOpeningFocusesTheReplacement)
 {
     OpenBook();
