@@ -32,16 +32,7 @@ protected:
     void OpenBook(bool twoPage = false)
     {
         g_TwoPageMode = twoPage;
-        {
-            TBookList scratch;
-            disk.WriteTypeset(disk.Scan(scratch));
-        }
-        view.frame.ResetProjectState();
-        TBook& book = disk.Scan(view.data.books);
-        ASSERT_EQ(ReadTypesetFile(disk.TypesetPath(), book), kTypesetRead);
-        g_CurrentPages = &g_PageTable;
-        g_CurrentVolume = -1;
-        ASSERT_TRUE(GoToVolumePage(0, view.data, &book, 0));
+        OpenBookOnDisk(disk, view.data, view.frame);
     }
     // The volume, the hit's text page and the shown page.
     std::string Where() const

@@ -35,16 +35,7 @@ protected:
     // first volume.
     void OpenBook()
     {
-        {
-            TBookList scratch;
-            disk.WriteTypeset(disk.Scan(scratch));
-        }
-        window->ResetProjectState();
-        TBook& book = disk.Scan(view->Data.books);
-        ASSERT_EQ(ReadTypesetFile(disk.TypesetPath(), book), kTypesetRead);
-        g_CurrentPages = &g_PageTable;
-        g_CurrentVolume = -1;
-        ASSERT_TRUE(GoToVolumePage(0, view->Data, &book, 0));
+        OpenBookOnDisk(disk, view->Data, *window);
         window->FillBookTree();
     }
     void OpenFindWindow()
