@@ -158,6 +158,21 @@ TEST_F(FindReplaceTest, ReplaceInVolumeCountsAndMarksTheVolume)
     EXPECT_TRUE(prompter.Done());
 }
 
+// A replaced title changes the contents: the index is to be written and the
+// directory tree filled again.
+TEST_F(FindReplaceTest, AReplacedTitleRefreshesTheContents)
+{
+    OpenBook();
+    dialog.SetFindText(u"題一"_s);
+    dialog.ReplaceEdit().setText(u"題二"_s);
+    prompter.ExpectAsk(u"是否替換所有在當前冊查找到的文字？"_s, Prompter::Answer::Yes).ExpectTell(u"共替換1處"_s);
+    ReplaceInVolume(view.data, dialog);
+    EXPECT_EQ(Line(1), u"<BT1-題二>甲天地乙"_s);
+    EXPECT_TRUE(g_IndexDirty);
+    EXPECT_EQ(view.frame.treeRefreshes, 1);
+    EXPECT_TRUE(prompter.Done());
+}
+
 // Every volume replaced and written, then back at the spread where it began;
 // with no hit left the count is 0 and nothing is written.
 TEST_F(FindReplaceTest, ReplaceInAllVolumesSavesEachAndReturns)

@@ -78,10 +78,23 @@ protected:
 
 TEST_F(FindAcrossVolumes, FindReplaceReopenAndClickATitle)
 {
+    EXPECT_FALSE(window->Commands().IsEnabled(Cmd::Find)) << "searching needs a book";
     OpenBook();
+    EXPECT_TRUE(window->Commands().IsEnabled(Cmd::Find));
+    // The centre-column text of the shown page, added and removed; the seal
+    // command has nothing to add and stays disabled.
     EXPECT_FALSE(window->Commands().IsEnabled(Cmd::AddSeal));
+    EXPECT_FALSE(window->Dispatch(Cmd::DeleteCentreText));
+    ASSERT_TRUE(window->Dispatch(Cmd::AddCentreText));
+    EXPECT_FALSE(g_PageTable.pages[0].centreText.isEmpty());
+    ASSERT_TRUE(window->Dispatch(Cmd::DeleteCentreText));
+    EXPECT_TRUE(g_PageTable.pages[0].centreText.isEmpty());
+    EXPECT_TRUE(g_VolumeDirty);
     OpenFindWindow();
+    // A search across volumes first asks about the changed volume.
+    prompter.ExpectAsk(u"排版文字已修改，是否保存？"_s, Prompter::Answer::No);
     WalkTheHits();
+    EXPECT_FALSE(g_VolumeDirty);
 
     // Two-page display, from the first volume's first spread again.
     ASSERT_TRUE(window->Dispatch(Cmd::TwoPage));
