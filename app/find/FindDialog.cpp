@@ -93,6 +93,12 @@ void CDlgFind::UpdateFindButtons()
     ButtonOf(ReplaceAllVolumes)->setEnabled(true);
 }
 
+void CDlgFind::FocusReplaceEdit()
+{
+    activateWindow();
+    replace_->setFocus();
+}
+
 // 取消, Escape and the window's close all end here.
 void CDlgFind::reject()
 {

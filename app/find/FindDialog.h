@@ -33,6 +33,8 @@ public:
     // The view sets it after a search found something.
     void SetMatched(bool matched);
     void UpdateFindButtons();
+    // The keyboard focus to the replacement edit (after the first find).
+    void FocusReplaceEdit();
 
     QPushButton* ButtonOf(int id) const;
     QLineEdit& FindEdit() const { return *find_; }

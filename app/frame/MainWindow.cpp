@@ -52,6 +52,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), view_(new Collato
     AddFileCommands();
     AddViewCommands();
     AddSettingsCommands();
+    AddFindCommands();
     commands_.AfterCommand = [this] { UpdateCommandUI(); };
     connect(view_, &PageView::currentPageChanged, this, [this](int page) { ShownPageChanged(page); });
     connect(view_, &PageView::commandRequested, this, [this](int id) { Dispatch(id); });

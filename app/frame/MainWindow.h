@@ -97,6 +97,7 @@ private:
     void AddFileCommands();
     void AddViewCommands();
     void AddSettingsCommands();
+    void AddFindCommands();
     // The view's initial update: a reset, then the new-file steps.
     void InitialUpdate();
     void FileNew();

@@ -32,16 +32,6 @@ NavMode CurrentNavMode()
     return g_FourInOneMode ? NavMode::FourInOneBook : NavMode::Book;
 }
 
-// Moving in a book forgets the hits of a find.
-void ClearSearchResults()
-{
-    if (g_SearchMode != 2)
-        return;
-    ClearHitTables();
-    if (g_CurrentPages)
-        ClearCurrentHitList(*g_CurrentPages);
-}
-
 void GoToVolume(ViewData& view, int32_t volume, int32_t textPage)
 {
     GoToVolumePage(volume, view, g_CurrentBook, textPage);
@@ -216,6 +206,15 @@ bool IsNavigationEnabled(int32_t command)
 }
 
 bool IsDisplayToggleEnabled() { return CanNavigate(); }
+
+void ClearSearchResults()
+{
+    if (g_SearchMode != 2)
+        return;
+    ClearHitTables();
+    if (g_CurrentPages)
+        ClearCurrentHitList(*g_CurrentPages);
+}
 
 void ShowPage(ViewData& view, int32_t s)
 {

@@ -21,6 +21,10 @@ bool IsNavigationEnabled(int32_t command);
 // The single/two-page (501) and 4-in-1 (40273) switches.
 bool IsDisplayToggleEnabled();
 
+// Forgets the hits of a find: every hit table and the shown pages' hit
+// list (nothing before a find has succeeded).
+void ClearSearchResults();
+
 // Goes to the shown page s of the current page table (GoToPage): outside
 // 4-in-1 display at most the last shown page.
 void ShowPage(ViewData& view, int32_t s);

@@ -109,6 +109,8 @@ bool LoadAndShowVolume(int32_t n, const QString& path, ViewData& view, const QSt
     view.volumeDataPath = path;
     g_VolumeShown = true;
     g_CurrentPages = &g_PageTable;
+    // The hits of a find lie in the pages read over.
+    ClearSearchResults();
     n = std::max(0, std::min(n, g_PageTable.pages.Size() - 1));
     if (g_FourInOneMode)
         n = PlaceInGroup(n);

@@ -13,6 +13,8 @@
 #include "app/FrameServices.h"
 #include "app/files/TypesetFile.h"
 #include "app/files/VolumeDataFile.h"
+#include "app/navigation/ViewData.h"
+#include "app/navigation/VolumeNavigation.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "render/RenderGlobals.h"
@@ -93,3 +95,19 @@ public:
     QTemporaryDir root;
     QString folder;
 };
+
+// Opens the book as opening its typeset file does, after the frame's reset,
+// at the first page of its first volume.
+inline void OpenBookOnDisk(const BookOnDisk& disk, ViewData& view, FrameServices& frame)
+{
+    {
+        TBookList scratch;
+        disk.WriteTypeset(disk.Scan(scratch));
+    }
+    frame.ResetProjectState();
+    TBook& book = disk.Scan(view.books);
+    ASSERT_EQ(ReadTypesetFile(disk.TypesetPath(), book), kTypesetRead);
+    g_CurrentPages = &g_PageTable;
+    g_CurrentVolume = -1;
+    ASSERT_TRUE(GoToVolumePage(0, view, &book, 0));
+}

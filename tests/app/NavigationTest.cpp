@@ -45,16 +45,7 @@ protected:
     void OpenBook(const BookOnDisk& disk, bool twoPage)
     {
         g_TwoPageMode = twoPage;
-        {
-            TBookList scratch;
-            disk.WriteTypeset(disk.Scan(scratch));
-        }
-        view.frame.ResetProjectState();
-        TBook& book = disk.Scan(view.data.books);
-        ASSERT_EQ(ReadTypesetFile(disk.TypesetPath(), book), kTypesetRead);
-        g_CurrentPages = &g_PageTable;
-        g_CurrentVolume = -1;
-        ASSERT_TRUE(GoToVolumePage(0, view.data, &book, 0));
+        OpenBookOnDisk(disk, view.data, view.frame);
     }
     void Press(int32_t command) { OnNavigate(command, view.data); }
     // Volume, shown page and the enabled states.

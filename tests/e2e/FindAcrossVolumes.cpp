@@ -1,0 +1,142 @@
+// Finding and replacing across the volumes of a three-volume book in the
+// main window: F3 walks the hits of the first and third volumes in single
+// and two-page display, skipping the second, then says "沒有找到！" and
+// stays where it was; 替換所有冊 replaces and writes every volume; the book
+// opened again has none left; a title clicked in the directory pane shows
+// its page.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include "app/commands/CommandIds.h"
+#include "app/find/FindDialog.h"
+#include "app/navigation/VolumeNavigation.h"
+#include "app/panes/DirectoryPane.h"
+#include "app/view/CollatorView.h"
+#include "render/pipeline/ShownPages.h"
+#include "support/MainWindowFixture.h"
+#include "tests/app/FindBookFixture.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class FindAcrossVolumes : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        view = &window->View();
+        find = &window->FindDialog();
+    }
+
+    // As opening the book's typeset file does, at the first page of its
+    // first volume.
+    void OpenBook()
+    {
+        OpenBookOnDisk(disk, view->Data, *window);
+        window->FillBookTree();
+    }
+    void OpenFindWindow()
+    {
+        ASSERT_TRUE(window->Dispatch(Cmd::Find));
+        ASSERT_TRUE(find->IsOpen());
+        find->SetFindText(kFindKey);
+        ChooseScope(*find, CDlgFind::AllVolumes);
+    }
+    void F3()
+    {
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_F3);
+    }
+    // The shown volume and the hit's text page; the shown page is checked
+    // against the hit's.
+    std::string Hit() const
+    {
+        EXPECT_EQ(g_CurrentPage, TextPageToShownPage(g_PageTable.findPage));
+        return std::to_string(g_CurrentVolume) + ":" + std::to_string(g_PageTable.findPage);
+    }
+    void WalkTheHits()
+    {
+        for (const char* expected : {"0:1", "0:3", "2:2"}) {
+            F3();
+            EXPECT_EQ(Hit(), expected);
+        }
+        const int32_t spread = g_CurrentPage;
+        prompter.ExpectTell(u"沒有找到！"_s);
+        F3();
+        EXPECT_TRUE(prompter.Done());
+        EXPECT_EQ(g_CurrentVolume, 2);
+        EXPECT_EQ(g_CurrentPage, spread);
+    }
+
+    FindBook disk;
+    CollatorView* view = nullptr;
+    CDlgFind* find = nullptr;
+};
+
+TEST_F(FindAcrossVolumes, FindReplaceReopenAndClickATitle)
+{
+    EXPECT_FALSE(window->Commands().IsEnabled(Cmd::Find)) << "searching needs a book";
+    OpenBook();
+    EXPECT_TRUE(window->Commands().IsEnabled(Cmd::Find));
+    // The centre-column text of the shown page, added and removed; the seal
+    // command has nothing to add and stays disabled.
+    EXPECT_FALSE(window->Commands().IsEnabled(Cmd::AddSeal));
+    EXPECT_FALSE(window->Dispatch(Cmd::DeleteCentreText));
+    ASSERT_TRUE(window->Dispatch(Cmd::AddCentreText));
+    EXPECT_FALSE(g_PageTable.pages[0].centreText.isEmpty());
+    ASSERT_TRUE(window->Dispatch(Cmd::DeleteCentreText));
+    EXPECT_TRUE(g_PageTable.pages[0].centreText.isEmpty());
+    EXPECT_TRUE(g_VolumeDirty);
+    OpenFindWindow();
+    // A search across volumes first asks about the changed volume.
+    prompter.ExpectAsk(u"排版文字已修改，是否保存？"_s, Prompter::Answer::No);
+    WalkTheHits();
+    EXPECT_FALSE(g_VolumeDirty);
+
+    // Two-page display, from the first volume's first spread again.
+    ASSERT_TRUE(window->Dispatch(Cmd::TwoPage));
+    ASSERT_TRUE(GoToVolumePage(0, view->Data, g_CurrentBook, 0));
+    WalkTheHits();
+
+    // The window's 向下查找 runs as F3 does: from the end, nothing again.
+    prompter.ExpectTell(u"沒有找到！"_s);
+    QTest::mouseClick(find->ButtonOf(CDlgFind::kFindDownCommand), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(prompter.Done());
+
+    const int32_t spread = g_CurrentPage;
+    find->ReplaceEdit().setText(u"玄黃"_s);
+    prompter.ExpectAsk(u"是否替換所有查找到的文字？"_s, Prompter::Answer::Yes).ExpectTell(u"共替換3處"_s);
+    QTest::mouseClick(find->ButtonOf(CDlgFind::ReplaceAllVolumes), Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(g_CurrentVolume, 2);
+    EXPECT_EQ(g_CurrentPage, spread);
+    EXPECT_FALSE(g_VolumeDirty);
+
+    OpenBook();
+    prompter.ExpectTell(u"沒有找到！"_s);
+    F3();
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(g_CurrentVolume, 0);
+    ASSERT_TRUE(GoToVolumePage(2, view->Data, g_CurrentBook, 2));
+    EXPECT_EQ(g_PageTable.pages[2].lines[0].text, u"壬玄黃癸"_s);
+
+    // The third volume's title in the directory pane: its volume, its page.
+    ASSERT_TRUE(GoToVolumePage(0, view->Data, g_CurrentBook, 0));
+    CMViewTree& tree = window->FileView().Tree();
+    QTreeWidgetItem* title = nullptr;
+    for (QTreeWidgetItem* item : tree.findItems(u"題一"_s, Qt::MatchExactly | Qt::MatchRecursive))
+        if (CMViewTree::DataOf(item) == ((2 + 1) << 16) + 1)
+            title = item;
+    ASSERT_NE(title, nullptr);
+    tree.setCurrentItem(title);
+    QApplication::processEvents();
+    EXPECT_EQ(g_CurrentVolume, 2);
+    EXPECT_EQ(g_CurrentPage, TextPageToShownPage(1));
+}
+
+}  // namespace
