@@ -15,8 +15,10 @@
 
 namespace {
 
-constexpr uint32_t kLineFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
-constexpr uint32_t kCentreFormat = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+// Rows are sized to one line of text, so a line is never broken into a
+// second line the row would cut; a long one runs out at the right (the title
+// tip shows it whole).
+constexpr uint32_t kRowFormat = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
 constexpr ColorRef kHitText = Rgb(255, 255, 255);
 constexpr ColorRef kHitBack = Rgb(0, 0, 255);
 
@@ -117,7 +119,7 @@ void TEditList::Fill()
         item.row = row;
         item.mask = kItemText | kItemFormat;
         item.text = RowText(*g_CurrentPages, target);
-        item.format = target.line < 0 ? kCentreFormat : kLineFormat;
+        item.format = kRowFormat;
         SetItem(item);
     }
     for (int row = 0; row < GetRowCount(); ++row)
@@ -199,6 +201,12 @@ void TEditList::DrawCellText(GridDc& dc, const QString& text, WinRect& rect, uin
         }
         x = measured.right;
     }
+}
+
+void TEditList::resizeEvent(QResizeEvent* event)
+{
+    CGridCtrl::resizeEvent(event);
+    ExpandColumnsToFit();
 }
 
 // --- the pane ------------------------------------------------------------------

@@ -37,6 +37,8 @@ protected:
     void OnCellTextChangedByGrid(int row, int col, const QString& text) override;
     bool DrawCell(GridDc& dc, int row, int col, WinRect rect, bool eraseBk) override;
     void DrawCellText(GridDc& dc, const QString& text, WinRect& rect, uint32_t format) override;
+    // The one column always spans the pane.
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Fill();
