@@ -9,6 +9,7 @@
 #include "app/FrameServices.h"
 #include "foundation/text/StringUtils.h"
 #include "grid/DrawTextFormat.h"
+#include "grid/InPlaceEdit.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
@@ -84,6 +85,9 @@ void TEditList::LoadPage()
         reloadPending_ = true;
         return;
     }
+    // An open edit belongs to the rows shown now: it is written back first.
+    if (CInPlaceEdit* editor = InPlaceEditor())
+        editor->EndEdit();
     if (!g_CurrentBook || !g_CurrentPages) {
         Empty();
         return;
@@ -91,13 +95,20 @@ void TEditList::LoadPage()
     Fill();
 }
 
+void TEditList::Shape(int rows)
+{
+    DeleteAllItems();
+    SetRowCount(rows + 1);
+    SetColumnCount(1);
+    SetFixedRowCount(1);
+    SetFixedColumnCount(0);
+    SetRowResize(true);
+}
+
 void TEditList::Empty()
 {
     rows_ = {};
-    DeleteAllItems();
-    SetRowCount(1);
-    SetColumnCount(1);
-    SetFixedRowCount(1);
+    Shape(0);
     ExpandColumnsToFit();
 }
 
@@ -107,12 +118,7 @@ void TEditList::Fill()
     if (!rows)
         return;
     rows_ = *rows;
-    DeleteAllItems();
-    SetRowCount(rows_.RowCount() + 1);
-    SetColumnCount(1);
-    SetFixedRowCount(1);
-    SetFixedColumnCount(0);
-    SetRowResize(true);
+    Shape(rows_.RowCount());
     for (int row = 1; row < GetRowCount(); ++row) {
         const EditRowTarget target = RowToPageLine(rows_, row);
         TGridItem item = InitGridItem();
@@ -192,7 +198,8 @@ void TEditList::DrawCellText(GridDc& dc, const QString& text, WinRect& rect, uin
         WinRect measured = place;
         dc.DrawText(piece.text, measured, format | DT_CALCRECT);
         if (piece.hit) {
-            dc.FillRect(measured, kHitBack);
+            // The box spans the row, wherever the format puts the text in it.
+            dc.FillRect({measured.left, rect.top, measured.right, rect.bottom}, kHitBack);
             const ColorRef normal = dc.SetTextColor(kHitText);
             dc.DrawText(piece.text, place, format);
             dc.SetTextColor(normal);

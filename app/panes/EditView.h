@@ -25,7 +25,8 @@ public:
 
     // Fills the grid from the shown page of g_CurrentPages. Without an open
     // book the grid is emptied; a page that cannot be counted leaves it as
-    // it was. While a cell is written back the fill waits until it is done.
+    // it was. An open edit is ended (and written back) first; while a cell
+    // is written back the fill waits until it is done.
     void LoadPage();
     const EditPaneRows& Rows() const { return rows_; }
     // The index of the first text page shown; -1 when none.
@@ -41,6 +42,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The header row and rows rows below it, in one column, all empty.
+    void Shape(int rows);
     void Fill();
     void Empty();
     void WriteBack(int row, const QString& text);

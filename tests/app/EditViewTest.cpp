@@ -240,6 +240,20 @@ TEST_F(EditListTest, EscapeAndUntouchedFillerChangeNothing)
     EXPECT_EQ(pageShows, 0);
 }
 
+TEST_F(EditListTest, AnotherPageEndsAnOpenEditIntoItsOwnRow)
+{
+    list.SetFocusCell({2, 0});
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, u"x"_s);
+    QApplication::sendEvent(&list, &press);
+    ASSERT_TRUE(g_CellEditing);
+    g_CurrentPage = 0;
+    list.LoadPage();
+    EXPECT_FALSE(g_CellEditing);
+    EXPECT_EQ(g_PageTable.pages[1].lines[0].text, u"x"_s);
+    EXPECT_EQ(g_PageTable.pages[0].lines[0].text, u"一二三"_s);
+    EXPECT_EQ(list.FirstPage(), 0);
+}
+
 TEST_F(EditListTest, DeleteInTheGridIsWrittenBack)
 {
     list.SetFocusCell({3, 0});
