@@ -1,11 +1,14 @@
 // The panes of the main window: the text pane and its part in the save
-// questions, the directory pane and its navigation, and the find window.
+// questions, the edit pane, the directory pane and its navigation, and the
+// find window.
 #include <QDockWidget>
 
 #include "app/AppGlobals.h"
 #include "app/find/FindDialog.h"
 #include "app/frame/MainWindow.h"
+#include "app/navigation/PageNavigation.h"
 #include "app/panes/DirectoryPane.h"
+#include "app/panes/EditView.h"
 #include "app/panes/TextView.h"
 #include "app/state/WorkingState.h"
 #include "app/text/TextCommands.h"
@@ -13,6 +16,7 @@
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/Paths.h"
 #include "platform/Chooser.h"
+#include "render/RenderGlobals.h"
 #include "render/contents/Contents.h"
 #include "render/pipeline/ShownPages.h"
 #include "typeset/TypesetGlobals.h"
@@ -45,6 +49,10 @@ void MainWindow::BuildPanes()
         .isModified = [this] { return textView_->TextChanged(); },
         .save = [this] { return textView_->SaveText(); },
     });
+
+    editView_ = new TEditView(editDock_);
+    editDock_->setWidget(editView_);
+    editView_->List().SetGoToCurrentPage([this] { GoToPageFromCombo(view_->Data, g_CurrentPage); });
 
     fileView_ = new CMFileView(directoryDock_);
     directoryDock_->setWidget(fileView_);

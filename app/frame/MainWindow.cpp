@@ -14,6 +14,7 @@
 #include "app/commands/CommandIds.h"
 #include "app/files/SavePrompts.h"
 #include "app/frame/AppLook.h"
+#include "app/panes/EditView.h"
 #include "app/panes/TextView.h"
 #include "app/state/WorkingState.h"
 #include "app/text/TextOpening.h"
@@ -53,6 +54,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), view_(new Collato
     AddViewCommands();
     AddSettingsCommands();
     AddFindCommands();
+    AddEditCommands();
     commands_.AfterCommand = [this] { UpdateCommandUI(); };
     connect(view_, &PageView::currentPageChanged, this, [this](int page) { ShownPageChanged(page); });
     connect(view_, &PageView::commandRequested, this, [this](int id) { Dispatch(id); });
@@ -139,6 +141,7 @@ void MainWindow::ShownPageChanged(int shownPage)
     // Without a book the text pane follows the page.
     if (!g_CurrentBook && textView_ && !textView_->ShowAll())
         textView_->ShowText();
+    editView_->List().LoadPage();
 }
 
 void MainWindow::RebuildParaMenu()

@@ -18,6 +18,7 @@
 class CDlgFind;
 class CMFileView;
 class CollatorView;
+class TEditView;
 class TTextView;
 class QAction;
 class QComboBox;
@@ -78,6 +79,7 @@ public:
     void SetContentsTree(int shownPages) override;
 
     TTextView& TextView() { return *textView_; }
+    TEditView& EditView() { return *editView_; }
     CMFileView& FileView() { return *fileView_; }
     CDlgFind& FindDialog() { return *findDialog_; }
 
@@ -98,6 +100,7 @@ private:
     void AddViewCommands();
     void AddSettingsCommands();
     void AddFindCommands();
+    void AddEditCommands();
     // The view's initial update: a reset, then the new-file steps.
     void InitialUpdate();
     void FileNew();
@@ -122,6 +125,7 @@ private:
     QDockWidget* editDock_ = nullptr;
     QDockWidget* textDock_ = nullptr;
     TTextView* textView_ = nullptr;
+    TEditView* editView_ = nullptr;
     CMFileView* fileView_ = nullptr;
     CDlgFind* findDialog_ = nullptr;
     QTimer* idleUpdate_ = nullptr;

@@ -220,7 +220,8 @@ void ShowPage(ViewData& view, int32_t s)
 {
     if (!g_FourInOneMode)
         s = std::min(s, GetShownPageCount() - 1);
-    g_CurrentPage = s;
+    // The view sets the page itself: it tells the frame only when it sees
+    // the page change.
     view.pages->GoToPage(s);
 }
 
