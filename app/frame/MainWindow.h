@@ -96,9 +96,11 @@ private:
     void AddFileCommands();
     void AddViewCommands();
     void AddSettingsCommands();
+    void AddBookCommands();
     // The view's initial update: a reset, then the new-file steps.
     void InitialUpdate();
-    void FileNew();
+    // False when a save question was cancelled.
+    bool FileNew();
     void OpenTextCommand();
     void SettingsCommand(int id);
     void ToggleDock(QDockWidget& dock);
