@@ -97,6 +97,9 @@ bool TypesetVolumeText(CollatorView& view, const QString& textPath)
     g_LoadingText = true;
     g_ProjectName = StripExtension(textPath);
     g_ProjectDirty = true;
+    // As when the text is opened alone: its file's name unless it names its
+    // book; never the title of the volume before.
+    g_TextName = GetFileNamePart(g_ProjectName);
     view.Data.typesetter.textPath = textPath;
     if (ReadProjectFile(ProjectFilePath()))
         g_LoadingText = false;
