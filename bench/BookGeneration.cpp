@@ -15,17 +15,16 @@
 #include <map>
 #include <memory>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
 #include "GeneratedText.h"
+#include "QtBenchMain.h"
 #include "app/books/BookGeneration.h"
 #include "app/state/WorkingState.h"
 #include "app/view/CollatorView.h"
 #include "platform/Chooser.h"
 #include "platform/Prompter.h"
-#include "render/RenderGlobals.h"
 #include "typeset/book/Book.h"
 
 namespace {
@@ -124,14 +123,4 @@ BENCHMARK(GenerateBook)->Arg(90)->Arg(900)->Unit(benchmark::kMillisecond)->Itera
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    g_ZoomIndex = 3;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

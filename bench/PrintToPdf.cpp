@@ -6,12 +6,12 @@
 
 #include <memory>
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include "GeneratedText.h"
+#include "QtBenchMain.h"
 #include "app/printing/BookPrinting.h"
 #include "app/state/WorkingState.h"
 #include "app/text/TextOpening.h"
@@ -75,14 +75,4 @@ BENCHMARK(PrintHundredPages)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Use
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    g_ZoomIndex = 3;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }
