@@ -216,6 +216,15 @@ TEST_F(BookFlow, FourInOneSheetsOfOtherVolumesLeaveTheShownVolumeAlone)
     edited->lines.front().text = u"改"_s;
     g_VolumeDirty = true;
     const int32_t count = GetShownPageCount();
+    const int32_t shown = g_CurrentPage;
+    const double zoom = view.Renderer().ZoomFactor;
+    int otherSheets = 0;
+    for (int32_t s = 0; s < count; ++s) {
+        int32_t volume = 0, page = 0;
+        Decode4in1Entry(ShownPageToTextPages(s).first, volume, page);
+        otherSheets += volume == 1 || volume == 2;
+    }
+    ASSERT_GT(otherSheets, 0) << "the group's sheets are all the shown volume's";
 
     prompter.ExpectAsk(u"排版文字已修改，是否保存？"_s, Answer::Cancel);
     EXPECT_FALSE(AskSaveBeforePrinting(1, count));
@@ -229,6 +238,8 @@ TEST_F(BookFlow, FourInOneSheetsOfOtherVolumesLeaveTheShownVolumeAlone)
     EXPECT_TRUE(g_VolumeDirty);
     EXPECT_EQ(g_TextName, u"卷1"_s);
     EXPECT_EQ(FileBytes(VolumeFile(1)), fileBefore);
+    EXPECT_EQ(g_CurrentPage, shown);
+    EXPECT_DOUBLE_EQ(view.Renderer().ZoomFactor, zoom);
 }
 
 TEST_F(BookFlow, CancelledFolderChoiceLeavesTheProject)
