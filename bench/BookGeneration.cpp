@@ -113,7 +113,8 @@ void GenerateBook(benchmark::State& state)
     ResetProjectState(view);
     InstallPrompter(previousPrompter);
     InstallChooser(previousChooser);
-    state.counters["chars/s"] = benchmark::Counter(double(texts.characters), benchmark::Counter::kIsIterationInvariantRate);
+    state.counters["chars/s"] =
+        benchmark::Counter(double(texts.characters), benchmark::Counter::kIsIterationInvariantRate);
     state.counters["wall_chars/s"] =
         double(texts.characters) * double(state.iterations()) / std::chrono::duration<double>(wall).count();
     state.counters["chars"] = double(texts.characters);

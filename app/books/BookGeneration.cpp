@@ -56,7 +56,7 @@ void GatherParameters(TParaSet& gathered, const TParaSet& volume)
         if (!gathered.styles.FindByName(&TStyle::NAME, style.NAME))
             gathered.styles.Append(std::make_unique<TStyle>(style));
     const std::pair<const QString*, TCoverPara* (*)(TParaSet&)> covers[] = {{&kCoverName, GetCoverPara},
-                                                                           {&kBackCoverName, GetBackCoverPara}};
+                                                                            {&kBackCoverName, GetBackCoverPara}};
     for (const auto& [name, recordOf] : covers) {
         const TCoverPara* cover = volume.covers.FindByName(&TCoverPara::NAME, *name);
         if (cover && !gathered.covers.FindByName(&TCoverPara::NAME, *name))

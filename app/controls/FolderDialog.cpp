@@ -4,8 +4,7 @@
 
 #include "platform/Chooser.h"
 
-CFolderDialog::CFolderDialog(const QString& title, const QString& initialFolder)
-    : title_(title), folder_(initialFolder)
+CFolderDialog::CFolderDialog(const QString& title, const QString& initialFolder) : title_(title), folder_(initialFolder)
 {
 }
 

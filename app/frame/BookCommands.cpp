@@ -18,8 +18,9 @@ void MainWindow::AddBookCommands()
         editDock_->show();
         editDock_->raise();
     };
+    auto fileNew = [this] { return FileNew(); };
     commands_.Add({
-        {Cmd::MakeTypeset, [this, showBookPanes](int) { OnFileMakeTypeset(*view_, [this] { return FileNew(); }, showBookPanes); }},
+        {Cmd::MakeTypeset, [this, fileNew, showBookPanes](int) { OnFileMakeTypeset(*view_, fileNew, showBookPanes); }},
         {Cmd::OpenTypeset, [this, showBookPanes](int) { OnFileOpenTypeset(*view_, showBookPanes); }},
         {Cmd::PrintSetup, [this](int) { OnFilePrintSetup(this); }},
         {Cmd::Print, [this](int) { OnFilePrint(*view_); }, [](int) { return CanPrint(); }},

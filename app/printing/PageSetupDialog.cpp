@@ -21,8 +21,10 @@ PageSetupDialog::PageSetupDialog(const WinRect& margins, int16_t orientation, QW
 {
     setWindowTitle(u"頁面設置"_s);
     auto* form = new QFormLayout(this);
-    const std::pair<const char*, QString> rows[] = {
-        {"left", u"左邊距(毫米)"_s}, {"top", u"上邊距(毫米)"_s}, {"right", u"右邊距(毫米)"_s}, {"bottom", u"下邊距(毫米)"_s}};
+    const std::pair<const char*, QString> rows[] = {{"left", u"左邊距(毫米)"_s},
+                                                    {"top", u"上邊距(毫米)"_s},
+                                                    {"right", u"右邊距(毫米)"_s},
+                                                    {"bottom", u"下邊距(毫米)"_s}};
     const int32_t values[] = {margins.left, margins.top, margins.right, margins.bottom};
     for (int i = 0; i < 4; ++i) {
         margins_[i] = AddMargin(rows[i].first, values[i]);

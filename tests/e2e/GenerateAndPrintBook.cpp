@@ -162,7 +162,8 @@ TEST_F(BookFlow, GeneratesOpensStepsAndPrints)
     // Ink along the frame's left edge on the second page, at 100 dpi.
     constexpr double kScale = 100.0 / 600.0;
     const QString png = dir.filePath(u"page"_s);
-    RunTool(u"pdftoppm"_s, {u"-f"_s, u"2"_s, u"-l"_s, u"2"_s, u"-r"_s, u"100"_s, u"-singlefile"_s, u"-png"_s, pdfPath, png});
+    RunTool(u"pdftoppm"_s,
+            {u"-f"_s, u"2"_s, u"-l"_s, u"2"_s, u"-r"_s, u"100"_s, u"-singlefile"_s, u"-png"_s, pdfPath, png});
     const QImage page(png + u".png"_s);
     ASSERT_FALSE(page.isNull());
     if (qEnvironmentVariableIsSet("VELLUMOR_KEEP_PRINT"))
