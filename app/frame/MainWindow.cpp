@@ -55,6 +55,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), view_(new Collato
     AddSettingsCommands();
     AddFindCommands();
     AddEditCommands();
+    AddBookCommands();
     commands_.AfterCommand = [this] { UpdateCommandUI(); };
     connect(view_, &PageView::currentPageChanged, this, [this](int page) { ShownPageChanged(page); });
     connect(view_, &PageView::commandRequested, this, [this](int id) { Dispatch(id); });
@@ -82,15 +83,16 @@ void MainWindow::InitialUpdate()
     FileNew();
 }
 
-void MainWindow::FileNew()
+bool MainWindow::FileNew()
 {
     if (!AskSaveBeforeReplacing())
-        return;
+        return false;
     view_->GoToPage(g_CurrentPage);
     ::ResetProjectState(*view_);
     SetDocumentTitle(QString());
     ShowTextPaneHideEditPane();
     view_->viewport()->update();
+    return true;
 }
 
 bool MainWindow::OpenText(const QString& path)

@@ -101,9 +101,11 @@ private:
     void AddSettingsCommands();
     void AddFindCommands();
     void AddEditCommands();
+    void AddBookCommands();
     // The view's initial update: a reset, then the new-file steps.
     void InitialUpdate();
-    void FileNew();
+    // False when a save question was cancelled.
+    bool FileNew();
     void OpenTextCommand();
     void SettingsCommand(int id);
     // The settings archive into the working state, and back.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -8,6 +9,7 @@
 #include "app/controls/ListBmp.h"
 #include "app/controls/StaticEx.h"
 #include "foundation/Picture.h"
+#include "support/ScriptedChooser.h"
 
 TEST(SmallControls, StatusPathIsCutAfterThirtyFiveCharacters)
 {
@@ -15,6 +17,18 @@ TEST(SmallControls, StatusPathIsCutAfterThirtyFiveCharacters)
     EXPECT_EQ(ShortenStatusPath(exact), exact);
     EXPECT_EQ(ShortenStatusPath(exact + u'b'), exact + QStringLiteral("..."));
     EXPECT_EQ(ShortenStatusPath(QString()), QString());
+}
+
+TEST(SmallControls, FolderChoiceKeepsTheInitialFolderOnCancel)
+{
+    ScriptedChooser chooser;
+    chooser.ExpectFolder(QString()).ExpectFolder(QStringLiteral("/書/卷"));
+    CFolderDialog dialog(QStringLiteral("選擇"), QStringLiteral("/書"));
+    EXPECT_EQ(dialog.DoModal(), QDialog::Rejected);
+    EXPECT_EQ(dialog.GetFolderPath(), QStringLiteral("/書"));
+    EXPECT_EQ(dialog.DoModal(), QDialog::Accepted);
+    EXPECT_EQ(dialog.GetFolderPath(), QStringLiteral("/書/卷"));
+    EXPECT_EQ(chooser.StartFolders(), QStringList({QStringLiteral("/書"), QStringLiteral("/書")}));
 }
 
 TEST(SmallControls, SwatchShowsItsNewColourAfterRepaint)

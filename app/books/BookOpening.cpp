@@ -1,0 +1,78 @@
+#include "app/books/BookOpening.h"
+
+#include "app/AppGlobals.h"
+#include "app/FrameServices.h"
+#include "app/books/BookGeneration.h"
+#include "app/files/SavePrompts.h"
+#include "app/files/TypesetFile.h"
+#include "app/navigation/VolumeNavigation.h"
+#include "app/state/WorkingState.h"
+#include "app/view/CollatorView.h"
+#include "foundation/Edition.h"
+#include "foundation/FoundationGlobals.h"
+#include "foundation/io/Paths.h"
+#include "platform/Chooser.h"
+#include "platform/Prompter.h"
+#include "typeset/TypesetGlobals.h"
+#include "typeset/book/Book.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+QString TypesetExtension() { return g_Edition->Extension(FileKind::Typeset); }
+
+// "排版文件 (*.pak)"
+QString TypesetFilter() { return u"排版文件 (*."_s + TypesetExtension() + u')'; }
+
+bool AskSaveBeforeOpeningBook()
+{
+    if (!g_ProjectName.isEmpty() && !(AskSaveProject() && Frame().AskSavePreText()))
+        return false;
+    return AskSaveText() && AskSaveLayoutParams();
+}
+
+}  // namespace
+
+void OnFileOpenTypeset(CollatorView& view, const ShowBookPanes& showBookPanes)
+{
+    const QString start = g_LastTypesetFolder.isEmpty() ? GetAppFolder() : g_LastTypesetFolder;
+    const QString path = CurrentChooser().OpenFile(TypesetFilter(), start);
+    if (path.isEmpty() || !AskSaveBeforeOpeningBook())
+        return;
+    OpenTypesetFile(view, path, showBookPanes);
+}
+
+bool OpenTypesetFile(CollatorView& view, const QString& path, const ShowBookPanes& showBookPanes)
+{
+    ResetProjectState(view);
+    if (LoadTypesetBook(view, path) != 0)
+        return false;
+    Frame().FillBookTree();
+    Frame().RebuildParaMenu();
+    if (showBookPanes)
+        showBookPanes();
+    TBook* book = view.Data.books.First();
+    ActivateBook(*book, view.Data);
+    g_CurrentPages = &g_PageTable;
+    g_CurrentVolume = -1;
+    return GoToVolumePage(0, view.Data, book, 0);
+}
+
+int32_t LoadTypesetBook(CollatorView& view, const QString& path)
+{
+    const QString base = StripExtension(path);
+    g_LastTypesetFolder = GetFolderPart(base);
+    g_ProjectFolder = base;
+    ClearBooks(view.Data.books);
+    TBook* book = AddNewBook(view.Data.books);
+    book->LoadFolder(base, g_Edition->Extension(FileKind::VolumeData));
+    if (book->volumes.Size() == 0)
+        TellUser(u"没有找到豎排文件！"_s);
+    else if (ReadTypesetFile(path, *book) == kTypesetRead)
+        return 0;
+    // Nothing may keep pointing into the book that goes.
+    LeaveBook(*book);
+    RemoveBook(view.Data.books, book);
+    return kTypesetFailed;
+}

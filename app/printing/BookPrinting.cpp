@@ -1,0 +1,140 @@
+#include "app/printing/BookPrinting.h"
+
+#include <QPdfWriter>
+
+#include "app/AppGlobals.h"
+#include "app/files/SavePrompts.h"
+#include "app/files/VolumeDataFile.h"
+#include "app/view/CollatorView.h"
+#include "render/RenderGlobals.h"
+#include "render/contents/Contents.h"
+#include "render/pipeline/ShownPages.h"
+#include "render/printing/PrintCycle.h"
+#include "typeset/TypesetGlobals.h"
+#include "typeset/book/Book.h"
+#include "typeset/book/FourInOne.h"
+#include "typeset/pages/PageRecord.h"
+
+namespace {
+
+constexpr int kPdfResolution = 600;
+
+// The volume whose pages the 4-in-1 sheet shown shows; -1 for a cover or
+// blank place, outside 4-in-1 display and without a book.
+int32_t SheetVolume(int32_t shown)
+{
+    if (!g_FourInOneMode || !g_CurrentBook)
+        return -1;
+    const int32_t first = ShownPageToTextPages(shown).first;
+    int32_t volume = -1, page = 0;
+    if (first < 0 || !Decode4in1Entry(first, volume, page))
+        return -1;
+    return volume == k4in1CoverCode || volume == k4in1BlankCode ? -1 : volume;
+}
+
+bool IsOtherVolume(int32_t volume) { return volume >= 0 && volume != g_CurrentVolume; }
+
+// Nothing to print: the current group's page order, else the pages in use,
+// is empty.
+bool NothingToPrint()
+{
+    if (g_FourInOneMode) {
+        const int32_t group = g_Current4in1Group;
+        return group < 0 || group >= int32_t(g_4in1Data.pageOrders.size()) ||
+               g_4in1Data.pageOrders[size_t(group)].empty();
+    }
+    return !g_CurrentPages || g_CurrentPages->pages.Size() == 0;
+}
+
+// The shown volume while sheets of other volumes are printed: its table
+// moved out (so no save can write another volume's pages over its file) and
+// moved back with its number and title at the end.
+class ShownVolumeAside {
+public:
+    explicit ShownVolumeAside(CollatorView& view) : view_(view) {}
+
+    // Reads volume into g_PageTable for the sheets that follow; false when
+    // it cannot be read (that sheet is then skipped).
+    bool Load(int32_t volume)
+    {
+        if (!aside_) {
+            table_ = std::move(g_PageTable);
+            textName_ = g_TextName;
+            volume_ = g_CurrentVolume;
+            aside_ = true;
+        }
+        const TFile* file = g_CurrentBook->volumes.GetAtOrNull(volume);
+        g_PageTable = TPageTable();
+        // Until a read succeeds the table is no volume's.
+        g_CurrentVolume = -1;
+        if (!file || !ReadVolumeDataFile(file->name))
+            return false;
+        g_CurrentVolume = volume;
+        Rebuild();
+        return true;
+    }
+    // Back to the shown volume and the shown page; the zoom is already back.
+    void Restore(int32_t savedPage)
+    {
+        if (aside_) {
+            g_PageTable = std::move(table_);
+            g_TextName = textName_;
+            g_CurrentVolume = volume_;
+            aside_ = false;
+            Rebuild();
+            view_.Refresh();
+        }
+        view_.GoToPage(savedPage);
+    }
+
+private:
+    void Rebuild()
+    {
+        PageRenderer& renderer = view_.Renderer();
+        renderer.CalcPageExtent();
+        renderer.ApplyZoom();
+        RebuildContents(renderer.LeafTexts, true, false);
+    }
+
+    CollatorView& view_;
+    bool aside_ = false;
+    TPageTable table_;
+    QString textName_;
+    int32_t volume_ = -1;
+};
+
+}  // namespace
+
+bool AskSaveBeforePrinting(int32_t from, int32_t to)
+{
+    for (int32_t unit = from; unit <= to; ++unit)
+        if (IsOtherVolume(SheetVolume(unit - 1)))
+            return AskSaveText();
+    return true;
+}
+
+int32_t PrintBookUnits(CollatorView& view, QPagedPaintDevice& device, int32_t from, int32_t to)
+{
+    if (NothingToPrint())
+        return 0;
+    ShownVolumeAside shown(view);
+    PrintSteps steps;
+    steps.beforeUnit = [&shown](int32_t unit) {
+        const int32_t volume = SheetVolume(unit);
+        return !IsOtherVolume(volume) || shown.Load(volume);
+    };
+    steps.restore = [&shown](int32_t savedPage) { shown.Restore(savedPage); };
+    return PrintShownUnits(view.Renderer(), device, from, to, g_PrintMargins, steps);
+}
+
+QPageLayout::Orientation StoredPrintOrientation()
+{
+    return g_PrintOrientation == 1 ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+void PreparePdfWriter(QPdfWriter& pdf)
+{
+    pdf.setResolution(kPdfResolution);
+    pdf.setPageMargins(QMarginsF());
+    pdf.setPageOrientation(StoredPrintOrientation());
+}

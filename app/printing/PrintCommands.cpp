@@ -1,0 +1,62 @@
+#include "app/printing/PrintCommands.h"
+
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include "app/dialogs/DialogServices.h"
+#include "app/printing/BookPrinting.h"
+#include "app/printing/PageSetupDialog.h"
+#include "app/view/CollatorView.h"
+#include "render/RenderGlobals.h"
+#include "render/pipeline/ShownPages.h"
+
+bool CanPrint() { return g_VolumeShown && !g_CellEditing && GetShownPageCount() > 0; }
+
+void PreparePrinter(QPrinter& printer)
+{
+    printer.setPageOrientation(StoredPrintOrientation());
+    printer.setFullPage(false);
+    printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
+}
+
+void OnFilePrint(CollatorView& view)
+{
+    if (!CanPrint())
+        return;
+    const int count = GetShownPageCount();
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer);
+    QPrintDialog dialog(&printer, &view);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, count);
+    dialog.setFromTo(1, count);
+    if (!Dialogs().RunModal(dialog))
+        return;
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    const int from = range ? printer.fromPage() : 1;
+    const int to = range ? printer.toPage() : count;
+    if (AskSaveBeforePrinting(from, to))
+        PrintBookUnits(view, printer, from, to);
+}
+
+void OnFilePrintPreview(CollatorView& view)
+{
+    if (!CanPrint() || !AskSaveBeforePrinting(1, GetShownPageCount()))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    PreparePrinter(printer);
+    QPrintPreviewDialog dialog(&printer, &view);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&view](QPrinter* shown) { PrintBookUnits(view, *shown, 1, GetShownPageCount()); });
+    Dialogs().RunModal(dialog);
+}
+
+void OnFilePrintSetup(QWidget* parent)
+{
+    PageSetupDialog dialog(g_PrintMargins, g_PrintOrientation, parent);
+    if (!Dialogs().RunModal(dialog))
+        return;
+    g_PrintMargins = dialog.Margins();
+    g_PrintOrientation = dialog.Orientation();
+}
