@@ -6,6 +6,8 @@
 #include "foundation/text/ScrambledString.h"
 #include "platform/Prompter.h"
 #include "platform/WaitCursor.h"
+#include "typeset/TypesetEdition.h"
+#include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageBinary.h"
 
 namespace {
@@ -64,5 +66,9 @@ bool ReadVolumeDataFile(const QString& path)
     // Reads on even when the title was cut short, so that the table is
     // emptied and never keeps the pages of another volume.
     ReadPageList(file, version, g_PageTable);
+    // What the file leaves out of a page, worked out again under the set
+    // in use, so that the pages show as they were typeset.
+    if (g_CurrentParaSet)
+        CurrentTypesetEdition().RestoreUsedSizes(g_PageTable, g_CurrentParaSet->styles);
     return true;
 }

@@ -4,8 +4,8 @@
 #include "app/navigation/PageNavigation.h"
 #include "app/navigation/ViewData.h"
 #include "app/view/PageView.h"
+#include "app/view/ViewContents.h"
 #include "render/RenderGlobals.h"
-#include "render/contents/Contents.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/book/Book.h"
 #include "typeset/pages/PageRecord.h"
@@ -40,7 +40,7 @@ QString InheritedCentreText(int32_t p)
 void SetCentreText(ViewData& view, TPageRec& page, const QString& text)
 {
     page.centreText = text;
-    RebuildContents(view.pages->Renderer().LeafTexts, true, false);
+    RebuildViewContents(*view.pages);
     g_VolumeDirty = true;
     ShowPage(view, g_CurrentPage);
 }

@@ -17,6 +17,7 @@
 #include "app/files/SavePrompts.h"
 #include "app/frame/AppLook.h"
 #include "app/frame/MainWindow.h"
+#include "app/navigation/PageNavigation.h"
 #include "app/text/TextCommands.h"
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
@@ -102,10 +103,14 @@ void MainWindow::AddViewCommands()
                  view_->ToggleFourInOne();
              view_->ToggleTwoPage();
          },
-         ViewLive, [](int) { return g_TwoPageMode != 0; }},
-        {Cmd::FourInOne, [this](int) { view_->ToggleFourInOne(); }, ViewLive,
+         // The print editions switch with 'D' alone.
+         [](int) { return IsDisplayToggleEnabled() && g_Edition->HasTwoPageCommand(); },
+         [](int) { return g_TwoPageMode != 0; }},
+        {Cmd::FourInOne, [this](int) { view_->ToggleFourInOne(); }, [](int) { return IsDisplayToggleEnabled(); },
          [](int) { return g_FourInOneMode != 0; }},
-        {Cmd::PageCombo, [this](int) { view_->GoToPage(pageCombo_->currentIndex()); }, ViewLive},
+        {Cmd::PageCombo, [this](int) { GoToPageFromCombo(view_->Data, pageCombo_->currentIndex()); }, ViewLive},
+        {Cmd::FirstPage, Cmd::LastPage, [this](int id) { OnNavigate(id, view_->Data); },
+         [](int id) { return IsNavigationEnabled(id); }},
         {Cmd::ZoomIn, [this](int) { ZoomIn(); }},
         {Cmd::ZoomOut, [this](int) { ZoomOut(); }},
     });

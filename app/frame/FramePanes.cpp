@@ -13,11 +13,11 @@
 #include "app/state/WorkingState.h"
 #include "app/text/TextCommands.h"
 #include "app/view/CollatorView.h"
+#include "app/view/ViewContents.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/Paths.h"
 #include "platform/Chooser.h"
 #include "render/RenderGlobals.h"
-#include "render/contents/Contents.h"
 #include "render/pipeline/ShownPages.h"
 #include "typeset/TypesetGlobals.h"
 
@@ -76,7 +76,7 @@ void MainWindow::SetContentsTree(int shownPages) { fileView_->SetContentsTree(Ge
 
 void MainWindow::RefreshPageTree()
 {
-    RebuildContents(view_->Renderer().LeafTexts, !g_CurrentBook, !g_ProjectName.isEmpty());
+    RebuildViewContents(*view_);
     if (TFile* volume = GetVolume(g_CurrentBook, g_CurrentVolume))
         CopyBookmarkTree(volume->contents, g_VolumeContents);
     FillBookTree();

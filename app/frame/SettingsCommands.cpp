@@ -12,6 +12,7 @@
 #include "app/files/BookLayoutCommands.h"
 #include "app/frame/MainWindow.h"
 #include "app/navigation/PageNavigation.h"
+#include "app/panes/EditView.h"
 #include "app/panes/TextView.h"
 #include "app/text/TextCommands.h"
 #include "app/view/CollatorView.h"
@@ -109,6 +110,8 @@ void MainWindow::LoadSettings()
     settings_.orientation = g_PrintOrientation;
     settings_.zoomIndex = g_ZoomIndex;
     settings_.twoPage = g_TwoPageMode;
+    settings_.editFont = editView_->Font();
+    FormatOfFont(textView_->Editor().font(), settings_.textFormat);
     LoadFrameSettings(settings_);
     g_PrintMargins = {settings_.marginLeft, settings_.marginTop, settings_.marginRight, settings_.marginBottom};
     g_PrintOrientation = settings_.orientation;
@@ -117,6 +120,8 @@ void MainWindow::LoadSettings()
     g_TwoPageMode = settings_.twoPage;
     g_LastTypesetFolder = settings_.lastBookFolder;
     textView_->Editor().setFont(FontOfFormat(settings_.textFormat, textView_->Editor().font()));
+    editView_->Font() = settings_.editFont;
+    editView_->ApplyFont();
 }
 
 bool MainWindow::SaveSettings()
@@ -131,5 +136,6 @@ bool MainWindow::SaveSettings()
     settings_.twoPage = g_TwoPageMode;
     settings_.lastBookFolder = g_LastTypesetFolder;
     FormatOfFont(textView_->Editor().font(), settings_.textFormat);
+    settings_.editFont = editView_->Font();
     return SaveFrameSettings(settings_);
 }

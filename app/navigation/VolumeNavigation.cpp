@@ -9,10 +9,10 @@
 #include "app/navigation/PageNavigation.h"
 #include "app/navigation/ViewData.h"
 #include "app/view/PageView.h"
+#include "app/view/ViewContents.h"
 #include "foundation/io/Paths.h"
 #include "platform/Prompter.h"
 #include "render/RenderGlobals.h"
-#include "render/contents/Contents.h"
 #include "render/pipeline/ShownPages.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/book/FourInOne.h"
@@ -116,7 +116,7 @@ bool LoadAndShowVolume(int32_t n, const QString& path, ViewData& view, const QSt
         n = PlaceInGroup(n);
     g_CurrentPage = TextPageToShownPage(n);
 
-    RebuildContents(view.pages->Renderer().LeafTexts, true, false);
+    RebuildViewContents(*view.pages);
     const int32_t shown = g_CurrentPage;
     view.pages->Refresh();
     BuildSectionIndex(g_PageTable);

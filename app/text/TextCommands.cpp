@@ -10,12 +10,12 @@
 #include "app/navigation/ViewData.h"
 #include "app/text/TextOpening.h"
 #include "app/view/PageView.h"
+#include "app/view/ViewContents.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "platform/Prompter.h"
 #include "platform/WaitCursor.h"
 #include "render/RenderGlobals.h"
-#include "render/contents/Contents.h"
 #include "typeset/TypesetGlobals.h"
 
 namespace {
@@ -65,7 +65,7 @@ bool RetypesetText(ViewData& view)
         return false;
     if (!g_CurrentStyle && !g_CurrentCover)
         g_CurrentStyle = g_CurrentParaSet->styles.First();
-    RebuildContents(view.pages->Renderer().LeafTexts, true, false);
+    RebuildViewContents(*view.pages);
     view.pages->Refresh();
     Frame().FillPageCombo(g_CurrentPages->pages.Size());
     ShowPage(view, page);

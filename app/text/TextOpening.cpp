@@ -6,13 +6,13 @@
 #include "app/files/SavePrompts.h"
 #include "app/files/ScanSettingsFile.h"
 #include "app/view/PageView.h"
+#include "app/view/ViewContents.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/Paths.h"
 #include "foundation/io/TextFile.h"
 #include "platform/Prompter.h"
 #include "render/RenderGlobals.h"
-#include "render/contents/Contents.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/typesetter/Typesetter.h"
 
@@ -119,7 +119,7 @@ bool LoadAndShowText(PageView& view, TTypesetter& typesetter, TScanSettings* sca
     g_CurrentPage = 0;
     for (TStyle& style : g_CurrentParaSet->styles)
         SyncStyleFonts(style);
-    RebuildContents(view.Renderer().LeafTexts, true, false);
+    RebuildViewContents(view);
     view.Refresh();
     view.GoToPage(0);
     Frame().FillPageCombo(g_CurrentPages->pages.Size());
