@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QToolBar>
@@ -287,6 +288,8 @@ void TTextView::ShowText()
     // A new text: the undo history starts again.
     edit_->setPlainText(ToEditorText(text_.TextOf(shown_)));
     edit_->moveCursor(QTextCursor::End);
+    // Lines are long and not wrapped: show their heads, not their tails.
+    edit_->horizontalScrollBar()->setValue(0);
     edit_->document()->setModified(false);
     UpdateActions();
 }
