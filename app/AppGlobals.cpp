@@ -17,6 +17,7 @@ bool g_IndexDirty = false;
 bool g_LayoutDirty = false;
 int32_t g_AppLook = kDefaultAppLook;
 ServiceSlot<FrameServices> g_InstalledFrame;
+ServiceSlot<DialogServices> g_InstalledDialogs;
 
 void ReplaceProjectParaSet(TParaSet&& set)
 {
@@ -52,4 +53,5 @@ void ResetAppGlobals()
     g_LayoutDirty = false;
     g_AppLook = kDefaultAppLook;
     g_InstalledFrame.Reset();
+    g_InstalledDialogs.Reset();
 }

@@ -13,6 +13,7 @@
 #include "platform/ServiceSlot.h"
 #include "typeset/pages/PageRecord.h"
 
+class DialogServices;
 class FrameServices;
 
 // Path of the open text or project without extension: the project file is
@@ -63,5 +64,7 @@ void ReplaceProjectParaSet(TParaSet&& set);
 
 // The main window, installed as the frame services; empty: requests do nothing.
 extern ServiceSlot<FrameServices> g_InstalledFrame;
+// How dialogs are run modally; empty: for real.
+extern ServiceSlot<DialogServices> g_InstalledDialogs;
 
 void ResetAppGlobals();

@@ -1,5 +1,7 @@
 #include "platform/Chooser.h"
 
+#include "platform/PlatformGlobals.h"
+
 namespace {
 
 class CancellingChooser final : public Chooser {
@@ -11,16 +13,13 @@ public:
     bool Font(QFont&) override { return false; }
 };
 
-CancellingChooser g_cancellingChooser;
-Chooser* g_installedChooser = nullptr;
-
 }  // namespace
 
-Chooser& CurrentChooser() { return g_installedChooser ? *g_installedChooser : g_cancellingChooser; }
-
-Chooser* InstallChooser(Chooser* chooser)
+Chooser& CurrentChooser()
 {
-    Chooser* previous = g_installedChooser;
-    g_installedChooser = chooser;
-    return previous;
+    static CancellingChooser cancelling;
+    Chooser* installed = g_InstalledChooser.Get();
+    return installed ? *installed : cancelling;
 }
+
+Chooser* InstallChooser(Chooser* chooser) { return g_InstalledChooser.Install(chooser); }

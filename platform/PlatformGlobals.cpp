@@ -1,5 +1,10 @@
 #include "platform/PlatformGlobals.h"
 
 ServiceSlot<Prompter> g_InstalledPrompter;
+ServiceSlot<Chooser> g_InstalledChooser;
 
-void ResetPlatformGlobals() { g_InstalledPrompter.Reset(); }
+void ResetPlatformGlobals()
+{
+    g_InstalledPrompter.Reset();
+    g_InstalledChooser.Reset();
+}

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "app/AppGlobals.h"
+
 namespace {
 
 class DesktopDialogs final : public DialogServices {
@@ -9,16 +11,13 @@ public:
     bool RunModal(QDialog& dialog) override { return dialog.exec() == QDialog::Accepted; }
 };
 
-DesktopDialogs desktop;
-DialogServices* installed = nullptr;
-
 }  // namespace
 
-DialogServices& Dialogs() { return installed ? *installed : desktop; }
-
-DialogServices* InstallDialogServices(DialogServices* services)
+DialogServices& Dialogs()
 {
-    DialogServices* previous = installed;
-    installed = services;
-    return previous;
+    static DesktopDialogs desktop;
+    DialogServices* installed = g_InstalledDialogs.Get();
+    return installed ? *installed : desktop;
 }
+
+DialogServices* InstallDialogServices(DialogServices* services) { return g_InstalledDialogs.Install(services); }

@@ -109,6 +109,7 @@ private:
     void OpenTextCommand();
     void SettingsCommand(int id);
     // The settings archive into the working state, and back.
+    void SettingsFromState();
     void LoadSettings();
     bool SaveSettings();
     void ToggleDock(QDockWidget& dock);

@@ -101,7 +101,7 @@ void MainWindow::SettingsCommand(int id)
     view_->Refresh();
 }
 
-void MainWindow::LoadSettings()
+void MainWindow::SettingsFromState()
 {
     settings_.marginLeft = g_PrintMargins.left;
     settings_.marginTop = g_PrintMargins.top;
@@ -109,9 +109,17 @@ void MainWindow::LoadSettings()
     settings_.marginBottom = g_PrintMargins.bottom;
     settings_.orientation = g_PrintOrientation;
     settings_.zoomIndex = g_ZoomIndex;
+    settings_.projectFolder = g_ProjectFolder;
     settings_.twoPage = g_TwoPageMode;
+    settings_.lastBookFolder = g_LastTypesetFolder;
     settings_.editFont = editView_->Font();
     FormatOfFont(textView_->Editor().font(), settings_.textFormat);
+}
+
+// What the file does not hold keeps the working state's value.
+void MainWindow::LoadSettings()
+{
+    SettingsFromState();
     LoadFrameSettings(settings_);
     g_PrintMargins = {settings_.marginLeft, settings_.marginTop, settings_.marginRight, settings_.marginBottom};
     g_PrintOrientation = settings_.orientation;
@@ -126,16 +134,6 @@ void MainWindow::LoadSettings()
 
 bool MainWindow::SaveSettings()
 {
-    settings_.marginLeft = g_PrintMargins.left;
-    settings_.marginTop = g_PrintMargins.top;
-    settings_.marginRight = g_PrintMargins.right;
-    settings_.marginBottom = g_PrintMargins.bottom;
-    settings_.orientation = g_PrintOrientation;
-    settings_.zoomIndex = g_ZoomIndex;
-    settings_.projectFolder = g_ProjectFolder;
-    settings_.twoPage = g_TwoPageMode;
-    settings_.lastBookFolder = g_LastTypesetFolder;
-    FormatOfFont(textView_->Editor().font(), settings_.textFormat);
-    settings_.editFont = editView_->Font();
+    SettingsFromState();
     return SaveFrameSettings(settings_);
 }
