@@ -9,6 +9,7 @@
 #include <QFile>
 
 #include "bench/GeneratedBook.h"
+#include "bench/QtBenchMain.h"
 
 namespace {
 
@@ -64,4 +65,4 @@ BENCHMARK(SwitchThousandPageVolume)->Unit(benchmark::kMillisecond)->Repetitions(
 
 }  // namespace
 
-int main(int argc, char** argv) { return RunBookBenchmarks(argc, argv); }
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

@@ -12,6 +12,7 @@
 #include "app/find/FindDialog.h"
 #include "app/find/FindReplace.h"
 #include "bench/GeneratedBook.h"
+#include "bench/QtBenchMain.h"
 #include "platform/Prompter.h"
 
 namespace {
@@ -110,4 +111,4 @@ BENCHMARK(ReplaceFrequentKeyInAllVolumes)->Unit(benchmark::kMillisecond)->Iterat
 
 }  // namespace
 
-int main(int argc, char** argv) { return RunBookBenchmarks(argc, argv); }
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

@@ -8,7 +8,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -94,16 +93,3 @@ inline bool OpenBook(View& view, const GeneratedBook& book)
     return GoToVolumePage(0, view.data, opened, 0);
 }
 
-// The main of a benchmark program of the book: an application (offscreen
-// unless told otherwise) for the page view, at 100 % zoom.
-inline int RunBookBenchmarks(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    g_ZoomIndex = 3;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,13 +4,12 @@
 // and the column to the pane); painting draws the visible rows.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QImage>
 #include <QPainter>
 
+#include "bench/QtBenchMain.h"
 #include "grid/DrawTextFormat.h"
 #include "grid/GridCtrl.h"
-#include "platform/FontSubstitutions.h"
 
 namespace {
 
@@ -86,14 +85,4 @@ BENCHMARK(PaintGrid)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }

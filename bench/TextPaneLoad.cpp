@@ -7,12 +7,11 @@
 
 #include <cstdint>
 
-#include <QApplication>
 
+#include "bench/QtBenchMain.h"
 #include "app/AppGlobals.h"
 #include "app/panes/TextView.h"
 #include "foundation/params/Style.h"
-#include "platform/FontSubstitutions.h"
 #include "render/RenderGlobals.h"
 #include "render/pipeline/ShownPages.h"
 #include "typeset/TypesetGlobals.h"
@@ -110,14 +109,4 @@ BENCHMARK(ShowPageByPage)->Unit(benchmark::kMicrosecond)->MinTime(2.0);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    InstallFontSubstitutions();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunQtBenchmarks(argc, argv); }
