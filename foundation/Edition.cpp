@@ -89,7 +89,10 @@ int32_t WoodblockEdition::WriteBoxSize(TBinFile& file, const TBoxSize& size) con
 {
     return Woodblock::WriteBoxSize(file, size);
 }
-bool WoodblockEdition::ReadBoxSize(TBoxSize& size, TBinFile& file) const { return Woodblock::ReadBoxSize(size, file); }
+bool WoodblockEdition::ReadBoxSize(TBoxSize& size, TBinFile& file, int32_t) const
+{
+    return Woodblock::ReadBoxSize(size, file);
+}
 void WoodblockEdition::BoxSizeToText(TTextFile& file, const TBoxSize& size) const
 {
     Woodblock::BoxSizeToText(file, size);

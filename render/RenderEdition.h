@@ -61,6 +61,11 @@ public:
     virtual QPoint DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
                                 int32_t width, int32_t x, int32_t y) const;
 
+protected:
+    // DrawFontRun with the glyphs advancing down y (a column) or along x
+    // (a horizontal line).
+    QPoint DrawFontRunAlong(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
+                            int32_t y, bool alongX) const;
 };
 
 // The forms of the edition the program runs as.

@@ -60,6 +60,9 @@ public:
     virtual bool IsClosingMark(char16_t c) const;
     virtual bool IsQuoteBracketPause(char16_t c) const;
     virtual bool IsSentenceEnd(char16_t c) const;
+    // Marks that take no cell where marks take room: the dot and book-title
+    // marks (typeset/cells).
+    virtual bool IsRoomlessMark(char16_t c) const;
 
     // Cutting a source line into segments and runs (typeset/runs).
     virtual QString StripNonLayoutTags(QStringView text) const;

@@ -17,6 +17,8 @@ void ResetOccupancy(TLayoutContext& context);
 // top) a picture: L × cells ÷ TEXT_PER_LINE in floating point, + 0.5,
 // truncated. A column the table does not hold is free.
 int32_t AvailableLength(const TLayoutContext& context);
+// The same for a column whose whole usable length is length.
+int32_t AvailableLength(const TLayoutContext& context, int64_t length);
 
 // Places the picture on the first run of free columns of the page from the
 // current column on, within the box's columns and the occupancy table;

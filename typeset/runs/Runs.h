@@ -27,6 +27,8 @@ namespace Woodblock {
 // As above, then every horizontal bracket and quotation mark becomes its
 // vertical form, so that all measuring sees the vertical forms.
 QString StripNonLayoutTags(QStringView text);
+// The tags only, the punctuation as it stands (the horizontal edition's form).
+QString RemoveNonLayoutTags(QStringView text);
 void LayoutInputLine(TLayoutContext& context, QStringView text);
 
 }  // namespace Woodblock
