@@ -106,10 +106,7 @@ void HorizontalDrawing::DrawPageBar(PageRenderer& view, Dc& dc, int32_t page, QP
         DrawRule(dc, f, f.bottom - bar.FOOT_HEIGHT);
 
     const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
-    view.HeadOffset = 0;
-    view.RaisedColumn = false;
-    view.ExtraSpacing = 0;
-    view.LineKind = LineKinds::CentreTop;
+    PrepareRunningTexts(view);
     const bool odd = !PageRenderer::IsEvenPage(page);
     // Page 一 carries no title.
     if (page != g_CoverPages) {

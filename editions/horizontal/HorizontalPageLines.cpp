@@ -21,15 +21,7 @@ namespace {
 int32_t UnscaledBoxHeight() { return g_CurrentStyle ? g_CurrentStyle->TEXT_BOX.size.BOX_HEIGHT : 0; }
 int32_t UnscaledLineHeight() { return g_CurrentStyle ? g_CurrentStyle->TEXT_BOX.MFONT_GROUP.TEXT_FONT.WORD_HEIGHT : 0; }
 
-// The height of line i of the page with the gap, unscaled; a line the page
-// does not have is a plain one.
-int64_t LineStep(const TPageRec& page, size_t i, int32_t gap)
-{
-    const int32_t plain = UnscaledLineHeight();
-    return int64_t(gap) + (i < page.lines.size() ? ColumnWidth(page.lines[i], plain) : plain);
-}
-
-int32_t Zoomed(int64_t length, double zoom) { return int32_t(double(length) * zoom); }
+int64_t Step(const TPageRec& page, size_t i, int32_t gap) { return LineStep(page, i, gap, UnscaledLineHeight()); }
 
 }  // namespace
 
@@ -45,7 +37,7 @@ void HorizontalDrawing::DrawPageColumns(PageRenderer& view, Dc& dc) const
         QString text = page.lines[i].text;
         if (page.lines[i].size == 0 && text.contains(u"<W="_s))
             text.truncate(text.indexOf(u"<W="_s));
-        const int32_t step = Zoomed(LineStep(page, i, gap), view.ZoomFactor);
+        const int32_t step = Zoomed(Step(page, i, gap), view.ZoomFactor);
         view.LineKind = LineKinds::Body;
         view.DrawTextLines(dc, y + step / 2, step, text, x, y);
         y += step;
@@ -68,7 +60,7 @@ WinRect HorizontalDrawing::PlacePictureInTextBox(PageRenderer& view, const TPage
     const int32_t gap = ColumnGap(page, UnscaledBoxHeight());
     int64_t above = 0, over = 0;
     for (int32_t i = 0; i <= last; ++i)
-        (i < first ? above : over) += LineStep(page, size_t(i), gap);
+        (i < first ? above : over) += Step(page, size_t(i), gap);
     WinRect r;
     r.top = base.top + Zoomed(above, view.ZoomFactor);
     r.bottom = std::min(r.top + Zoomed(over, view.ZoomFactor), base.bottom);

@@ -46,14 +46,7 @@ void HorizontalEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& disp
     style.kind = StyleKind::HORIZONTAL;
     SetTextBoxDefaults(style.TEXT_BOX);
     style.HEAD_BOX = TBoxPara();  // this edition has none
-    style.BIAO_DIAN = {TBiaoDianType::ZHINENG, true, 0};
-    style.SHOW_STAMP = true;
-    style.BACK_COLOR = 0xFFFFFF;
-    style.GROUND_IMAGE = false;
-    style.GROUND = TImageRef();
-    style.raisedHead = false;
-    style.OUT_BORDER = style.IN_BORDER = style.SPACE = 0;
-    style.NEW_VOLUME_PAGE_TYPE = TNewVolumePageType::NEXT_SINGLAR_PAGE;
+    SetFrameDefaults(style);
     SetPageBarDefaults(style.PAGE_BAR);
     ComputeStylePageSize(style, display);
     if (style.TEXT_BOX.AUTO_RICH_FONT)

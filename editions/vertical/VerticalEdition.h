@@ -50,4 +50,7 @@ protected:
     virtual int32_t PunctuationFromVersion() const;
     // The text box in the form of the file's version.
     static bool ReadTextBox(TBinFile& file, TStyle& style, int32_t version);
+    // The defaults both modern editions give the frame items, the
+    // punctuation and the new-volume rule.
+    static void SetFrameDefaults(TStyle& style);
 };
