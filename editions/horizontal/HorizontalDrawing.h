@@ -33,6 +33,9 @@ public:
     // --- HorizontalGlyphs.cpp ---
     QPoint DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
                        int32_t y) const override;
+    // The two small lines one above the other, the second from centreY.
+    QPoint DrawDoubleLineNote(PageRenderer& view, Dc& dc, int32_t lineSize, int32_t centreY, QStringView text,
+                              int32_t x, int32_t y) const override;
     // (along, across): centred along the advance, by ALIGN across the line.
     QPoint AlignInCell(const PageRenderer& view, int32_t lineSize, int32_t advance) const override;
     QPoint PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance, int32_t lineSize,

@@ -43,6 +43,12 @@ QPoint HorizontalDrawing::DrawFontRun(PageRenderer& view, Dc& dc, QStringView te
     return DrawFontRunAlong(view, dc, text, kind, width, x, y, true);
 }
 
+QPoint HorizontalDrawing::DrawDoubleLineNote(PageRenderer& view, Dc& dc, int32_t lineSize, int32_t centreY,
+                                             QStringView text, int32_t x, int32_t y) const
+{
+    return DrawDoubleLineNoteAlong(view, dc, lineSize, centreY, text, x, y, true);
+}
+
 QPoint HorizontalDrawing::AlignInCell(const PageRenderer& view, int32_t lineSize, int32_t advance) const
 {
     const TFontStyle& font = view.CurFont;

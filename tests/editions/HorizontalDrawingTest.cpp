@@ -233,4 +233,23 @@ TEST_F(HorizontalDrawingTest, GlyphsAlongTheLine)
     }
 }
 
+// A note in two small lines: the halves one above the other, both from the
+// note's start, the second from the line's middle; the note ends after the
+// longer half.
+TEST_F(HorizontalDrawingTest, DoubleLineNoteHalvesStack)
+{
+    Frame(0);
+    view.UseBox(view.ScaledStyle.TEXT_BOX);
+    view.LineKind = LineKinds::CentreTop;
+    const QPoint end = view.DrawStyledString(dc, 1000, 2000, u"<ZW><R>甲乙<-R><L>丙<-L><-ZW>", 0, 0);
+    const std::vector<DcCall> glyphs = Texts(dc);
+    ASSERT_EQ(glyphs.size(), 3u);
+    EXPECT_EQ(glyphs[0].args[0], glyphs[2].args[0]);  // 甲 above 丙
+    EXPECT_LT(glyphs[0].args[1], glyphs[2].args[1]);
+    EXPECT_NEAR(glyphs[2].args[1] - glyphs[0].args[1], 10, 1);  // the second half from the middle
+    EXPECT_EQ(glyphs[1].args[1], glyphs[0].args[1]);  // 乙 beside 甲
+    EXPECT_EQ(end.x(), 2 * 1612);
+    EXPECT_EQ(end.y(), 0);
+}
+
 }  // namespace
