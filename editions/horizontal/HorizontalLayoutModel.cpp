@@ -1,5 +1,7 @@
 #include "editions/horizontal/HorizontalLayoutModel.h"
 
+#include <iterator>
+
 #include "editions/horizontal/HorizontalBoxSize.h"
 #include "editions/vertical/ModernFontEdit.h"
 
@@ -7,44 +9,36 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct FieldSpec {
-    HorizontalField field;
-    int32_t* (*of)(TStyle&);
-    int32_t low, high;  // accepted values
-};
-
+using F = HorizontalField;
 constexpr int32_t kAny = INT32_MAX;
+constexpr int32_t kLeast = INT32_MIN;
 
-const FieldSpec kFields[] = {
-    {HorizontalField::TextWidth, [](TStyle& s) { return &s.TEXT_BOX.size.BOX_WIDTH; }, INT32_MIN, kAny},
-    {HorizontalField::TextHeight, [](TStyle& s) { return &s.TEXT_BOX.size.BOX_HEIGHT; }, INT32_MIN, kAny},
-    {HorizontalField::LeftSpace, [](TStyle& s) { return &s.TEXT_BOX.size.LEFT_SPACE; }, INT32_MIN, kAny},
-    {HorizontalField::RightSpace, [](TStyle& s) { return &s.TEXT_BOX.size.RIGHT_SPACE; }, INT32_MIN, kAny},
+constexpr TModernField kFields[] = {
+    {int32_t(F::TextWidth), [](TStyle& s) { return &s.TEXT_BOX.size.BOX_WIDTH; }, kLeast, kAny},
+    {int32_t(F::TextHeight), [](TStyle& s) { return &s.TEXT_BOX.size.BOX_HEIGHT; }, kLeast, kAny},
+    {int32_t(F::LeftSpace), [](TStyle& s) { return &s.TEXT_BOX.size.LEFT_SPACE; }, kLeast, kAny},
+    {int32_t(F::RightSpace), [](TStyle& s) { return &s.TEXT_BOX.size.RIGHT_SPACE; }, kLeast, kAny},
     // Counts divide the box.
-    {HorizontalField::TextPerLine, [](TStyle& s) { return &s.TEXT_BOX.size.TEXT_PER_LINE; }, 1, kAny},
-    {HorizontalField::ZhuPerLine, [](TStyle& s) { return &s.TEXT_BOX.size.ZHU_PER_LINE; }, 1, kAny},
-    {HorizontalField::WordLines, [](TStyle& s) { return &s.TEXT_BOX.size.WORD_LINES; }, 1, kAny},
-    {HorizontalField::ZhuLines, [](TStyle& s) { return &s.TEXT_BOX.size.ZHU_LINES; }, 1, kAny},
-    {HorizontalField::HeadHeight, [](TStyle& s) { return &s.PAGE_BAR.HEAD_HEIGHT; }, INT32_MIN, kAny},
-    {HorizontalField::FootHeight, [](TStyle& s) { return &s.PAGE_BAR.FOOT_HEIGHT; }, INT32_MIN, kAny},
-    {HorizontalField::TitlePos, [](TStyle& s) { return &s.PAGE_BAR.TITLE_POS_TYPE; }, 0, 4},
-    {HorizontalField::PagePos, [](TStyle& s) { return &s.PAGE_BAR.PAGE_POS_TYPE; }, 0, 4},
-    {HorizontalField::NewVolume, [](TStyle& s) { return &s.NEW_VOLUME_PAGE_TYPE; }, 0, 1},
+    {int32_t(F::TextPerLine), [](TStyle& s) { return &s.TEXT_BOX.size.TEXT_PER_LINE; }, 1, kAny},
+    {int32_t(F::ZhuPerLine), [](TStyle& s) { return &s.TEXT_BOX.size.ZHU_PER_LINE; }, 1, kAny},
+    {int32_t(F::WordLines), [](TStyle& s) { return &s.TEXT_BOX.size.WORD_LINES; }, 1, kAny},
+    {int32_t(F::ZhuLines), [](TStyle& s) { return &s.TEXT_BOX.size.ZHU_LINES; }, 1, kAny},
+    {int32_t(F::HeadHeight), [](TStyle& s) { return &s.PAGE_BAR.HEAD_HEIGHT; }, kLeast, kAny},
+    {int32_t(F::FootHeight), [](TStyle& s) { return &s.PAGE_BAR.FOOT_HEIGHT; }, kLeast, kAny},
+    {int32_t(F::TitlePos), [](TStyle& s) { return &s.PAGE_BAR.TITLE_POS_TYPE; }, 0, TBarPosType::TYPE_FOOT_SIDE},
+    {int32_t(F::PagePos), [](TStyle& s) { return &s.PAGE_BAR.PAGE_POS_TYPE; }, 0, TBarPosType::TYPE_FOOT_SIDE},
 };
 
-const FieldSpec* SpecOf(HorizontalField field)
+const TModernField* SpecOf(HorizontalField field)
 {
-    for (const FieldSpec& spec : kFields)
-        if (spec.field == field)
-            return &spec;
-    return nullptr;
+    return FindModernField(std::begin(kFields), std::end(kFields), int32_t(field));
 }
 
 bool* FlagOf(TStyle& s, HorizontalField field)
 {
     switch (field) {
-    case HorizontalField::ShowHeadLine: return &s.PAGE_BAR.SHOW_HEAD_LINE;
-    case HorizontalField::ShowFootLine: return &s.PAGE_BAR.SHOW_FOOT_LINE;
+    case F::ShowHeadLine: return &s.PAGE_BAR.SHOW_HEAD_LINE;
+    case F::ShowFootLine: return &s.PAGE_BAR.SHOW_FOOT_LINE;
     default: return nullptr;
     }
 }
@@ -60,14 +54,6 @@ double Shown(int64_t length) { return double(length) / 100.0; }
 // length / count, 0 for a count of 0 or below.
 int64_t Per(int64_t length, int32_t count) { return count > 0 ? length / count : 0; }
 
-bool BarDiffers(const TPageBar& a, const TPageBar& b)
-{
-    return a.HEAD_HEIGHT != b.HEAD_HEIGHT || a.FOOT_HEIGHT != b.FOOT_HEIGHT || a.SHOW_HEAD_LINE != b.SHOW_HEAD_LINE ||
-           a.SHOW_FOOT_LINE != b.SHOW_FOOT_LINE || a.TITLE_POS_TYPE != b.TITLE_POS_TYPE ||
-           a.PAGE_POS_TYPE != b.PAGE_POS_TYPE || !FontStyleEquals(a.TITLE_FONT.TEXT_FONT, b.TITLE_FONT.TEXT_FONT) ||
-           !FontStyleEquals(a.PAGE_FONT.TEXT_FONT, b.PAGE_FONT.TEXT_FONT);
-}
-
 }  // namespace
 
 QStringList HorizontalPunctuationLabels()
@@ -81,15 +67,14 @@ QStringList BarPositionLabels()
 }
 
 HorizontalLayoutModel::HorizontalLayoutModel(TStyle& style, bool bookOpen, const TDisplayMode& display)
-    : style_(style), shared_(style, bookOpen, display), bookOpen_(bookOpen), display_(display)
+    : ModernLayoutModel(style, bookOpen, display)
 {
-    UpdateTextBoxPitches();
     CheckStyleChanged();
 }
 
 int32_t HorizontalLayoutModel::Value(HorizontalField field)
 {
-    if (const FieldSpec* spec = SpecOf(field))
+    if (const TModernField* spec = SpecOf(field))
         return *spec->of(Work());
     const bool* flag = FlagOf(Work(), field);
     return flag && *flag ? 1 : 0;
@@ -97,40 +82,26 @@ int32_t HorizontalLayoutModel::Value(HorizontalField field)
 
 bool HorizontalLayoutModel::Set(HorizontalField field, int32_t value)
 {
-    if (const FieldSpec* spec = SpecOf(field)) {
-        if (value < spec->low || (spec->high != kAny && value > spec->high))
-            return false;
-        *spec->of(Work()) = value;
-    } else if (bool* flag = FlagOf(Work(), field)) {
+    if (bool* flag = FlagOf(Work(), field))
         *flag = value != 0;
-    } else {
+    else if (!StoreModernField(SpecOf(field), Work(), value))
         return false;
-    }
     switch (field) {
-    case HorizontalField::HeadHeight: BandHeightEdited(true); break;
-    case HorizontalField::FootHeight: BandHeightEdited(false); break;
-    case HorizontalField::TextWidth:
-    case HorizontalField::TextHeight:
-    case HorizontalField::LeftSpace:
-    case HorizontalField::RightSpace:
-    case HorizontalField::TextPerLine:
-    case HorizontalField::ZhuPerLine:
-    case HorizontalField::WordLines:
-    case HorizontalField::ZhuLines: UpdateTextBoxPitches(); break;
+    case F::HeadHeight: BandHeightEdited(true); break;
+    case F::FootHeight: BandHeightEdited(false); break;
+    case F::TextWidth:
+    case F::TextHeight:
+    case F::LeftSpace:
+    case F::RightSpace:
+    case F::TextPerLine:
+    case F::ZhuPerLine:
+    case F::WordLines:
+    case F::ZhuLines: DeriveBoxSize(Work().TEXT_BOX.size); break;
     default: break;  // choosing a position changes no font
     }
     CheckStyleChanged();
     return true;
 }
-
-bool HorizontalLayoutModel::SetShared(LayoutField field, int32_t value)
-{
-    const bool stored = shared_.Set(field, value);
-    CheckStyleChanged();
-    return stored;
-}
-
-void HorizontalLayoutModel::UpdateTextBoxPitches() { DeriveBoxSize(Work().TEXT_BOX.size); }
 
 // A band's height is the cell height of the fonts placed in it.
 void HorizontalLayoutModel::BandHeightEdited(bool header)
@@ -158,14 +129,6 @@ double HorizontalLayoutModel::ShownZhuLineHeight() const
     return Shown(Per(box.BOX_HEIGHT, box.ZHU_LINES));
 }
 
-bool HorizontalLayoutModel::EditBoxFont(bool note)
-{
-    TFontPair& pair = Work().TEXT_BOX.MFONT_GROUP;
-    const bool confirmed = EditFontStyle(true, note ? pair.ZHU_FONT : pair.TEXT_FONT, false);
-    CheckStyleChanged();
-    return confirmed;
-}
-
 bool HorizontalLayoutModel::EditBarFont(bool pageNumber)
 {
     TPageBar& bar = Work().PAGE_BAR;
@@ -174,65 +137,15 @@ bool HorizontalLayoutModel::EditBarFont(bool pageNumber)
     return confirmed;
 }
 
-bool HorizontalLayoutModel::EditListEntry(LayoutList list, int32_t index)
+bool HorizontalLayoutModel::OwnPartDiffers(const TStyle& w, const TStyle& s) const
 {
-    if (list != LayoutList::AttachText && list != LayoutList::AttachZhu) {
-        const bool edited = shared_.EditListEntry(list, index);
-        CheckStyleChanged();
-        return edited;
-    }
-    TAttachFontGroup& attached = Work().ATTACH_FONT_GROUP;
-    TFontStyleList& fonts = list == LayoutList::AttachText ? attached.ATTACH_TEXT_FONT : attached.ATTACH_ZHU_FONT;
-    TFontStyle* font = fonts.GetAtOrNull(index);
-    const bool edited = font && EditFontStyle(true, *font, false);
-    CheckStyleChanged();
-    return edited;
+    const TPageBar& a = w.PAGE_BAR;
+    const TPageBar& b = s.PAGE_BAR;
+    return !BoxSizeEquals(w.TEXT_BOX.size, s.TEXT_BOX.size) || a.HEAD_HEIGHT != b.HEAD_HEIGHT ||
+           a.FOOT_HEIGHT != b.FOOT_HEIGHT || a.SHOW_HEAD_LINE != b.SHOW_HEAD_LINE ||
+           a.SHOW_FOOT_LINE != b.SHOW_FOOT_LINE || a.TITLE_POS_TYPE != b.TITLE_POS_TYPE ||
+           a.PAGE_POS_TYPE != b.PAGE_POS_TYPE || !FontStyleEquals(a.TITLE_FONT.TEXT_FONT, b.TITLE_FONT.TEXT_FONT) ||
+           !FontStyleEquals(a.PAGE_FONT.TEXT_FONT, b.PAGE_FONT.TEXT_FONT);
 }
 
-bool HorizontalLayoutModel::CheckStyleChanged()
-{
-    const TStyle& w = Work();
-    const TStyle& s = style_;
-    const bool shared = shared_.CheckStyleChanged();
-    changed_ = shared || !BoxSizeEquals(w.TEXT_BOX.size, s.TEXT_BOX.size) ||
-               w.NEW_VOLUME_PAGE_TYPE != s.NEW_VOLUME_PAGE_TYPE || BarDiffers(w.PAGE_BAR, s.PAGE_BAR);
-    return changed_;
-}
-
-void HorizontalLayoutModel::ApplyDialogToStyle()
-{
-    // The shared part writes the whole grid, fonts, lists, punctuation and
-    // background; this dialog has no frame lines, so the grid keeps its rule.
-    const int32_t rule = Work().TEXT_BOX.size.SPLIT_LINE_WIDTH;
-    shared_.ApplyDialogToStyle();
-    TStyle& s = style_;
-    TStyle& w = Work();
-    s.TEXT_BOX.size.SPLIT_LINE_WIDTH = w.TEXT_BOX.size.SPLIT_LINE_WIDTH = rule;
-    s.NEW_VOLUME_PAGE_TYPE = w.NEW_VOLUME_PAGE_TYPE;
-    s.PAGE_BAR = w.PAGE_BAR;
-    DeriveBoxSize(s.TEXT_BOX.size);
-    DeriveBoxSize(w.TEXT_BOX.size);
-    ComputeStylePageSize(s, display_);
-}
-
-void HorizontalLayoutModel::Apply()
-{
-    if (CheckStyleChanged()) {
-        ApplyDialogToStyle();
-        appliedOnce_ = true;
-    }
-    CheckStyleChanged();
-    if (refresh_)
-        refresh_();
-}
-
-void HorizontalLayoutModel::Confirm()
-{
-    if (CheckStyleChanged())
-        ApplyDialogToStyle();
-}
-
-THorizontalControlState HorizontalLayoutModel::Controls() const
-{
-    return {!bookOpen_, changed_};
-}
+void HorizontalLayoutModel::ApplyOwnPart(TStyle& work, TStyle& style) { style.PAGE_BAR = work.PAGE_BAR; }

@@ -67,9 +67,9 @@ TEST_F(HorizontalLayoutModelTest, ZeroCountsNeitherTakenNorDivided)
 TEST_F(HorizontalLayoutModelTest, LineCountsStayEditableWithABookOpen)
 {
     HorizontalLayoutModel model(style, true, {});
-    EXPECT_FALSE(model.Controls().boxGridEnabled);
+    EXPECT_FALSE(model.BoxGridEnabled());
     EXPECT_TRUE(model.Set(HorizontalField::WordLines, 20));
-    EXPECT_TRUE(model.Controls().applyEnabled);
+    EXPECT_TRUE(model.Changed());
 }
 
 // Apply writes the box, the bar and the new-volume rule, and the page is
@@ -80,7 +80,7 @@ TEST_F(HorizontalLayoutModelTest, ApplyWritesTheBarAndThePageSize)
     int refreshed = 0;
     model.SetRefresh([&] { ++refreshed; });
     ASSERT_TRUE(model.Set(HorizontalField::ShowFootLine, 1));
-    ASSERT_TRUE(model.Set(HorizontalField::NewVolume, TNewVolumePageType::NEXT_PAGE));
+    ASSERT_TRUE(model.SetNewVolume(TNewVolumePageType::NEXT_PAGE));
     ASSERT_TRUE(model.Set(HorizontalField::RightSpace, 600));
     model.Apply();
     EXPECT_TRUE(model.AppliedOnce());
