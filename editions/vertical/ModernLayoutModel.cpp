@@ -51,7 +51,13 @@ bool ModernLayoutModel::EditListEntry(LayoutList list, int32_t index)
 bool ModernLayoutModel::CheckStyleChanged()
 {
     const bool shared = shared_.CheckStyleChanged();
-    changed_ = shared || Work().NEW_VOLUME_PAGE_TYPE != style_.NEW_VOLUME_PAGE_TYPE ||
+    // The three punctuation values count in every mode (the woodblock
+    // dialog ignores the colour where the mode draws none).
+    const TBiaoDianPara& a = Work().BIAO_DIAN;
+    const TBiaoDianPara& b = style_.BIAO_DIAN;
+    const bool punctuation = a.BIAODIAN_TYPE != b.BIAODIAN_TYPE || a.USE_TEXT_COLOR != b.USE_TEXT_COLOR ||
+                             a.BIAO_DIAN_COLOR != b.BIAO_DIAN_COLOR;
+    changed_ = shared || punctuation || Work().NEW_VOLUME_PAGE_TYPE != style_.NEW_VOLUME_PAGE_TYPE ||
                OwnPartDiffers(Work(), style_);
     return changed_;
 }
