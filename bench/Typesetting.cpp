@@ -3,8 +3,8 @@
 // emphasis runs, and notes) laid out under the default style, through the
 // layout context alone and through the whole typesetter with line tags
 // (titles, indents, raised heads, volume names, pictures) and head and side
-// notes, the latter also under the vertical edition's rules and default
-// style. Reports characters per second, the peak resident size and the
+// notes, the latter also under the vertical and horizontal editions' rules
+// and default styles. Reports characters per second, the peak resident size and the
 // size of the pages' texts against the source's.
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,7 @@
 
 #include <QString>
 
-#include "editions/vertical/VerticalEdition.h"
+#include "editions/horizontal/HorizontalEdition.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/params/Style.h"
 #include "tests/typeset/PlainLineRun.h"
@@ -225,6 +225,7 @@ void TypesetLongLine(benchmark::State& state)
 
 const WoodblockEdition kWoodblock;
 const VerticalEdition kVertical;
+const HorizontalEdition kHorizontal;
 
 }  // namespace
 
@@ -237,6 +238,7 @@ BENCHMARK(TypesetLongLine)
     ->Iterations(3);
 BENCHMARK_CAPTURE(TypesetWholeText, Woodblock, kWoodblock)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK_CAPTURE(TypesetWholeText, Vertical, kVertical)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_CAPTURE(TypesetWholeText, Horizontal, kHorizontal)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(TypesetMillionCharacters)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 BENCHMARK_MAIN();

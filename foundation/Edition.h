@@ -69,7 +69,8 @@ public:
     // The box grid: its derived values and its stored forms.
     virtual void DeriveBoxSize(TBoxSize& size) const = 0;
     virtual int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) const = 0;
-    virtual bool ReadBoxSize(TBoxSize& size, TBinFile& file) const = 0;
+    // version: the file's; the horizontal grid gained fields with 30.
+    virtual bool ReadBoxSize(TBoxSize& size, TBinFile& file, int32_t version) const = 0;
     virtual void BoxSizeToText(TTextFile& file, const TBoxSize& size) const = 0;
     virtual void BoxSizeFromText(QStringView block, TBoxSize& size) const = 0;
 
@@ -110,7 +111,7 @@ public:
 
     void DeriveBoxSize(TBoxSize& size) const override;
     int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) const override;
-    bool ReadBoxSize(TBoxSize& size, TBinFile& file) const override;
+    bool ReadBoxSize(TBoxSize& size, TBinFile& file, int32_t version) const override;
     void BoxSizeToText(TTextFile& file, const TBoxSize& size) const override;
     void BoxSizeFromText(QStringView block, TBoxSize& size) const override;
 

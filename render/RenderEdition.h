@@ -50,6 +50,9 @@ public:
                                int32_t x, int32_t y) const;
     virtual QPoint DrawFontRun(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
                                int32_t y) const;
+    // A note in two small lines: its halves side by side in the column.
+    virtual QPoint DrawDoubleLineNote(PageRenderer& view, Dc& dc, int32_t pitch, int32_t centreX, QStringView text,
+                                      int32_t x, int32_t y) const;
 
     // Glyphs in their cells.
     virtual QPoint AlignInCell(const PageRenderer& renderer, int32_t width, int32_t advance) const;
@@ -61,6 +64,15 @@ public:
     virtual QPoint DrawBoxedRun(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, const QString& name,
                                 int32_t width, int32_t x, int32_t y) const;
 
+protected:
+    // DrawFontRun with the glyphs advancing down y (a column) or along x
+    // (a horizontal line).
+    QPoint DrawFontRunAlong(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width, int32_t x,
+                            int32_t y, bool alongX) const;
+    // DrawDoubleLineNote with the halves side by side (a column) or one
+    // above the other from the line's middle, centre (a horizontal line).
+    QPoint DrawDoubleLineNoteAlong(PageRenderer& view, Dc& dc, int32_t pitch, int32_t centre, QStringView text,
+                                   int32_t x, int32_t y, bool alongX) const;
 };
 
 // The forms of the edition the program runs as.

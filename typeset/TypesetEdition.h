@@ -53,6 +53,8 @@ public:
     // the top) a picture: L × cells ÷ TEXT_PER_LINE in floating point, + 0.5,
     // truncated. A column the table does not hold is free.
     virtual int32_t AvailableLength(const TLayoutContext& context) const;
+    // The same for a column whose whole usable length is length.
+    int32_t AvailableLengthIn(const TLayoutContext& context, int64_t length) const;
     // Places the picture on the first run of free columns of the page from
     // the current column on, within the box's columns and the occupancy
     // table; false when there is none.
@@ -84,6 +86,9 @@ public:
     virtual bool IsClosingMark(char16_t c) const;
     virtual bool IsQuoteBracketPause(char16_t c) const;
     virtual bool IsSentenceEnd(char16_t c) const;
+    // Marks that take no cell where marks take room: the dot and book-title
+    // marks (typeset/cells).
+    virtual bool IsRoomlessMark(char16_t c) const;
 
     // Cutting a source line into segments and runs (typeset/runs). The
     // woodblock form of stripping turns every horizontal bracket and

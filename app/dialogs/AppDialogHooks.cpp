@@ -6,6 +6,8 @@
 #include "app/dialogs/CDlgSetTechnique.h"
 #include "app/dialogs/DialogServices.h"
 #include "app/dialogs/MDlgFont.h"
+#include "foundation/Edition.h"
+#include "foundation/FoundationGlobals.h"
 #include "foundation/params/FontDialogs.h"
 #include "foundation/params/SpecialFormatDialogs.h"
 
@@ -22,11 +24,20 @@ bool RunOn(Values& values, Args&&... args)
     return true;
 }
 
+// The horizontal program's lines run across: its font dialog speaks of top
+// and bottom, line height and spacing.
+MDlgFontLabels FontLabelsOfEdition()
+{
+    if (g_Edition->Kind() != EditionKind::Horizontal)
+        return {};
+    return {QStringLiteral("靠上"), QStringLiteral("靠下"), QStringLiteral("行高"), QStringLiteral("間距")};
+}
+
 class AppFontDialogs final : public FontDialogs {
 public:
     bool EditLayoutFont(TFontStyle& values, const FontStyleDialogFlags& flags) override
     {
-        return RunOn<MDlgFont>(values, flags);
+        return RunOn<MDlgFont>(values, flags, FontLabelsOfEdition());
     }
     bool EditEditorFont(TFontAndColor& values) override { return RunOn<CDlgFont>(values); }
 };

@@ -5,6 +5,8 @@
 
 #include "app/AppGlobals.h"
 #include "app/commands/CommandIds.h"
+#include "app/dialogs/CDlgSetParaHP.h"
+#include "app/dialogs/CDlgSetParaSP.h"
 #include "app/dialogs/CDlgSetUp.h"
 #include "app/dialogs/SheetAndCoverEdits.h"
 #include "app/export/BookmarkExport.h"
@@ -16,12 +18,29 @@
 #include "app/panes/TextView.h"
 #include "app/text/TextCommands.h"
 #include "app/view/CollatorView.h"
+#include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/book/FourInOne.h"
 
 namespace {
+
+// Each edition edits its styles in its own layout dialog.
+using LayoutDialogRunner = TLayoutDialogResult (*)(TStyle&, bool, const TDisplayMode&, std::function<void()>);
+
+LayoutDialogRunner LayoutDialogOf(EditionKind kind)
+{
+    switch (kind) {
+    case EditionKind::Vertical:
+        return RunVerticalLayoutDialog;
+    case EditionKind::Horizontal:
+        return RunHorizontalLayoutDialog;
+    case EditionKind::Woodblock:
+        break;
+    }
+    return RunLayoutDialog;
+}
 
 // The rich edit's effect bits the archive keeps.
 enum TextEffects : int32_t { Bold = 1, Italic = 2, Underline = 4, StrikeOut = 8 };
@@ -89,8 +108,9 @@ void MainWindow::SettingsCommand(int id)
         if (!style)
             return;
         const TDisplayMode display{g_TwoPageMode != 0, g_FourInOneMode != 0};
+        const LayoutDialogRunner run = LayoutDialogOf(g_Edition->Kind());
         changed = LayoutNeedsSaving(
-            RunLayoutDialog(*style, g_CurrentBook != nullptr, display, [this] { RefreshAfterSettings(view_->Data); }));
+            run(*style, g_CurrentBook != nullptr, display, [this] { RefreshAfterSettings(view_->Data); }));
     }
     if (!changed)
         return;

@@ -1,5 +1,6 @@
 #include "editions/horizontal/HorizontalEdition.h"
 
+#include "editions/horizontal/HorizontalDrawing.h"
 #include "editions/horizontal/HorizontalTypesetting.h"
 
 QString HorizontalEdition::ProgramName() const { return QStringLiteral("VellumorHorz"); }
@@ -11,4 +12,10 @@ const TypesetEdition* HorizontalEdition::Typesetting() const
 {
     static const HorizontalTypesetting rules;
     return &rules;
+}
+
+const RenderEdition* HorizontalEdition::Drawing() const
+{
+    static const HorizontalDrawing drawing;
+    return &drawing;
 }

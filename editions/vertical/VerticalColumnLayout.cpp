@@ -13,17 +13,23 @@ namespace {
 // half is placed with the cursor moved onto its own list; its runs are
 // taken from the right half's list at the same place, which holds the same
 // note fonts unless the halves name different attached fonts.
-int32_t CurrentRunWidth(const TLayoutContext& context)
+int32_t CurrentRunWidth(const VerticalTypesetting& rules, const TLayoutContext& context)
 {
     const TZtSpan* run = CurrentRun(context.cursor, context.runGroups);
     if (!run)
         run = CurrentRun(context.cursor, context.leftRunGroups);
-    return run ? run->charWidth : 0;
+    return run ? rules.RunLineSize(*run) : 0;
 }
 
 bool PageHoldsAColumn() { return g_TypesetPage && !g_TypesetPage->lines.empty(); }
 
 }  // namespace
+
+int32_t VerticalTypesetting::RunLineSize(const TZtSpan& run) const { return run.charWidth; }
+
+int32_t VerticalTypesetting::PlainLineSize(const TBoxPara& box) const { return box.MFONT_GROUP.TEXT_FONT.WORD_WIDTH; }
+
+int32_t VerticalTypesetting::PageLength(const TBoxSize& size) const { return size.BOX_WIDTH; }
 
 int32_t VerticalTypesetting::LinesPerPage(const TLayoutContext&) const { return kColumnSlots; }
 
@@ -36,14 +42,14 @@ void VerticalTypesetting::WriteLineHead(TLayoutContext& context) const
 
 void VerticalTypesetting::OpenRunTags(TLayoutContext& context, QStringView piece) const
 {
-    context.columnSize = std::max(context.columnSize, CurrentRunWidth(context));
+    context.columnSize = std::max(context.columnSize, CurrentRunWidth(*this, context));
     TypesetEdition::OpenRunTags(context, piece);
 }
 
 void VerticalTypesetting::EmitLine(TLayoutContext& context) const
 {
     if (context.columnSize == 0 && context.box)
-        context.columnSize = context.box->MFONT_GROUP.TEXT_FONT.WORD_WIDTH;
+        context.columnSize = PlainLineSize(*context.box);
     const int32_t width = context.columnSize;
     const bool stored = context.pass != TOccupancyPass::Upper;
     // The column as the woodblock form will store it, before it collapses
@@ -57,7 +63,7 @@ void VerticalTypesetting::EmitLine(TLayoutContext& context) const
     // releases the held columns, which would come back here). A column
     // wider than the box on a page that holds none stays: a new page would
     // be left empty.
-    const int64_t boxWidth = context.box ? context.box->size.BOX_WIDTH : 0;
+    const int64_t boxWidth = context.box ? PageLength(context.box->size) : 0;
     const bool besidePicture = context.pass == TOccupancyPass::Upper || !context.heldColumns.empty();
     if (!besidePicture && PageHoldsAColumn() && int64_t(context.usedSize) + width > boxWidth) {
         g_TypesetPage->usedSize = context.usedSize;

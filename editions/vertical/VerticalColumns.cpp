@@ -17,15 +17,7 @@ namespace {
 int32_t UnscaledBoxWidth() { return g_CurrentStyle ? g_CurrentStyle->TEXT_BOX.size.BOX_WIDTH : 0; }
 int32_t UnscaledCharWidth() { return g_CurrentStyle ? g_CurrentStyle->TEXT_BOX.MFONT_GROUP.TEXT_FONT.WORD_WIDTH : 0; }
 
-// The width of column i of the page with the gap, unscaled; a column the
-// page does not have is a plain one.
-int64_t Step(const TPageRec& page, size_t i, int32_t gap)
-{
-    const int32_t plain = UnscaledCharWidth();
-    return int64_t(gap) + (i < page.lines.size() ? ColumnWidth(page.lines[i], plain) : plain);
-}
-
-int32_t Scaled(int64_t length, double zoom) { return int32_t(double(length) * zoom); }
+int64_t Step(const TPageRec& page, size_t i, int32_t gap) { return LineStep(page, i, gap, UnscaledCharWidth()); }
 
 }  // namespace
 
@@ -42,7 +34,7 @@ void VerticalDrawing::DrawPageColumns(PageRenderer& view, Dc& dc) const
         QString text = page.lines[i].text;
         if (page.lines[i].size == 0 && text.contains(u"<W="_s))
             text.truncate(text.indexOf(u"<W="_s));
-        const int32_t step = Scaled(Step(page, i, gap), view.ZoomFactor);
+        const int32_t step = Zoomed(Step(page, i, gap), view.ZoomFactor);
         const int32_t left = x - step;
         view.LineKind = LineKinds::Body;
         view.DrawTextLines(dc, left + step / 2, step, text, left, view.TextTop);
@@ -64,8 +56,8 @@ WinRect VerticalDrawing::PlacePictureInTextBox(PageRenderer& view, const TPageIt
     for (int32_t i = 0; i <= last; ++i)
         (i < first ? before : over) += Step(page, size_t(i), gap);
     WinRect r;
-    r.right = base.right - Scaled(before, view.ZoomFactor);
-    r.left = r.right - Scaled(over, view.ZoomFactor);
+    r.right = base.right - Zoomed(before, view.ZoomFactor);
+    r.left = r.right - Zoomed(over, view.ZoomFactor);
     r.top = base.top + box.textCharSize * top;
     r.bottom = base.bottom - box.textCharSize * (lastCell - bottom);
     return r;

@@ -63,6 +63,11 @@ int32_t ColumnGap(const TPageRec& page, int32_t boxWidth)
     return int32_t(std::max<int64_t>(0, free / n));
 }
 
+int64_t LineStep(const TPageRec& page, size_t i, int32_t gap, int32_t fallback)
+{
+    return int64_t(gap) + (i < page.lines.size() ? ColumnWidth(page.lines[i], fallback) : fallback);
+}
+
 int32_t ColumnWidth(const TPageLine& line, int32_t fallback)
 {
     if (line.size != 0)

@@ -34,6 +34,11 @@ public:
     // --- VerticalColumns.cpp ---
     void DrawPageColumns(PageRenderer& view, Dc& dc) const override;
     WinRect PlacePictureInTextBox(PageRenderer& view, const TPageItem& item, const WinRect& base) const override;
+
+protected:
+    // The glyph engine set for the running title and the page number: no
+    // head offset, raise or spacing, drawn at once.
+    static void PrepareRunningTexts(PageRenderer& view);
 };
 
 // The page number in Chinese digits: 0 ○, 7 七, 105 一○五; empty from 1000.
@@ -51,3 +56,8 @@ int32_t ColumnGap(const TPageRec& page, int32_t boxWidth);
 // The width of a column, unscaled: its stored width, else its "<W=" value,
 // else the fallback (the text font's character width).
 int32_t ColumnWidth(const TPageLine& line, int32_t fallback);
+// The room line i of the page takes with the gap, unscaled; a line the page
+// does not have is a plain one (the fallback).
+int64_t LineStep(const TPageRec& page, size_t i, int32_t gap, int32_t fallback);
+// A length at the zoom, truncated.
+inline int32_t Zoomed(int64_t length, double zoom) { return int32_t(double(length) * zoom); }

@@ -38,4 +38,19 @@ public:
 protected:
     QString MagicSuffix() const override;
     QChar ExtensionLetter() const override;
+
+    // The parts of the style's forms between its frame items and its lists,
+    // which the horizontal edition gives its own way: the head box and side
+    // box here.
+    virtual int32_t WriteStyleBoxes(const TStyle& style, TBinFile& file) const;
+    virtual bool ReadStyleBoxes(TBinFile& file, TStyle& style, int32_t version) const;
+    virtual void StyleBoxesToText(TTextFile& file, const TStyle& style) const;
+    virtual void StyleBoxesFromText(QStringView text, TStyle& style, int32_t version) const;
+    // The first file version whose styles store their punctuation.
+    virtual int32_t PunctuationFromVersion() const;
+    // The text box in the form of the file's version.
+    static bool ReadTextBox(TBinFile& file, TStyle& style, int32_t version);
+    // The defaults both modern editions give the frame items, the
+    // punctuation and the new-volume rule.
+    static void SetFrameDefaults(TStyle& style);
 };

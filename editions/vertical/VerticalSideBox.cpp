@@ -32,6 +32,14 @@ void VerticalDrawing::DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect&, 
         DrawSideBox(view, dc, secondPage, origin);
 }
 
+void VerticalDrawing::PrepareRunningTexts(PageRenderer& view)
+{
+    view.HeadOffset = 0;
+    view.RaisedColumn = false;
+    view.ExtraSpacing = 0;
+    view.LineKind = LineKinds::CentreTop;
+}
+
 void VerticalDrawing::DrawSideBox(PageRenderer& view, Dc& dc, int32_t page, QPoint origin) const
 {
     if (!view.SelectPageStyle(page, origin))
@@ -45,10 +53,7 @@ void VerticalDrawing::DrawSideBox(PageRenderer& view, Dc& dc, int32_t page, QPoi
         DrawSideBoxLines(dc, f, odd ? f.right - side.BOX_WIDTH : f.left + side.BOX_WIDTH);
 
     const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
-    view.HeadOffset = 0;
-    view.RaisedColumn = false;
-    view.ExtraSpacing = 0;
-    view.LineKind = LineKinds::CentreTop;
+    PrepareRunningTexts(view);
     const int32_t centre = sideLeft + side.BOX_WIDTH / 2;
     view.CurFontPair = &side.TITLE_FONT;
     view.DrawStyledString(dc, centre, side.BOX_WIDTH, SideBoxTitle(view.LeafTexts, page, view.TextName), sideLeft,

@@ -33,6 +33,18 @@ void SetSideBoxDefaults(TSideBox& side)
 
 }  // namespace
 
+void VerticalEdition::SetFrameDefaults(TStyle& style)
+{
+    style.BIAO_DIAN = {TBiaoDianType::ZHINENG, true, 0};
+    style.SHOW_STAMP = true;
+    style.BACK_COLOR = 0xFFFFFF;
+    style.GROUND_IMAGE = false;
+    style.GROUND = TImageRef();
+    style.raisedHead = false;
+    style.OUT_BORDER = style.IN_BORDER = style.SPACE = 0;
+    style.NEW_VOLUME_PAGE_TYPE = TNewVolumePageType::NEXT_SINGLAR_PAGE;
+}
+
 void VerticalEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& display) const
 {
     style.kind = StyleKind::VERTICAL;
@@ -47,14 +59,7 @@ void VerticalEdition::SetStyleDefaults(TStyle& style, const TDisplayMode& displa
                                   DefaultFont(1, note, 2620, FontType::NORMAL)};
     style.HEAD_BOX.MFONT_GROUP = style.TEXT_BOX.MFONT_GROUP;
     style.HEAD_BOX.MFONT_GROUP.TEXT_FONT.WORD_WIDTH = 280;
-    style.BIAO_DIAN = {TBiaoDianType::ZHINENG, true, 0};
-    style.SHOW_STAMP = true;
-    style.BACK_COLOR = 0xFFFFFF;
-    style.GROUND_IMAGE = false;
-    style.GROUND = TImageRef();
-    style.raisedHead = false;
-    style.OUT_BORDER = style.IN_BORDER = style.SPACE = 0;
-    style.NEW_VOLUME_PAGE_TYPE = TNewVolumePageType::NEXT_SINGLAR_PAGE;
+    SetFrameDefaults(style);
     SetSideBoxDefaults(style.SIDE_BOX);
     ComputeStylePageSize(style, display);
     for (TBoxPara* box : {&style.TEXT_BOX, &style.HEAD_BOX})

@@ -51,24 +51,38 @@ bool ReadFrame(TBinFile& file, TStyle& style, int32_t version)
            (version < kNewVolumeFrom || file.ReadInt32(style.NEW_VOLUME_PAGE_TYPE));
 }
 
-bool ReadBoxes(TBinFile& file, TStyle& style, int32_t version)
-{
-    const bool text = version >= kAttachedListsFrom
-                          ? ReadBoxPara(file, style.TEXT_BOX, version)
-                          : ReadBoxParaOld(style.TEXT_BOX, file, version, style.ATTACH_FONT_GROUP);
-    return text && ReadBoxPara(file, style.HEAD_BOX, version) && ReadSideBox(file, style.SIDE_BOX, version);
-}
-
-bool ReadLists(TBinFile& file, TStyle& style, int32_t version)
+bool ReadLists(TBinFile& file, TStyle& style, int32_t version, int32_t punctuationFrom)
 {
     return ReadTechniqueList(file, version, style.TECH_ARRAY) &&
            ReadCircleArrayBin(file, version, style.CIRCLE_ARRAY) &&
-           (version < kPunctuationFrom || ReadBiaoDianBin(style.BIAO_DIAN, version, file)) &&
+           (version < punctuationFrom || ReadBiaoDianBin(style.BIAO_DIAN, version, file)) &&
            (version < kAttachedListsFrom || (ReadAttachFontGroup(file, version, style.ATTACH_FONT_GROUP) &&
                                              ReadAttachRichFontGroup(file, version, style.ATTACH_RICH_FONT_GROUP)));
 }
 
 }  // namespace
+
+bool VerticalEdition::ReadTextBox(TBinFile& file, TStyle& style, int32_t version)
+{
+    return version >= kAttachedListsFrom ? ReadBoxPara(file, style.TEXT_BOX, version)
+                                         : ReadBoxParaOld(style.TEXT_BOX, file, version, style.ATTACH_FONT_GROUP);
+}
+
+int32_t VerticalEdition::WriteStyleBoxes(const TStyle& style, TBinFile& file) const
+{
+    return WriteBoxPara(file, style.TEXT_BOX) + WriteBoxPara(file, style.HEAD_BOX) + WriteSideBox(file, style.SIDE_BOX);
+}
+
+bool VerticalEdition::ReadStyleBoxes(TBinFile& file, TStyle& style, int32_t version) const
+{
+    const bool ok = ReadTextBox(file, style, version) && ReadBoxPara(file, style.HEAD_BOX, version) &&
+                    ReadSideBox(file, style.SIDE_BOX, version);
+    // What was read of a damaged file is made whole like a complete one.
+    style.HEAD_BOX.size.BOX_WIDTH = style.TEXT_BOX.size.BOX_WIDTH;
+    return ok;
+}
+
+int32_t VerticalEdition::PunctuationFromVersion() const { return kPunctuationFrom; }
 
 int32_t VerticalEdition::WriteStyle(const TStyle& style, TBinFile& file) const
 {
@@ -76,9 +90,7 @@ int32_t VerticalEdition::WriteStyle(const TStyle& style, TBinFile& file) const
     return file.WriteString(style.NAME) + file.WriteInt32(style.kind) + WriteRotatedInt(file, style.SHOW_STAMP ? 1 : 0) +
            file.WriteInt32(int32_t(style.BACK_COLOR)) + file.WriteUInt16(style.GROUND_IMAGE ? 1 : 0) +
            file.WriteString(style.GROUND.name) + file.WriteInt32(style.GROUND.folderKind) +
-           file.WriteInt32(style.NEW_VOLUME_PAGE_TYPE) + WriteBoxPara(file, style.TEXT_BOX) +
-           WriteBoxPara(file, style.HEAD_BOX) + WriteSideBox(file, style.SIDE_BOX) +
-           WriteTechniqueList(style.TECH_ARRAY, file) + WriteCircleArrayBin(style.CIRCLE_ARRAY, file) +
+           file.WriteInt32(style.NEW_VOLUME_PAGE_TYPE) + WriteStyleBoxes(style, file) + WriteTechniqueList(style.TECH_ARRAY, file) + WriteCircleArrayBin(style.CIRCLE_ARRAY, file) +
            WriteBiaoDianBin(file, style.BIAO_DIAN) + WriteAttachFontGroup(file, style.ATTACH_FONT_GROUP) +
            WriteAttachRichFontGroup(file, style.ATTACH_RICH_FONT_GROUP);
 }
@@ -88,10 +100,8 @@ bool VerticalEdition::ReadStyle(TBinFile& file, TStyle& style, int32_t version, 
     const WaitCursor wait;
     if (version < kStyleFrom)
         return true;
-    const bool ok = ReadFrame(file, style, version) && ReadBoxes(file, style, version) &&
-                    ReadLists(file, style, version);
-    // What was read of a damaged file is made whole like a complete one.
-    style.HEAD_BOX.size.BOX_WIDTH = style.TEXT_BOX.size.BOX_WIDTH;
+    const bool ok = ReadFrame(file, style, version) && ReadStyleBoxes(file, style, version) &&
+                    ReadLists(file, style, version, PunctuationFromVersion());
     SyncStyleFonts(style);
     ComputeStylePageSize(style, display);
     UpdateStylePitch(style);

@@ -66,12 +66,24 @@ void VerticalEdition::ParseFrameKeys(TStyle& style, QStringView frame) const
     });
 }
 
-void VerticalEdition::StyleToText(TTextFile& file, const TStyle& style) const
+void VerticalEdition::StyleBoxesToText(TTextFile& file, const TStyle& style) const
 {
-    WriteFrame(file, style);
     WriteTaggedBlock(file, u"TEXT_BOX", [&] { BoxParaToText(file, style.TEXT_BOX); });
     WriteTaggedBlock(file, u"HEAD_BOX", [&] { BoxParaToText(file, style.HEAD_BOX); });
     WriteTaggedBlock(file, u"SIDE_BOX", [&] { SideBoxToText(file, style.SIDE_BOX); });
+}
+
+void VerticalEdition::StyleBoxesFromText(QStringView text, TStyle& style, int32_t version) const
+{
+    BoxParaFromText(version, TaggedBlock(text, u"TEXT_BOX"), style.TEXT_BOX);
+    BoxParaFromText(version, TaggedBlock(text, u"HEAD_BOX"), style.HEAD_BOX);
+    SideBoxFromText(TaggedBlock(text, u"SIDE_BOX"), style.SIDE_BOX, version);
+}
+
+void VerticalEdition::StyleToText(TTextFile& file, const TStyle& style) const
+{
+    WriteFrame(file, style);
+    StyleBoxesToText(file, style);
     WriteTaggedBlock(file, u"TECH_ARRAY", [&] { TechniqueListToText(file, style.TECH_ARRAY); });
     WriteTaggedBlock(file, u"CIRCLE_ARRAY", [&] { WriteCircleArrayText(file, style.CIRCLE_ARRAY); });
     WriteTaggedBlock(file, u"BIAO_DIAN", [&] { WriteBiaoDianText(file, style.BIAO_DIAN); });
@@ -86,9 +98,7 @@ void VerticalEdition::StyleFromText(QStringView text, TStyle& style, int32_t ver
     if (version < kTextFrom)
         return;
     ParseFrameKeys(style, TaggedBlock(text, u"FRAME"));
-    BoxParaFromText(version, TaggedBlock(text, u"TEXT_BOX"), style.TEXT_BOX);
-    BoxParaFromText(version, TaggedBlock(text, u"HEAD_BOX"), style.HEAD_BOX);
-    SideBoxFromText(TaggedBlock(text, u"SIDE_BOX"), style.SIDE_BOX, version);
+    StyleBoxesFromText(text, style, version);
     TechniqueListFromText(style.TECH_ARRAY, TaggedBlock(text, u"TECH_ARRAY"), version);
     ReadCircleArrayText(style.CIRCLE_ARRAY, TaggedBlock(text, u"CIRCLE_ARRAY"), version);
     ReadBiaoDianText(style.BIAO_DIAN, TaggedBlock(text, u"BIAO_DIAN"));

@@ -7,6 +7,9 @@
 // it. Every other operation is the woodblock form.
 #include "typeset/TypesetEdition.h"
 
+struct TBoxPara;
+struct TBoxSize;
+
 class VerticalTypesetting : public TypesetEdition {
 public:
     // The most columns a page of this edition takes.
@@ -43,4 +46,13 @@ public:
     // --- Page-to-source map (VerticalSourceMap.cpp) ---
     // A page's key takes its last columns whole.
     TSourceMapForm SourceMapForm() const override;
+
+    // --- The measures a column is sized by (VerticalColumnLayout.cpp) ---
+    // The horizontal edition sizes its lines by heights instead.
+    // How wide a run makes its column.
+    virtual int32_t RunLineSize(const TZtSpan& run) const;
+    // The width of a column of plain text: the text font's WORD_WIDTH.
+    virtual int32_t PlainLineSize(const TBoxPara& box) const;
+    // The length the columns of a page fill: the box's width.
+    virtual int32_t PageLength(const TBoxSize& size) const;
 };

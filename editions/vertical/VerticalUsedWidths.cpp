@@ -7,9 +7,9 @@
 namespace {
 
 // The width the drawing gives a column.
-int64_t WidthOf(const TPageLine& line, const TStyle& style)
+int64_t WidthOf(const VerticalTypesetting& rules, const TPageLine& line, const TStyle& style)
 {
-    return ColumnWidth(line, style.TEXT_BOX.MFONT_GROUP.TEXT_FONT.WORD_WIDTH);
+    return ColumnWidth(line, rules.PlainLineSize(style.TEXT_BOX));
 }
 
 }  // namespace
@@ -25,8 +25,8 @@ void VerticalTypesetting::RestoreUsedSizes(TPageTable& table, const TStyleList& 
             continue;
         int64_t used = 0;
         for (const TPageLine& line : page.lines)
-            used += WidthOf(line, *style);
-        if (used + WidthOf(next.lines.front(), *style) > style->TEXT_BOX.size.BOX_WIDTH)
+            used += WidthOf(*this, line, *style);
+        if (used + WidthOf(*this, next.lines.front(), *style) > PageLength(style->TEXT_BOX.size))
             page.usedSize = SaturateToInt32(used);
     }
 }

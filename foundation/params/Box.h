@@ -120,7 +120,8 @@ void SyncAttachedRichFonts(TAttachRichFontGroup& rich, const TAttachFontGroup& f
 // Binary forms. Writers return the bytes written; readers false when the
 // data ended (fields after that keep their values).
 int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size);
-bool ReadBoxSize(TBoxSize& size, TBinFile& file);
+// version: the file's (32 the current form).
+bool ReadBoxSize(TBoxSize& size, TBinFile& file, int32_t version = 32);
 int32_t WriteFontPair(TBinFile& file, const TFontPair& pair);
 int32_t WriteRichFontPair(TBinFile& file, const TRichFontPair& pair);
 int32_t WriteBoxPara(TBinFile& file, const TBoxPara& box);

@@ -56,9 +56,9 @@ bool DropLegacyRichLists(TBinFile& file, int32_t version)
     return ReadFontArrayBin(dropped, file, version) && ReadFontArrayBin(dropped, file, version);
 }
 
-bool ReadBoxHead(TBinFile& file, TBoxPara& box)
+bool ReadBoxHead(TBinFile& file, TBoxPara& box, int32_t version)
 {
-    return ReadBoxSize(box.size, file) && ReadFlag(file, box.DOUBLE_LINE_ZHU) && ReadFlag(file, box.AUTO_RICH_FONT);
+    return ReadBoxSize(box.size, file, version) && ReadFlag(file, box.DOUBLE_LINE_ZHU) && ReadFlag(file, box.AUTO_RICH_FONT);
 }
 
 bool FinishBoxRead(bool ok, TBoxPara& box)
@@ -87,7 +87,10 @@ void ReadRichListBlock(QStringView text, QStringView name, int32_t version, TRic
 // Binary -------------------------------------------------------------------
 
 int32_t WriteBoxSize(TBinFile& file, const TBoxSize& size) { return g_Edition->WriteBoxSize(file, size); }
-bool ReadBoxSize(TBoxSize& size, TBinFile& file) { return g_Edition->ReadBoxSize(size, file); }
+bool ReadBoxSize(TBoxSize& size, TBinFile& file, int32_t version)
+{
+    return g_Edition->ReadBoxSize(size, file, version);
+}
 
 int32_t WoodblockEdition::WriteBoxSize(TBinFile& file, const TBoxSize& size) const
 {
@@ -97,7 +100,7 @@ int32_t WoodblockEdition::WriteBoxSize(TBinFile& file, const TBoxSize& size) con
     return bytes;
 }
 
-bool WoodblockEdition::ReadBoxSize(TBoxSize& size, TBinFile& file) const
+bool WoodblockEdition::ReadBoxSize(TBoxSize& size, TBinFile& file, int32_t) const
 {
     bool ok = true;
     for (const BoxSizeItem& item : kWoodblockBoxItems)
@@ -137,14 +140,14 @@ bool ReadRichFontPair(TBinFile& file, TRichFontPair& pair, int32_t version)
 
 bool ReadBoxPara(TBinFile& file, TBoxPara& box, int32_t version)
 {
-    const bool ok = ReadBoxHead(file, box) && ReadFontPair(box.MFONT_GROUP, version, file) &&
+    const bool ok = ReadBoxHead(file, box, version) && ReadFontPair(box.MFONT_GROUP, version, file) &&
                     ReadRichFontPair(file, box.RICH_FONT_GROUP, version);
     return FinishBoxRead(ok, box);
 }
 
 bool ReadBoxParaOld(TBoxPara& box, TBinFile& file, int32_t version, TAttachFontGroup& attached)
 {
-    const bool ok = ReadBoxHead(file, box) && ReadFontStyle(version, file, box.MFONT_GROUP.TEXT_FONT) &&
+    const bool ok = ReadBoxHead(file, box, version) && ReadFontStyle(version, file, box.MFONT_GROUP.TEXT_FONT) &&
                     ReadFontStyle(version, file, box.MFONT_GROUP.ZHU_FONT) &&
                     ReadFontStyleList(file, version, attached.ATTACH_TEXT_FONT) &&
                     ReadFontStyleList(file, version, attached.ATTACH_ZHU_FONT) &&

@@ -60,6 +60,26 @@ struct TSideBox {
     bool operator==(const TSideBox&) const = default;
 };
 
+// Where the horizontal page bar puts the running title or the page number.
+namespace TBarPosType {
+enum : int32_t { TYPE_NO = 0, TYPE_HEAD_MID = 1, TYPE_HEAD_SIDE = 2, TYPE_FOOT_MID = 3, TYPE_FOOT_SIDE = 4 };
+}
+
+// The horizontal edition's header band above the text box and footer band
+// below it, with the running title and the page number.
+struct TPageBar {
+    int32_t HEAD_HEIGHT = 4000;
+    int32_t FOOT_HEIGHT = 0;
+    bool SHOW_HEAD_LINE = true;
+    bool SHOW_FOOT_LINE = false;
+    int32_t TITLE_POS_TYPE = TBarPosType::TYPE_HEAD_MID;
+    int32_t PAGE_POS_TYPE = TBarPosType::TYPE_HEAD_SIDE;
+    TFontPair TITLE_FONT;  // "<TITLE_MFONT_GROUP>"
+    TFontPair PAGE_FONT;   // "<PAGE_MFONT_GROUP>"
+
+    bool operator==(const TPageBar&) const = default;
+};
+
 // Where a new volume starts (vertical and horizontal editions).
 namespace TNewVolumePageType {
 enum : int32_t { NEXT_PAGE = 0, NEXT_SINGLAR_PAGE = 1 };
@@ -92,6 +112,7 @@ struct TStyle : TStyleBase {
     // The vertical and horizontal editions.
     int32_t NEW_VOLUME_PAGE_TYPE = TNewVolumePageType::NEXT_SINGLAR_PAGE;
     TSideBox SIDE_BOX;
+    TPageBar PAGE_BAR;  // the horizontal edition
 };
 
 // A cover ("FengMian") or back cover ("FengDi"). Its base part carries kind,

@@ -1,6 +1,7 @@
 // Where a glyph stands in its cell, by the font's alignment.
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
+#include "render/glyphs/GlyphText.h"
 
 namespace {
 
@@ -19,27 +20,26 @@ int32_t CloseOffset(const TFontStyle& font, int32_t halfKind, int32_t room)
 
 }  // namespace
 
+int32_t AlignAcross(const TFontStyle& font, int32_t halfKind, int32_t room)
+{
+    switch (font.ALIGN) {
+    case FontAlign::MID:
+        return room / 2;
+    case FontAlign::RIGHT:
+        return room;
+    case FontAlign::CLOSE:
+        return CloseOffset(font, halfKind, room);
+    case FontAlign::MOVE:
+        return room / 2 + font.move;
+    default:  // LEFT
+        return 0;
+    }
+}
+
 QPoint RenderEdition::AlignInCell(const PageRenderer& view, int32_t width, int32_t advance) const
 {
     const TFontStyle& font = view.CurFont;
-    const int32_t room = width - font.cellWidth * 100;
-    int32_t dx = 0;
-    switch (font.ALIGN) {
-    case FontAlign::MID:
-        dx = room / 2;
-        break;
-    case FontAlign::RIGHT:
-        dx = room;
-        break;
-    case FontAlign::CLOSE:
-        dx = CloseOffset(font, view.HalfKind, room);
-        break;
-    case FontAlign::MOVE:
-        dx = room / 2 + font.move;
-        break;
-    default:  // LEFT
-        break;
-    }
+    int32_t dx = AlignAcross(font, view.HalfKind, width - font.cellWidth * 100);
     int32_t dy = (advance - font.cellHeight * 100) / 2;
     // Faces whose glyphs sit off the middle of their cells.
     if (font.NAME.contains(u"神奇"))

@@ -1,9 +1,14 @@
 #pragma once
 // The text of a run as the glyph walk takes it.
+#include <cstdint>
 #include <vector>
 
 #include <QString>
 #include <QStringView>
+
+class Dc;
+class PageRenderer;
+struct TFontStyle;
 
 // Whole pairs of vertical book-title marks: a closing mark met before any
 // opening mark gets its opening mark put in front of the text; a mark still
@@ -25,3 +30,11 @@ std::vector<QString> SplitGlyphs(QStringView text);
 // one ("<TZ>") for none, so it draws nothing.
 bool IsPictureGlyph(QStringView glyph);
 QString PictureGlyphName(QStringView glyph);
+
+// The glyph tag's picture from the project's "gwords" folder in the current
+// font's cell at (x, y); nothing when the file is missing.
+void DrawPictureGlyph(const PageRenderer& view, Dc& dc, QStringView glyph, int32_t x, int32_t y);
+
+// The offset of a glyph across its line or column by the font's alignment,
+// room being the line's size less the glyph's.
+int32_t AlignAcross(const TFontStyle& font, int32_t halfKind, int32_t room);

@@ -59,8 +59,8 @@ void DrawCellBox(const PageRenderer& view, Dc& dc, int32_t advance, int32_t widt
     dc.LineTo(left, top);
 }
 
-// A character drawn from its picture in the project's "gwords" folder;
-// nothing when the file is missing.
+}  // namespace
+
 void DrawPictureGlyph(const PageRenderer& view, Dc& dc, QStringView glyph, int32_t x, int32_t y)
 {
     const QString name = PictureGlyphName(glyph);
@@ -73,8 +73,6 @@ void DrawPictureGlyph(const PageRenderer& view, Dc& dc, QStringView glyph, int32
     DrawPictureMultiply({left, top, left + view.CurFont.cellWidth - 1, top + view.CurFont.cellHeight - 1}, picture,
                         dc);
 }
-
-}  // namespace
 
 QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance,
                                   int32_t width, int32_t pitch, int32_t x, int32_t y) const

@@ -54,22 +54,37 @@ QPoint PageRenderer::DrawTokenRun(Dc& dc, int32_t pitch, QStringView text, int32
 
 QPoint PageRenderer::DrawDoubleLineNote(Dc& dc, int32_t pitch, int32_t centreX, QStringView text, int32_t x, int32_t y)
 {
+    return CurrentDrawing().DrawDoubleLineNote(*this, dc, pitch, centreX, text, x, y);
+}
+
+QPoint RenderEdition::DrawDoubleLineNote(PageRenderer& view, Dc& dc, int32_t pitch, int32_t centreX, QStringView text,
+                                         int32_t x, int32_t y) const
+{
+    return DrawDoubleLineNoteAlong(view, dc, pitch, centreX, text, x, y, false);
+}
+
+QPoint RenderEdition::DrawDoubleLineNoteAlong(PageRenderer& view, Dc& dc, int32_t pitch, int32_t centre,
+                                              QStringView text, int32_t x, int32_t y, bool alongX) const
+{
     if (!text.contains(In::RightLineOpen) && !text.contains(In::LeftLineOpen))
-        return DrawNoteLine(0, dc, text, pitch, x, y);
-    // Both halves start at the same y; the note ends below the longer one.
+        return view.DrawNoteLine(0, dc, text, pitch, x, y);
+    // Both halves start level; the note ends after the longer one. Down a
+    // column the first (right) half takes the column's right half, along a
+    // line the first (upper) half its upper half.
     const QString right = ExtractBetweenMarkers(In::RightLineOpen, text, In::RightLineClose);
     const QString left = ExtractBetweenMarkers(In::LeftLineOpen, text, In::LeftLineClose);
-    int32_t end = y;
+    const auto Along = [alongX](QPoint p) { return alongX ? p.x() : p.y(); };
+    int32_t end = alongX ? x : y;
     bool drawn = false;
     if (!right.isEmpty()) {
-        end = DrawNoteLine(1, dc, right, pitch, centreX, y).y();
+        end = Along(view.DrawNoteLine(1, dc, right, pitch, alongX ? x : centre, y));
         drawn = true;
     }
     if (!left.isEmpty()) {
-        const int32_t leftEnd = DrawNoteLine(2, dc, left, pitch, x, y).y();
+        const int32_t leftEnd = Along(view.DrawNoteLine(2, dc, left, pitch, x, alongX ? centre : y));
         end = drawn ? std::max(end, leftEnd) : leftEnd;
     }
-    return QPoint(x, end);
+    return alongX ? QPoint(end, y) : QPoint(x, end);
 }
 
 QPoint PageRenderer::DrawNoteLine(int32_t k, Dc& dc, QStringView text, int32_t pitch, int32_t x, int32_t y)

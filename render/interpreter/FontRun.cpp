@@ -59,16 +59,26 @@ DcFont PageRenderer::MakeFontFromStyle(TFontStyle& style, Dc& dc)
 QPoint RenderEdition::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width,
                                   int32_t x, int32_t y) const
 {
+    return DrawFontRunAlong(view, dc, text, kind, width, x, y, false);
+}
+
+QPoint RenderEdition::DrawFontRunAlong(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width,
+                                       int32_t x, int32_t y, bool alongX) const
+{
     QPoint at(x, y);
     if (!view.CurFontPair)
         return at;
+    // Down a column a fitted run is shrunk in its size and height, along a
+    // line in its width; only columns carry emphasis marks.
+    int32_t TFontStyle::*const fitSize = alongX ? &TFontStyle::WIDTH : &TFontStyle::SIZE;
+    int32_t TFontStyle::*const cell = alongX ? &TFontStyle::WORD_WIDTH : &TFontStyle::WORD_HEIGHT;
     TFontStyleList scratch;
     TFontStyleList* attached = AttachedListOf(view);
     const std::vector<TZtSpan> runs =
-        SplitZtSpans(CollapseQdSpans(text), BoxFontOf(view), attached ? *attached : scratch);
+        SplitZtSpans(alongX ? text.toString() : CollapseQdSpans(text), BoxFontOf(view), attached ? *attached : scratch);
     for (const TZtSpan& run : runs) {
         const DrawingScope scope(view, dc, DrawingScope::RunName::Changes);
-        view.RunQdMark = run.emphasisName;
+        view.RunQdMark = alongX ? QString() : run.emphasisName;
         view.RunFontName = run.fontName;
         view.RunFitParam = run.spacing;
         const int32_t g = std::max(ScaleByRatioText(run), kMinFittedLength);
@@ -84,17 +94,17 @@ QPoint RenderEdition::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, 
         TFontStyle& font = view.CurFont;
         int32_t pitch = 0;
         bool shrunk = false;
-        if (!view.RunFitParam.isEmpty() && g < font.SIZE) {
+        if (!view.RunFitParam.isEmpty() && g < font.*fitSize) {
             // Characters longer than the fitted length are drawn smaller.
-            font.SIZE = g;
-            font.WORD_HEIGHT = g;
+            font.*fitSize = g;
+            font.*cell = g;
             shrunk = true;
         }
-        const int32_t advance = font.WORD_HEIGHT + view.ExtraSpacing;
+        const int32_t advance = font.*cell + view.ExtraSpacing;
         if (view.RunFitParam.isEmpty() || shrunk)
             pitch = advance;
         else
-            pitch = n != 1 ? (g * n - font.WORD_HEIGHT) / (n - 1) + 1 : g;
+            pitch = n != 1 ? (g * n - font.*cell) / (n - 1) + 1 : g;
         if (remade || shrunk)
             dc.SelectFont(PageRenderer::MakeFontFromStyle(font, dc));
         const bool ownColour = (kind & TTsSpan::Plain) || (kind & TokenBits::Outline);
@@ -103,7 +113,7 @@ QPoint RenderEdition::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, 
         at = view.PlaceGlyphs(dc, run.text, kind, advance, width, pitch, at.x(), at.y());
         // A run of n characters advances (n - 1) pitches and one advance.
         if (pitch > advance)
-            at.ry() -= pitch - advance;
+            (alongX ? at.rx() : at.ry()) -= pitch - advance;
     }
     return at;
 }

@@ -14,6 +14,9 @@
 #include "app/dialogs/FontFaces.h"
 #include "app/dialogs/MDlgFont.h"
 #include "FakeDialogs.h"
+#include "foundation/FoundationGlobals.h"
+
+#include "support/Editions.h"
 
 using namespace Qt::StringLiterals;
 
@@ -108,6 +111,24 @@ TEST(MDlgFontTest, LabelsFollowTheEdition)
     EXPECT_EQ(Align(dialog, 2)->text(), u"靠下"_s);
     EXPECT_EQ(Child<QLabel>(dialog, u"wordHeightLabel"_s)->text(), u"行距"_s);
     EXPECT_EQ(Child<QLabel>(dialog, u"wordWidthLabel"_s)->text(), u"字距"_s);
+}
+
+// The horizontal program opens the layout font dialog with its own words.
+TEST(MDlgFontTest, TheHorizontalProgramSpeaksOfTopAndBottom)
+{
+    const Edition* previous = InstallEdition(&EditionFor(EditionKind::Horizontal));
+    FakeDialogs fake;
+    fake.OnRun([](QDialog& d) {
+        EXPECT_EQ(Align(d, 0)->text(), u"靠上"_s);
+        EXPECT_EQ(Align(d, 2)->text(), u"靠下"_s);
+        EXPECT_EQ(Child<QLabel>(d, u"wordHeightLabel"_s)->text(), u"行高"_s);
+        EXPECT_EQ(Child<QLabel>(d, u"wordWidthLabel"_s)->text(), u"間距"_s);
+        return false;
+    });
+    TFontStyle font;
+    EXPECT_FALSE(EditFontStyle(font, true, true, true));
+    EXPECT_EQ(fake.RunCount(), 1);
+    InstallEdition(previous);
 }
 
 TEST(CDlgFontTest, SizesOutsideEightToSeventyTwoAreIgnored)

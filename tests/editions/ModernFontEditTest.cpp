@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "editions/vertical/ModernFontEdit.h"
+#include "app/dialogs/ModernFontEdit.h"
 #include "foundation/params/FontDialogs.h"
 
 namespace {

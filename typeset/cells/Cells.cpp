@@ -13,7 +13,6 @@ namespace {
 
 namespace In = MarkupTagsInternal;
 
-constexpr char16_t kFullStop = u'。';
 constexpr std::u16string_view kTitleOpeners = u"〈《︽︿";
 constexpr std::u16string_view kTitleClosers = u"〉》︾﹀";
 
@@ -69,14 +68,14 @@ private:
 
 // 。 takes half a cell in ZHINENG when the next character (tags skipped) is
 // a mark that takes room itself.
-bool CellMarkFollows(QStringView text, qsizetype from)
+bool CellMarkFollows(const TypesetEdition& edition, QStringView text, qsizetype from)
 {
     ElementWalk walk(text.mid(from));
     while (!walk.AtEnd()) {
         const char16_t c = text[from + walk.Position()].unicode();
         bool glyph = false;
         if (!walk.Step(glyph))
-            return IsPunctMark(c) && !IsDotOrBookTitleMark(c);
+            return IsPunctMark(c) && !edition.IsRoomlessMark(c);
     }
     return false;
 }
@@ -88,14 +87,15 @@ Room CharRoom(TBiaoDianType mode, QStringView text, qsizetype at, qsizetype next
     const Room full{advance, 1};
     if (!GivesMarksRoom(mode))
         return IsPunctMark(c) ? none : full;
-    if (IsDotOrBookTitleMark(c))
+    const TypesetEdition& edition = CurrentTypesetEdition();
+    if (edition.IsRoomlessMark(c))
         return none;
     if (mode != TBiaoDianType::ZHINENG)
         return full;
     const Room half{advance / 2, 1};
-    if (IsQuoteBracketPause(c))
+    if (edition.IsQuoteBracketPause(c))
         return half;
-    if (c == kFullStop && CellMarkFollows(text, next))
+    if (edition.IsSentenceEnd(c) && CellMarkFollows(edition, text, next))
         return half;
     return full;
 }
@@ -177,9 +177,18 @@ int32_t TypesetEdition::FitChars(QStringView text, int32_t advance, int32_t& len
     });
     length = SaturateToInt32(used);
     cells = SaturateToInt32(taken);
-    if (units > 0 && Holds(kTitleOpeners, text[units - 1].unicode()))
+    // Only where title marks take no room of their own (not horizontally,
+    // where the line-end rules move them like any bracket).
+    const TypesetEdition& edition = CurrentTypesetEdition();
+    const auto TitleMark = [&](std::u16string_view set, qsizetype i) {
+        const char16_t c = text[i].unicode();
+        return Holds(set, c) && edition.IsRoomlessMark(c);
+    };
+    if (units > 0 && TitleMark(kTitleOpeners, units - 1))
         --units;
-    if (units < text.size() && Holds(kTitleClosers, text[units].unicode()))
+    if (units < text.size() && TitleMark(kTitleClosers, units))
         ++units;
     return int32_t(units);
 }
+
+bool TypesetEdition::IsRoomlessMark(char16_t c) const { return IsDotOrBookTitleMark(c); }

@@ -50,8 +50,14 @@ int32_t TypesetEdition::AvailableLength(const TLayoutContext& context) const
     if (!context.box)
         return 0;
     const TBoxSize& size = context.box->size;
-    const int64_t length = int64_t(size.BOX_HEIGHT) - size.TOP_SPACE - size.BOTTOM_SPACE;
-    const int32_t cellsPerColumn = size.TEXT_PER_LINE;
+    return AvailableLengthIn(context, int64_t(size.BOX_HEIGHT) - size.TOP_SPACE - size.BOTTOM_SPACE);
+}
+
+int32_t TypesetEdition::AvailableLengthIn(const TLayoutContext& context, int64_t length) const
+{
+    if (!context.box)
+        return 0;
+    const int32_t cellsPerColumn = context.box->size.TEXT_PER_LINE;
     const TCellRange cells = context.CellsAt(context.column);
     const int64_t above = cells.first;
     const int64_t below = int64_t(cellsPerColumn) - cells.last - 1;

@@ -32,6 +32,13 @@ QString StripNonLayoutTags(QStringView text) { return CurrentTypesetEdition().St
 
 QString TypesetEdition::StripNonLayoutTags(QStringView text) const
 {
+    QString out = RemoveNonLayoutTags(text);
+    ToVerticalPunct(out);
+    return out;
+}
+
+QString RemoveNonLayoutTags(QStringView text)
+{
     QString out;
     out.reserve(text.size());
     qsizetype from = 0;
@@ -55,6 +62,5 @@ QString TypesetEdition::StripNonLayoutTags(QStringView text) const
             out += tag;
         from = close + 1;
     }
-    ToVerticalPunct(out);
     return out;
 }

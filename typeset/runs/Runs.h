@@ -21,3 +21,5 @@ int32_t BalancedHalfLength(const std::vector<int32_t>& heights);
 // tags that are no layout tags stay; a "<" with no ">" after it goes. The
 // installed edition's form.
 QString StripNonLayoutTags(QStringView text);
+// The tags only, the punctuation as it stands (the horizontal edition's form).
+QString RemoveNonLayoutTags(QStringView text);

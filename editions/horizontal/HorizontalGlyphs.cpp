@@ -1,0 +1,112 @@
+// The glyph engine turned by a quarter: runs walk along x, glyphs centred
+// in their advance and aligned across the line, punctuation nudged into
+// its half of the cell.
+#include <string_view>
+
+#include "editions/horizontal/HorizontalDrawing.h"
+#include "foundation/params/PunctuationMarks.h"
+#include "foundation/text/TagUtils.h"
+#include "render/PageRenderer.h"
+#include "render/glyphs/GlyphText.h"
+#include "render/interpreter/DroppedMarks.h"
+#include "typeset/TypesetEdition.h"
+
+namespace {
+
+// Marks drawn toward the start of their cell (opening) or its end
+// (closing), by these parts of the character's width.
+constexpr std::u16string_view kOpenings = u"《“‘「『｛［（【〖〔〘〚";
+constexpr std::u16string_view kClosings = u"。，、？！：”’）》】";
+constexpr double kOpeningShift = 0.4;
+constexpr double kClosingShift = 0.1;
+
+bool Holds(std::u16string_view set, QStringView glyph) { return glyph.size() == 1 && set.find(glyph[0].unicode()) != std::u16string_view::npos; }
+bool IsMark(QStringView glyph) { return glyph.size() == 1 && IsPunctMark(glyph[0].unicode()); }
+bool IsAscii(QStringView glyph) { return glyph.size() == 1 && glyph[0].unicode() < 0x7F; }
+bool IsJuDouMode(TBiaoDianType mode) { return mode == TBiaoDianType::JUDOU || mode == TBiaoDianType::JUDIAN; }
+bool IsStopOrPause(QStringView glyph) { return glyph == u"。" || glyph == u"、"; }
+
+int32_t PunctShift(const TFontStyle& font, QStringView glyph)
+{
+    if (Holds(kOpenings, glyph))
+        return -int32_t(font.WORD_WIDTH * kOpeningShift);
+    if (Holds(kClosings, glyph))
+        return -int32_t(font.WORD_WIDTH * kClosingShift);
+    return 0;
+}
+
+}  // namespace
+
+QPoint HorizontalDrawing::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width,
+                                      int32_t x, int32_t y) const
+{
+    return DrawFontRunAlong(view, dc, text, kind, width, x, y, true);
+}
+
+QPoint HorizontalDrawing::DrawDoubleLineNote(PageRenderer& view, Dc& dc, int32_t lineSize, int32_t centreY,
+                                             QStringView text, int32_t x, int32_t y) const
+{
+    return DrawDoubleLineNoteAlong(view, dc, lineSize, centreY, text, x, y, true);
+}
+
+QPoint HorizontalDrawing::AlignInCell(const PageRenderer& view, int32_t lineSize, int32_t advance) const
+{
+    const TFontStyle& font = view.CurFont;
+    return QPoint((advance - font.cellWidth * 100) / 2,
+                  AlignAcross(font, view.HalfKind, lineSize - font.cellHeight * 100));
+}
+
+QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance,
+                                      int32_t lineSize, int32_t pitch, int32_t x, int32_t y) const
+{
+    if (text.isEmpty())
+        return QPoint(x, y);
+    const TFontStyle& font = view.CurFont;
+    const TBiaoDianType mode = PageRenderer::PunctuationMode();
+    const TypesetEdition& rules = CurrentTypesetEdition();
+    const QPoint align = view.AlignInCell(lineSize, advance);
+    const QString r = KeepGlyphTagsOnly(text);
+    const int32_t n = CountDisplayChars(r);
+    for (int32_t i = 0; i < n; ++i) {
+        const QString glyph = CharAtSkippingGlyphTags(i, r);
+        if (IsDroppedMark(glyph)) {
+            ++view.HitIndex;  // a mark the mode dropped still counts for the hits
+            continue;
+        }
+        const bool picture = IsPictureGlyph(glyph);
+        if (i == 0 && !picture && IsMark(glyph) && view.DeferPunctLift)
+            x -= view.LastPitch / 2;
+        view.DeferPunctLift = false;
+        view.LastPitch = 0;
+
+        int32_t ox = picture ? 0 : PunctShift(font, glyph);
+        const bool intoPrevious = !picture && IsJuDouMode(mode) && IsStopOrPause(glyph);
+        if (intoPrevious)  // at the foot of the previous character's cell
+            ox = font.cellWidth * 80 - advance;
+        const TGlyph placed{glyph, (x + ox + align.x()) / 100, (y + align.y()) / 100};
+        if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
+            view.DrawHitHighlight(dc, placed);
+        if (picture)
+            DrawPictureGlyph(view, dc, glyph, x + align.x(), y + align.y());
+        else
+            view.DrawGlyph(dc, placed, kind);
+        if (intoPrevious)
+            continue;  // takes no room
+
+        if (mode == TBiaoDianType::ZHINENG && glyph.size() == 1) {
+            const char16_t c = glyph[0].unicode();
+            if (rules.IsQuoteBracketPause(c)) {
+                x -= (font.WORD_WIDTH + 1) / 2;
+            } else if (rules.IsSentenceEnd(c)) {
+                const QString next = i + 1 < n ? CharAtSkippingGlyphTags(i + 1, r) : QString();
+                if (IsMark(next))
+                    x -= font.WORD_WIDTH / 2;
+                else
+                    view.DeferPunctLift = true;  // the next run's leading mark steps back instead
+            }
+        }
+        view.LastPitch = pitch;
+        x += !picture && IsAscii(glyph) ? pitch / 2 : pitch;
+    }
+    return QPoint(x, y);
+}
