@@ -17,7 +17,6 @@
 
 #include "app/FakeDialogs.h"
 #include "app/commands/CommandIds.h"
-#include "app/navigation/PageNavigation.h"
 #include "app/printing/BookPrinting.h"
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
@@ -124,12 +123,15 @@ TEST_F(BookFlow, GeneratesOpensStepsAndPrints)
     EXPECT_FALSE(window->TextDock().isVisible());
     EXPECT_TRUE(window->windowTitle().startsWith(u"卷1 - "_s));
 
-    // (The navigation commands are driven directly: the window's menu does
-    // not carry them yet.)
-    OnNavigate(NavCommand::LastPage, window->View().Data);
+    // Through the volumes with the 視圖 commands.
+    EXPECT_FALSE(window->Commands().IsEnabled(Cmd::PreviousVolume));
+    ASSERT_TRUE(window->Dispatch(Cmd::NextVolume));
+    EXPECT_EQ(g_CurrentVolume, 1);
+    ASSERT_TRUE(window->Dispatch(Cmd::LastPage));
     EXPECT_EQ(g_CurrentVolume, 2);
     EXPECT_TRUE(window->windowTitle().startsWith(u"卷3 - "_s));
-    OnNavigate(NavCommand::FirstPage, window->View().Data);
+    EXPECT_FALSE(window->Commands().IsEnabled(Cmd::NextVolume));
+    ASSERT_TRUE(window->Dispatch(Cmd::FirstPage));
     ASSERT_EQ(g_CurrentVolume, 0);
     ASSERT_GE(GetShownPageCount(), 2);
 
