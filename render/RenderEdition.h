@@ -63,6 +63,9 @@ public:
     // Special-format runs.
     virtual QPoint DrawBoxedRun(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, const QString& name,
                                 int32_t width, int32_t x, int32_t y) const;
+    // Circled text: up to three characters in a circle that takes one cell.
+    virtual QPoint DrawCircledText(PageRenderer& renderer, Dc& dc, QStringView text, int32_t width,
+                                   const QString& name, int32_t x, int32_t y) const;
 
 protected:
     // DrawFontRun with the glyphs advancing down y (a column) or along x
@@ -73,6 +76,10 @@ protected:
     // above the other from the line's middle, centre (a horizontal line).
     QPoint DrawDoubleLineNoteAlong(PageRenderer& view, Dc& dc, int32_t pitch, int32_t centre, QStringView text,
                                    int32_t x, int32_t y, bool alongX) const;
+    // DrawCircledText with the cell down y (a column, width its width) or
+    // along x (a line, width its height).
+    QPoint DrawCircledTextAlong(PageRenderer& view, Dc& dc, QStringView text, int32_t width, const QString& name,
+                                int32_t x, int32_t y, bool alongX) const;
 };
 
 // The forms of the edition the program runs as.

@@ -96,6 +96,10 @@ public:
     // vertical forms.
     virtual QString StripNonLayoutTags(QStringView text) const;
     virtual void LayoutInputLine(TLayoutContext& context, QStringView text) const;
+    // A line's emphasis spans as the layout takes them: the woodblock form
+    // gives each character a span of its own and adds the span's mark set
+    // to the style's list.
+    virtual QString ExpandEmphasisRuns(TLayoutContext& context, QStringView text) const;
 
     // Placing runs into columns (typeset/placing).
     virtual void WriteLineHead(TLayoutContext& context) const;

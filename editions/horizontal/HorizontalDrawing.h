@@ -40,6 +40,16 @@ public:
     QPoint AlignInCell(const PageRenderer& view, int32_t lineSize, int32_t advance) const override;
     QPoint PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t advance, int32_t lineSize,
                        int32_t pitch, int32_t x, int32_t y) const override;
+
+    // --- HorizontalShapes.cpp ---
+    // The box of a special-format run along the line, as tall as its
+    // largest characters.
+    QPoint DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
+                        int32_t lineSize, int32_t x, int32_t y) const override;
+    // The circle takes one cell along the line; its characters stand side
+    // by side.
+    QPoint DrawCircledText(PageRenderer& view, Dc& dc, QStringView text, int32_t lineSize, const QString& name,
+                           int32_t x, int32_t y) const override;
 };
 
 // Where a bar text of length w stands: TYPE_HEAD_MID and TYPE_FOOT_MID

@@ -82,6 +82,8 @@ QString HorizontalTypesetting::StripNonLayoutTags(QStringView text) const
     return ::RemoveNonLayoutTags(text);
 }
 
+QString HorizontalTypesetting::ExpandEmphasisRuns(TLayoutContext&, QStringView text) const { return text.toString(); }
+
 int32_t HorizontalTypesetting::RunLineSize(const TZtSpan& run) const { return run.charHeight; }
 
 int32_t HorizontalTypesetting::PlainLineSize(const TBoxPara& box) const

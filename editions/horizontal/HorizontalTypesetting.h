@@ -24,6 +24,9 @@ public:
     void IndentLine(TLayoutContext& context) const override;
     // Punctuation stays horizontal.
     QString StripNonLayoutTags(QStringView text) const override;
+    // Emphasis spans pass through whole, their tags kept like the others;
+    // the style gains no mark sets.
+    QString ExpandEmphasisRuns(TLayoutContext& context, QStringView text) const override;
     int32_t RunLineSize(const TZtSpan& run) const override;
     int32_t PlainLineSize(const TBoxPara& box) const override;
     int32_t PageLength(const TBoxSize& size) const override;

@@ -5,6 +5,8 @@
 #include <array>
 
 #include "foundation/text/TagUtils.h"
+#include "render/shapes/BoxedRun.h"
+
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/interpreter/DroppedMarks.h"
@@ -21,7 +23,7 @@ TTechnique FormatNamed(const TTechniqueList& list, const QString& name)
     return found ? *found : TTechnique();
 }
 
-// The horizontal reach of a font's box.
+// How far a font's box reaches across the column.
 int32_t BoxReach(const TFontStyle& font)
 {
     if (font.OUTLINE_WIDTH != 0)
@@ -29,13 +31,9 @@ int32_t BoxReach(const TFontStyle& font)
     return font.WIDTH != 0 ? font.WIDTH : font.SIZE;
 }
 
-struct BoxFont {
-    TFontStyle font;
-    int32_t length = 0;  // of all runs together
-};
+}  // namespace
 
-// The run font with the largest reach, and the length of the runs.
-BoxFont MeasureRuns(PageRenderer& view, QStringView text)
+BoxFont MeasureBoxRuns(PageRenderer& view, QStringView text, int32_t (*reach)(const TFontStyle&))
 {
     const bool main = view.HalfKind == HalfKinds::Main;
     const TFontStyle& boxFont = main ? view.CurFontPair->TEXT_FONT : view.CurFontPair->ZHU_FONT;
@@ -45,12 +43,12 @@ BoxFont MeasureRuns(PageRenderer& view, QStringView text)
                                                    : &scratch;
     BoxFont box;
     box.font = boxFont;
-    int32_t reach = -1;
+    int32_t most = -1;
     for (const TZtSpan& run : SplitZtSpans(text, boxFont, *attached)) {
         const TFontStyle* named = attached->GetAtOrNull(FindFontStyleIndex(*attached, run.fontName));
         const TFontStyle& font = run.fontName.isEmpty() || !named ? boxFont : *named;
-        if (BoxReach(font) > reach) {
-            reach = BoxReach(font);
+        if (reach(font) > most) {
+            most = reach(font);
             box.font = font;
         }
         box.length += ScaleByRatioText(run) * CountCellChars(run.text, PageRenderer::PunctuationMode());
@@ -58,100 +56,108 @@ BoxFont MeasureRuns(PageRenderer& view, QStringView text)
     return box;
 }
 
-struct Box {
-    int32_t L, T, R, B;  // scaled
-    int32_t c, h;        // corner radius and half of it, scaled
-    int32_t l() const { return L / 100; }
-    int32_t t() const { return T / 100; }
-    int32_t r() const { return R / 100; }
-    int32_t b() const { return B / 100; }
-};
-
-void DrawSideLines(Dc& dc, const Box& k)
+QPoint AlignBoxFont(PageRenderer& view, Dc& dc, TFontStyle& font, int32_t width, int32_t advance)
 {
-    dc.MoveTo(k.l(), k.t());
-    dc.LineTo(k.l(), k.b());
-    dc.MoveTo(k.r(), k.t());
-    dc.LineTo(k.r(), k.b());
+    PageRenderer::MakeFontFromStyle(font, dc);  // its cell for the alignment
+    const TFontStyle saved = view.CurFont;
+    view.CurFont = font;
+    const QPoint align = view.AlignInCell(width, advance);
+    view.CurFont = saved;
+    return align;
 }
 
-// The shape of one piece of a run boxed by its characters' size; part is
-// the token kind's two low bits (1 begins here, 2 ends here).
-void DrawPieceShape(Dc& dc, const Box& k, int32_t part, bool filled)
+void DrawPieceShape(Dc& dc, const Box& k, int32_t part, bool filled, bool alongX)
 {
+    // Down a column (across, along) is (x, y); along a line it is (y, x).
+    const auto P = [alongX](int32_t across, int32_t along) {
+        return alongX ? QPoint(along, across) : QPoint(across, along);
+    };
+    const auto Rect = [&](int32_t a1, int32_t b1, int32_t a2, int32_t b2) {
+        const QPoint p = P(a1, b1), q = P(a2, b2);
+        dc.Rectangle(p.x(), p.y(), q.x(), q.y());
+    };
+    const auto Round = [&](int32_t a1, int32_t b1, int32_t a2, int32_t b2, int32_t c) {
+        const QPoint p = P(a1, b1), q = P(a2, b2);
+        dc.RoundRect(p.x(), p.y(), q.x(), q.y(), c, c);
+    };
+    const auto Line = [&](QPoint from, QPoint to) {
+        dc.MoveTo(from.x(), from.y());
+        dc.LineTo(to.x(), to.y());
+    };
     const int32_t c = k.c;
     const int32_t h = k.h;
     switch (part) {
-    case 0:  // a middle piece
-        if (filled)
-            dc.Rectangle(k.l(), k.t(), k.r(), k.b());
-        else
-            DrawSideLines(dc, k);
-        break;
-    case TTsSpan::BeginsHere:  // open at the bottom
+    case 0:  // a middle piece: a band, or its two edges
         if (filled) {
-            dc.RoundRect(k.l(), k.t(), k.r(), (k.T + 2 * c) / 100, c / 100, c / 100);
-            dc.Rectangle(k.l(), (c + k.T + 1) / 100, k.r(), k.b());
+            Rect(k.l(), k.t(), k.r(), k.b());
         } else {
-            const std::array<QPoint, 6> points{{{k.l(), k.b()},
-                                                {k.l(), (k.T + h) / 100},
-                                                {(k.L + h) / 100, k.t()},
-                                                {(k.R - h) / 100, k.t()},
-                                                {k.r(), (k.T + h) / 100},
-                                                {k.r(), k.b()}}};
+            Line(P(k.l(), k.t()), P(k.l(), k.b()));
+            Line(P(k.r(), k.t()), P(k.r(), k.b()));
+        }
+        break;
+    case TTsSpan::BeginsHere:  // open at its far end
+        if (filled) {
+            Round(k.l(), k.t(), k.r(), (k.T + 2 * c) / 100, c / 100);
+            Rect(k.l(), (c + k.T + 1) / 100, k.r(), k.b());
+        } else {
+            const std::array<QPoint, 6> points{{P(k.l(), k.b()), P(k.l(), (k.T + h) / 100),
+                                                P((k.L + h) / 100, k.t()), P((k.R - h) / 100, k.t()),
+                                                P(k.r(), (k.T + h) / 100), P(k.r(), k.b())}};
             dc.Polyline(points);
         }
         break;
-    case TTsSpan::EndsHere:  // open at the top
+    case TTsSpan::EndsHere:  // open at its near end
         if (filled) {
-            dc.RoundRect(k.l(), (k.B - 2 * c) / 100, k.r(), k.b(), c / 100, c / 100);
-            dc.Rectangle(k.l(), k.t(), k.r(), (k.B - c) / 100);
+            Round(k.l(), (k.B - 2 * c) / 100, k.r(), k.b(), c / 100);
+            Rect(k.l(), k.t(), k.r(), (k.B - c) / 100);
         } else {
-            const std::array<QPoint, 6> points{{{k.r(), k.t()},
-                                                {k.r(), (k.B - h) / 100},
-                                                {(k.R - h) / 100, k.b()},
-                                                {(k.L + h) / 100, k.b()},
-                                                {k.l(), (k.B - h) / 100},
-                                                {k.l(), k.t()}}};
+            const std::array<QPoint, 6> points{{P(k.r(), k.t()), P(k.r(), (k.B - h) / 100),
+                                                P((k.R - h) / 100, k.b()), P((k.L + h) / 100, k.b()),
+                                                P(k.l(), (k.B - h) / 100), P(k.l(), k.t())}};
             dc.Polyline(points);
         }
         break;
-    default:  // the whole run in this column
+    default:  // the whole run in this piece
         if (filled) {
-            dc.RoundRect(k.l(), k.t(), k.r(), k.b(), c / 100, c / 100);
+            Round(k.l(), k.t(), k.r(), k.b(), c / 100);
         } else {
-            const std::array<QPoint, 9> points{{{(k.L + h) / 100, k.t()},
-                                                {(k.R - h) / 100, k.t()},
-                                                {k.r(), (k.T + h) / 100},
-                                                {k.r(), (k.B - h) / 100},
-                                                {(k.R - h) / 100, k.b()},
-                                                {(k.L + h) / 100, k.b()},
-                                                {k.l(), (k.B - h) / 100},
-                                                {k.l(), (k.T + h) / 100},
-                                                {(k.L + h) / 100, k.t()}}};
+            const std::array<QPoint, 9> points{{P((k.L + h) / 100, k.t()), P((k.R - h) / 100, k.t()),
+                                                P(k.r(), (k.T + h) / 100), P(k.r(), (k.B - h) / 100),
+                                                P((k.R - h) / 100, k.b()), P((k.L + h) / 100, k.b()),
+                                                P(k.l(), (k.B - h) / 100), P(k.l(), (k.T + h) / 100),
+                                                P((k.L + h) / 100, k.t())}};
             dc.Polyline(points);
         }
         break;
     }
 }
 
-}  // namespace
+QPoint DrawFormattedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
+                        int32_t width, int32_t x, int32_t y, const std::function<void(bool byWidth, bool filled)>& drawShape)
+{
+    const TTechnique format = FormatNamed(view.ScaledStyle.TECH_ARRAY, name);
+    const bool filled = format.TYPE != TechniqueType::TYPE_KUANG;
+    const bool byWidth = format.WIDTH_TYPE == TechniqueWidthType::WIDTH_TYPE_BY_WIDTH;
+    const DcPen oldPen = dc.SelectPen({format.LINES_WIDTH / 100, format.COLOR});
+    const DcBrush oldBrush = dc.SelectBrush({format.COLOR});
+    drawShape(byWidth, filled);
+    dc.SelectBrush(oldBrush);
+    dc.SelectPen(oldPen);
+    if (!filled)
+        kind |= TokenBits::Outline;
+    if (byWidth)
+        kind |= TokenBits::FullWidth;
+    return view.DrawFontRun(dc, text, kind, width, x, y);
+}
 
 QPoint RenderEdition::DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, const QString& name,
                                    int32_t width, int32_t x, int32_t y) const
 {
     if (!view.CurFontPair)
         return QPoint(x, y);
-    BoxFont box = MeasureRuns(view, text);
-    PageRenderer::MakeFontFromStyle(box.font, dc);  // its cell for the alignment
+    BoxFont box = MeasureBoxRuns(view, text, BoxReach);
     const int32_t reach = BoxReach(box.font);
-    QPoint align;
-    {
-        const TFontStyle saved = view.CurFont;
-        view.CurFont = box.font;
-        align = view.AlignInCell(width, box.font.WORD_HEIGHT);
-        view.CurFont = saved;
-    }
+    const QPoint align = AlignBoxFont(view, dc, box.font, width, box.font.WORD_HEIGHT);
     const int32_t n = CountCellChars(text, PageRenderer::PunctuationMode());
 
     Box k;
@@ -162,21 +168,11 @@ QPoint RenderEdition::DrawBoxedRun(PageRenderer& view, Dc& dc, QStringView text,
     k.B = k.T + box.length - 1;
     k.c = view.CornerRadius;
     k.h = k.c / 2;
-
-    const TTechnique format = FormatNamed(view.ScaledStyle.TECH_ARRAY, name);
-    const bool filled = format.TYPE != TechniqueType::TYPE_KUANG;
-    const DcPen oldPen = dc.SelectPen({format.LINES_WIDTH / 100, format.COLOR});
-    const DcBrush oldBrush = dc.SelectBrush({format.COLOR});
-    if (!filled)
-        kind |= TokenBits::Outline;
-    if (format.WIDTH_TYPE == TechniqueWidthType::WIDTH_TYPE_BY_WIDTH) {
-        kind |= TokenBits::FullWidth;
-        if (filled)
+    const auto shape = [&](bool byWidth, bool filled) {
+        if (!byWidth)
+            DrawPieceShape(dc, k, kind & (TTsSpan::BeginsHere | TTsSpan::EndsHere), filled, false);
+        else if (filled)
             dc.Rectangle(x / 100, y / 100, (width + x) / 100, (y + n * box.font.WORD_HEIGHT) / 100);
-    } else {
-        DrawPieceShape(dc, k, kind & (TTsSpan::BeginsHere | TTsSpan::EndsHere), filled);
-    }
-    dc.SelectBrush(oldBrush);
-    dc.SelectPen(oldPen);
-    return view.DrawFontRun(dc, text, kind, width, x, y);
+    };
+    return DrawFormattedRun(view, dc, text, kind, name, width, x, y, shape);
 }

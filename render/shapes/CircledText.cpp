@@ -6,6 +6,7 @@
 #include "foundation/text/StringUtils.h"
 #include "foundation/text/TagUtils.h"
 #include "render/PageRenderer.h"
+#include "render/RenderEdition.h"
 #include "render/interpreter/DroppedMarks.h"
 
 namespace {
@@ -27,17 +28,34 @@ TCirclePara CircleNamed(const TCircleList& list, const QString& name)
 QPoint PageRenderer::DrawCircledText(Dc& dc, QStringView text, int32_t width, const QString& name, int32_t x,
                                      int32_t y)
 {
-    const TFontStyle saved = CurFont;
-    const TCirclePara circle = CircleNamed(ScaledStyle.CIRCLE_ARRAY, name);
-    TFontStyle& font = CurFont;
+    return CurrentDrawing().DrawCircledText(*this, dc, text, width, name, x, y);
+}
+
+QPoint RenderEdition::DrawCircledText(PageRenderer& view, Dc& dc, QStringView text, int32_t width,
+                                      const QString& name, int32_t x, int32_t y) const
+{
+    return DrawCircledTextAlong(view, dc, text, width, name, x, y, false);
+}
+
+QPoint RenderEdition::DrawCircledTextAlong(PageRenderer& view, Dc& dc, QStringView text, int32_t width,
+                                           const QString& name, int32_t x, int32_t y, bool alongX) const
+{
+    const TFontStyle saved = view.CurFont;
+    const TCirclePara circle = CircleNamed(view.ScaledStyle.CIRCLE_ARRAY, name);
+    TFontStyle& font = view.CurFont;
     if (!circle.USE_TEXT_FONT)
         font = circle.font;
 
-    const int32_t H = font.WORD_HEIGHT;
+    // The cell along the column is the character's height, along a line its
+    // width; width is the column's width or the line's height.
+    const int32_t H = alongX ? font.WORD_WIDTH : font.WORD_HEIGHT;
+    const auto At = [alongX](int32_t across, int32_t along) {
+        return alongX ? QPoint(along, across) : QPoint(across, along);
+    };
     const int32_t D = std::min(width - 200, H - 200);
-    const int32_t left = x + (width - D) / 2;
-    const int32_t top = y + (H - D) / 2;
-    const int32_t l = left / 100, t = top / 100, r = (left + D - 1) / 100, b = (top + D - 1) / 100;
+    const QPoint corner = QPoint(x, y) + At((width - D) / 2, (H - D) / 2);
+    const int32_t l = corner.x() / 100, t = corner.y() / 100;
+    const int32_t r = (corner.x() + D - 1) / 100, b = (corner.y() + D - 1) / 100;
     {
         const DcPen oldPen = dc.SelectPen({circle.LINES_WIDTH / 100, circle.COLOR});
         const DcBrush oldBrush = dc.SelectBrush({circle.COLOR});
@@ -55,38 +73,43 @@ QPoint PageRenderer::DrawCircledText(Dc& dc, QStringView text, int32_t width, co
         font.WIDTH = font.SIZE;
     font.SIZE = int32_t(font.SIZE * 0.75);
     font.WIDTH = int32_t(font.WIDTH * 0.9);
+    // Down a column the characters stack by their height, along a line
+    // they stand side by side by their width.
+    int32_t& alongSize = alongX ? font.WIDTH : font.SIZE;
+    const int32_t acrossSize = alongX ? font.SIZE : font.WIDTH;
     int32_t dropped = 0;
     const QString chars = WithoutDroppedMarks(text, dropped);
     const int32_t n = CountDisplayChars(chars);
-    int32_t dx = (width - font.WIDTH) / 2;
-    int32_t dy = (H - font.SIZE) / 2;
-    int32_t step = font.SIZE;
+    int32_t dAcross = (width - acrossSize) / 2;
+    int32_t dAlong = (H - alongSize) / 2;
+    int32_t step = alongSize;
     int32_t m = n;
     if (n > 1) {
         m = std::min(n, kMostChars);
-        dy = int32_t((H - font.SIZE * 0.8) * 0.5);
-        step = int32_t(font.SIZE * 0.64 / m);
-        font.SIZE = int32_t(font.SIZE * 0.8 / m);
+        dAlong = int32_t((H - alongSize * 0.8) * 0.5);
+        step = int32_t(alongSize * 0.64 / m);
+        alongSize = int32_t(alongSize * 0.8 / m);
     }
 
-    const DcFont oldFont = dc.SelectFont(MakeFontFromStyle(font, dc));
+    const DcFont oldFont = dc.SelectFont(PageRenderer::MakeFontFromStyle(font, dc));
     const ColorRef oldColor = dc.SetTextColor(circle.TYPE == CircleType::TYPE_FANBAI ? kWhite : font.COLOR);
-    if (font.NAME.contains(u"康熙")) {
-        dx += int32_t(H * 0.07);
-        dy += int32_t(H * 0.04);
+    if (!alongX && font.NAME.contains(u"康熙")) {
+        dAcross += int32_t(H * 0.07);
+        dAlong += int32_t(H * 0.04);
     }
     if (font.ALIGN == FontAlign::MOVE)
-        dx += font.move;
+        dAcross += font.move;
     for (int32_t i = 0; i < m; ++i) {
-        const TGlyph glyph{MidByCodePoints(chars, i, 1), (x + dx) / 100, (y + i * step + dy) / 100};
-        if (HitIndex >= 0 && size_t(HitIndex) < HitFlags.size())
-            DrawHitHighlight(dc, glyph);
+        const QPoint at = QPoint(x, y) + At(dAcross, i * step + dAlong);
+        const TGlyph glyph{MidByCodePoints(chars, i, 1), at.x() / 100, at.y() / 100};
+        if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
+            view.DrawHitHighlight(dc, glyph);
         TextOutGlyph(dc, glyph);
     }
     // The characters not drawn still count for the hits that follow.
-    HitIndex += (n - m) + dropped;
+    view.HitIndex += (n - m) + dropped;
     dc.SetTextColor(oldColor);
     dc.SelectFont(oldFont);
-    CurFont = saved;
-    return QPoint(x, y + H);
+    view.CurFont = saved;
+    return QPoint(x, y) + At(0, H);
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
 
 #include "editions/horizontal/HorizontalDrawing.h"
 #include "foundation/FoundationGlobals.h"
@@ -250,6 +252,128 @@ TEST_F(HorizontalDrawingTest, DoubleLineNoteHalvesStack)
     EXPECT_EQ(glyphs[1].args[1], glyphs[0].args[1]);  // 乙 beside 甲
     EXPECT_EQ(end.x(), 2 * 1612);
     EXPECT_EQ(end.y(), 0);
+}
+
+// Shapes on a horizontal line: a main-text font 2000 wide and high (its
+// recording cell as high, so 500 down in a line 3000 high), "甲乙" from
+// (10000, 10000).
+class HorizontalShapesTest : public HorizontalDrawingTest {
+protected:
+    static constexpr int32_t kX = 10000, kY = 10000, kLine = 3000;
+    static constexpr ColorRef kColour = Rgb(0, 0, 200);
+
+    void SetUp() override
+    {
+        HorizontalDrawingTest::SetUp();
+        Frame(0);
+        TFontStyle& font = view.ScaledStyle.TEXT_BOX.MFONT_GROUP.TEXT_FONT;
+        font.SIZE = font.WIDTH = font.WORD_WIDTH = font.WORD_HEIGHT = 2000;
+        font.ALIGN = FontAlign::MID;
+        view.UseBox(view.ScaledStyle.TEXT_BOX);
+        view.LineKind = LineKinds::CentreTop;  // drawn at once
+        view.CurFont = font;
+        view.CornerRadius = font.WORD_HEIGHT / 3;
+        view.HalfKind = HalfKinds::Main;
+        for (const auto& [name, type, widthType] :
+             {std::tuple{u"反"_s, TechniqueType::TYPE_FANBAI, TechniqueWidthType::WIDTH_TYPE_BY_SIZE},
+              std::tuple{u"框"_s, TechniqueType::TYPE_KUANG, TechniqueWidthType::WIDTH_TYPE_BY_SIZE},
+              std::tuple{u"帶"_s, TechniqueType::TYPE_FANBAI, TechniqueWidthType::WIDTH_TYPE_BY_WIDTH}}) {
+            TTechnique* format = view.ScaledStyle.TECH_ARRAY.AddNew();
+            format->MARK = name;
+            format->TYPE = type;
+            format->WIDTH_TYPE = widthType;
+            format->COLOR = kColour;
+        }
+        TCirclePara* circle = view.ScaledStyle.CIRCLE_ARRAY.AddNew();
+        circle->MARK = u"圈"_s;
+        circle->USE_TEXT_FONT = 1;
+        circle->COLOR = kColour;
+    }
+    std::vector<std::string> Shapes() const
+    {
+        std::vector<std::string> out;
+        for (const DcCall& call : dc.Calls()) {
+            if (call.kind == DcCall::TextOut)
+                continue;
+            std::string one = std::to_string(int(call.kind));
+            for (const int32_t v : call.args)
+                one.append(" ").append(std::to_string(v));
+            for (const QPoint& p : call.points)
+                one.append(" ").append(std::to_string(p.x())).append(",").append(std::to_string(p.y()));
+            out.push_back(one);
+        }
+        return out;
+    }
+};
+
+// The box spans x 10000 to 13999 (two cells) and y 10500 to 12500 (the
+// characters' size), corners 666; a run going on in the next line is open
+// at the right, one coming from the previous line open at the left.
+TEST_F(HorizontalShapesTest, SpecialFormatBoxesRunAlongTheLine)
+{
+    const std::string line = std::to_string(int(DcCall::Line)) + " ";
+    const std::string rect = std::to_string(int(DcCall::Rectangle)) + " ";
+    const std::string round = std::to_string(int(DcCall::RoundRect)) + " ";
+    const std::string poly = std::to_string(int(DcCall::Polyline)) + " ";
+    const struct {
+        int32_t kind;
+        QString format;
+        std::vector<std::string> shapes;
+    } cases[] = {
+        {0, u"反"_s, {rect + "100 105 139 125"}},
+        {0, u"框"_s, {line + "100 105 139 105", line + "100 125 139 125"}},
+        {1, u"反"_s, {round + "100 105 113 125 6 6", rect + "106 105 139 125"}},
+        {1, u"框"_s, {poly + "139,105 103,105 100,108 100,121 103,125 139,125"}},
+        {2, u"反"_s, {round + "126 105 139 125 6 6", rect + "100 105 133 125"}},
+        {2, u"框"_s, {poly + "100,125 136,125 139,121 139,108 136,105 100,105"}},
+        {3, u"反"_s, {round + "100 105 139 125 6 6"}},
+        {3, u"框"_s, {poly + "100,108 100,121 103,125 136,125 139,121 139,108 136,105 103,105 100,108"}},
+        // The full-width band: two cells along, the line's height across.
+        {3, u"帶"_s, {rect + "100 100 140 130"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.kind) + c.format.toStdString());
+        dc.ClearCalls();
+        const QPoint end = view.DrawBoxedRun(dc, u"甲乙"_s, c.kind, c.format, kLine, kX, kY);
+        EXPECT_EQ(Shapes(), c.shapes);
+        EXPECT_EQ(end, QPoint(kX + 2 * 2000, kY));
+        const std::vector<DcCall> texts = Texts(dc);
+        ASSERT_EQ(texts.size(), 2u);
+        EXPECT_EQ(texts[1].args[1], texts[0].args[1]);  // side by side
+        EXPECT_GT(texts[1].args[0], texts[0].args[0]);
+    }
+}
+
+// A circle 1800 across (the cell's 2000 less 200), centred in its cell along
+// the line and across the line's height; the text after it goes on along
+// the same line. Of four characters three stand side by side, each at 0.8/3
+// of the reduced width.
+TEST_F(HorizontalShapesTest, CircledTextTakesOneCellAlongTheLine)
+{
+    const std::string arc = std::to_string(int(DcCall::Arc)) + " ";
+    const std::vector<std::string> circle{arc + "101 106 118 123 101 106 118 123", arc + "101 106 118 123 118 123 101 106"};
+    const QPoint end = view.DrawCircledText(dc, u"甲"_s, kLine, u"圈"_s, kX, kY);
+    EXPECT_EQ(end, QPoint(kX + 2000, kY));
+    EXPECT_EQ(Shapes(), circle);
+    ASSERT_EQ(Texts(dc).size(), 1u);
+    EXPECT_EQ(Texts(dc)[0].args[0], (kX + 100) / 100);
+    EXPECT_EQ(Texts(dc)[0].args[1], (kY + 750) / 100);
+
+    dc.ClearCalls();
+    view.DrawCircledText(dc, u"甲乙丙丁"_s, kLine, u"圈"_s, kX, kY);
+    std::vector<std::pair<int32_t, int32_t>> at;
+    for (const DcCall& g : Texts(dc))
+        at.emplace_back(g.args[0], g.args[1]);
+    const std::vector<std::pair<int32_t, int32_t>> expected{{102, 107}, {106, 107}, {110, 107}};
+    EXPECT_EQ(at, expected);
+
+    dc.ClearCalls();
+    view.DrawStyledString(dc, kY + kLine / 2, kLine, u"<YQ圈>甲<-YQ>乙"_s, kX, kY);
+    const std::vector<DcCall> texts = Texts(dc);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[1].text, u"乙"_s);
+    EXPECT_GE(texts[1].args[0], (kX + 2000) / 100);
+    EXPECT_LT(texts[1].args[1], (kY + kLine) / 100);
 }
 
 }  // namespace

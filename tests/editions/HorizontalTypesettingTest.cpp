@@ -204,4 +204,18 @@ page 1: style "H", lines per page 2
 )"_s);
 }
 
+// An emphasis span passes through whole with its tags, not a span a
+// character, and the style gains no mark set.
+TEST_F(HorizontalTypesettingTest, EmphasisSpansKeptWhole)
+{
+    EXPECT_EQ(Dump({u"甲【QD圈】乙丙【-QD】丁"_s}),
+              uR"(page 0: style "H", lines per page 0
+  line 0 (2000): 甲<QD圈>乙丙<-QD>丁<-P>
+  used 0
+page 1: style "H", lines per page 0
+  used 0
+)"_s);
+    EXPECT_EQ(Style().QUAN_DIAN_ARRAY.Size(), 0);
+}
+
 }  // namespace

@@ -30,7 +30,7 @@ void TypesetEdition::LayoutInputLine(TLayoutContext& context, QStringView text) 
         return;
     context.periodCarry = false;
     context.periodCarryAdvance = 0;
-    const QString expanded = context.ExpandEmphasisRuns(text);
+    const QString expanded = ExpandEmphasisRuns(context, text);
     context.segments.clear();
     context.runGroups.clear();
     context.segmentIndex = 0;
@@ -53,4 +53,9 @@ void TypesetEdition::LayoutInputLine(TLayoutContext& context, QStringView text) 
         context.lineBuffer += g_LineEndMark;
         context.EmitLine();
     }
+}
+
+QString TypesetEdition::ExpandEmphasisRuns(TLayoutContext& context, QStringView text) const
+{
+    return context.ExpandEmphasisRuns(text);
 }
