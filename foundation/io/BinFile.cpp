@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include <QBuffer>
 #include <QFile>
 
 #include "platform/SafeWriteFile.h"
@@ -45,14 +46,27 @@ bool TBinFile::OpenWrite(const QString& path)
 
 bool TBinFile::OpenRead(const QString& path)
 {
+    return StartReading(std::make_unique<QFile>(path), readChunk_);
+}
+
+bool TBinFile::OpenReadBuffer(const QByteArray& bytes)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    // The whole buffer fits in one chunk; a larger one would only cost memory.
+    const int32_t chunk = int32_t(std::clamp<qsizetype>(bytes.size(), 2, readChunk_));
+    return StartReading(std::move(buffer), chunk);
+}
+
+bool TBinFile::StartReading(std::unique_ptr<QIODevice> device, int32_t chunk)
+{
     Close();
-    readFile_ = std::make_unique<QFile>(path);
     // Our chunks are large; Qt's own buffer would only add a copy.
-    if (!readFile_->open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        readFile_.reset();
+    if (!device->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
-    }
-    buffer_ = std::make_unique_for_overwrite<char[]>(size_t(readChunk_));
+    readFile_ = std::move(device);
+    chunk_ = chunk;
+    buffer_ = std::make_unique_for_overwrite<char[]>(size_t(chunk_));
     cursor_ = count_ = 0;
     atEnd_ = writeFailed_ = false;
     if (!Refill(0)) {  // an empty file
@@ -155,8 +169,8 @@ void TBinFile::ReachEnd()
 bool TBinFile::Refill(int32_t keep)
 {
     std::memmove(buffer_.get(), buffer_.get() + count_ - keep, size_t(keep));
-    // A regular file gives less than asked only at its end.
-    const qint64 got = readFile_->read(buffer_.get() + keep, readChunk_ - keep);
+    // A regular file or a buffer gives less than asked only at its end.
+    const qint64 got = readFile_->read(buffer_.get() + keep, chunk_ - keep);
     if (got <= 0) {
         ReachEnd();
         return false;
@@ -170,7 +184,7 @@ bool TBinFile::Read(void* destination, int32_t n)
 {
     if (!readFile_ || atEnd_ || n < 0)
         return false;
-    if (n > readChunk_) {  // one request is served from one chunk
+    if (n > chunk_) {  // one request is served from one chunk
         ReachEnd();
         return false;
     }

@@ -13,7 +13,8 @@
 
 #include <QString>
 
-class QFile;
+class QByteArray;
+class QIODevice;
 class SafeWriteFile;
 
 class TBinFile {
@@ -30,6 +31,8 @@ public:
     bool OpenWrite(const QString& path);
     // False when the file cannot be opened or is empty.
     bool OpenRead(const QString& path);
+    // Reads bytes held in memory as OpenRead reads a file; false when empty.
+    bool OpenReadBuffer(const QByteArray& bytes);
     // Writing: flushes and commits; false when any write or the commit failed
     // (the old file is then unchanged). Reading: true. Closed: true.
     bool Close();
@@ -59,6 +62,7 @@ public:
     bool WriteFailed() const;
 
 private:
+    bool StartReading(std::unique_ptr<QIODevice> device, int32_t chunk);
     bool FlushPending();
     int32_t Gather(const char* data, int32_t n);
     bool Refill(int32_t keep);
@@ -66,7 +70,8 @@ private:
 
     int32_t writeThreshold_;
     int32_t readChunk_;
-    std::unique_ptr<QFile> readFile_;
+    int32_t chunk_ = 0;  // of the stream being read
+    std::unique_ptr<QIODevice> readFile_;
     std::unique_ptr<SafeWriteFile> writeFile_;
     // Reading: one read chunk; writing: the write threshold.
     std::unique_ptr<char[]> buffer_;
