@@ -2,6 +2,7 @@
 // FuzzTarget.h.
 #include "FuzzTarget.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -100,6 +101,24 @@ void InstallFuzzEdition(uint8_t selector)
     InstallEdition(kEditions[selector % std::size(kEditions)]);
 }
 
+void RequireSameBytes(const QByteArray& written, const QByteArray& rewritten, const char* what)
+{
+    if (written == rewritten)
+        return;
+    qsizetype at = 0;
+    while (at < written.size() && at < rewritten.size() && written[at] == rewritten[at])
+        ++at;
+    std::fprintf(stderr, "%s: written again differs at byte %lld (%lld and %lld bytes)\n", what, qlonglong(at),
+                 qlonglong(written.size()), qlonglong(rewritten.size()));
+    // Both forms for a closer look: VELLUMOR_FUZZ_DUMP=<folder>.
+    if (const char* folder = std::getenv("VELLUMOR_FUZZ_DUMP")) {
+        SeedWriter dump{QString::fromLocal8Bit(folder)};
+        dump.Add(QStringLiteral("written"), written);
+        dump.Add(QStringLiteral("rewritten"), rewritten);
+    }
+    std::abort();
+}
+
 // Seeds --------------------------------------------------------------------
 
 void SeedWriter::Add(const QString& name, const QByteArray& bytes)
@@ -143,8 +162,12 @@ QByteArray BinaryBytes(const std::function<void(TBinFile&)>& write)
 
 QByteArray FileBytes(const std::function<void(const QString& path)>& write)
 {
-    QTemporaryDir scratch;
-    const QString path = scratch.filePath(QStringLiteral("seed"));
+    // In memory where there is such a folder: targets write on every input.
+    static const QTemporaryDir scratch(QDir(QStringLiteral("/dev/shm")).exists()
+                                           ? QStringLiteral("/dev/shm/vellumor-fuzz-XXXXXX")
+                                           : QDir::tempPath() + QStringLiteral("/vellumor-fuzz-XXXXXX"));
+    const QString path = scratch.filePath(QStringLiteral("written"));
+    QFile::remove(path);
     write(path);
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -57,6 +57,11 @@ private:
     QString folder_;
 };
 
+// A reader's result must survive its writer: what was read whole, written
+// and read again writes the same bytes. A difference is a finding (the input
+// aborts). Targets check it only for inputs read whole, as writing is slow.
+void RequireSameBytes(const QByteArray& written, const QByteArray& rewritten, const char* what);
+
 // The bytes that write gives a binary stream.
 QByteArray BinaryBytes(const std::function<void(TBinFile&)>& write);
 // The bytes of the file that write makes at the path it is given.
@@ -67,6 +72,11 @@ QByteArray FileBytes(const std::function<void(const QString& path)>& write);
 TParaSet SeedParaSet();
 // Three pages: cover, a body page with lines, seals and pictures, back cover.
 TPageTable SeedPageTable();
+// Small .pra files in UTF-8, each with one block of a filled style.
+void AddParaFileSeeds(SeedWriter& seeds);
+// The bytes of the set's .pra file, and their text.
+QByteArray ExportedParaFile(const TParaSet& set);
+QString ExportedParaText(const QByteArray& exported);
 
 void FuzzOne(FuzzInput input);
 void WriteSeeds(SeedWriter& seeds);

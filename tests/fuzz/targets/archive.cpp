@@ -7,6 +7,25 @@
 #include "platform/Archive.h"
 
 namespace {
+QByteArray Written(const QString& text)
+{
+    QByteArray bytes;
+    QBuffer device(&bytes);
+    device.open(QIODevice::WriteOnly);
+    Archive(device, Archive::Mode::Store).WriteString(text);
+    return bytes;
+}
+
+void RequireRoundTrip(const QString& text)
+{
+    QByteArray written = Written(text);
+    QBuffer device(&written);
+    device.open(QIODevice::ReadOnly);
+    QString reread;
+    Archive(device, Archive::Mode::Load).ReadString(reread);
+    RequireSameBytes(written, Written(reread), "string");
+}
+
 // One operation per byte of the input's own stream.
 void ReadOne(Archive& archive, uint8_t operation)
 {
@@ -17,7 +36,8 @@ void ReadOne(Archive& archive, uint8_t operation)
     int64_t i64 = 0;
     switch (operation % 5) {
     case 0:
-        archive.ReadString(text);
+        if (archive.ReadString(text))
+            RequireRoundTrip(text);
         break;
     case 1:
         archive.Read(u8);

@@ -6,6 +6,32 @@
 #include "typeset/TypesetGlobals.h"
 #include "typeset/book/Bookmarks.h"
 
+namespace {
+QByteArray Written(const TBookmarkTree& tree, const TNameNumberList& sections)
+{
+    return BinaryBytes([&](TBinFile& file) {
+        WriteBookmarkTree(tree, file);
+        WriteNameNumberList(file, sections);
+    });
+}
+
+bool Read(TBinFile& file, TBookmarkTree& tree, TNameNumberList& sections)
+{
+    return ReadBookmarkTree(file, tree) && ReadNameNumberList(sections, file);
+}
+
+void RequireRoundTrip(const TBookmarkTree& tree, const TNameNumberList& sections)
+{
+    const QByteArray written = Written(tree, sections);
+    TBinFile file;
+    file.OpenReadBuffer(written);
+    TBookmarkTree rereadTree;
+    TNameNumberList rereadSections;
+    Read(file, rereadTree, rereadSections);
+    RequireSameBytes(written, Written(rereadTree, rereadSections), "contents");
+}
+}  // namespace
+
 // the tree · the section list
 void FuzzOne(FuzzInput input)
 {
@@ -14,8 +40,8 @@ void FuzzOne(FuzzInput input)
         return;
     TBookmarkTree tree;
     TNameNumberList sections;
-    if (ReadBookmarkTree(file, tree))
-        ReadNameNumberList(sections, file);
+    if (Read(file, tree, sections))
+        RequireRoundTrip(tree, sections);
     FlattenBookmarkTree(tree);
     for (const TNameNumber& section : sections) {
         FindBookmarkByPage(section.number);
@@ -34,8 +60,5 @@ void WriteSeeds(SeedWriter& seeds)
     poem->page = 2;
     AddBookmarkNode(tree)->title = QStringLiteral("卷二");
     const TNameNumberList sections = {{QStringLiteral("正文"), 2}, {QStringLiteral("附錄"), 0}};
-    seeds.Add(QStringLiteral("contents"), BinaryBytes([&](TBinFile& file) {
-                  WriteBookmarkTree(tree, file);
-                  WriteNameNumberList(file, sections);
-              }));
+    seeds.Add(QStringLiteral("contents"), Written(tree, sections));
 }

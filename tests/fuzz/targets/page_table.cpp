@@ -8,7 +8,22 @@
 
 namespace {
 constexpr int32_t kVersions[] = {27, 31, kPageFormVersion};
+
+QByteArray Written(const TPageTable& table)
+{
+    return BinaryBytes([&](TBinFile& file) { WritePageList(table, file); });
 }
+
+void RequireRoundTrip(const TPageTable& table)
+{
+    const QByteArray written = Written(table);
+    TBinFile file;
+    file.OpenReadBuffer(written);
+    TPageTable reread;
+    ReadPageList(file, kPageFormVersion, reread);
+    RequireSameBytes(written, Written(reread), "page list");
+}
+}  // namespace
 
 // version selector · the page list
 void FuzzOne(FuzzInput input)
@@ -18,12 +33,13 @@ void FuzzOne(FuzzInput input)
     if (!file.OpenReadBuffer(input.RestBytes()))
         return;
     TPageTable table;
-    ReadPageList(file, version, table);
+    if (ReadPageList(file, version, table))
+        RequireRoundTrip(table);
 }
 
 void WriteSeeds(SeedWriter& seeds)
 {
     const TPageTable table = SeedPageTable();
     seeds.Add(QStringLiteral("pages"), QByteArray(1, char(std::size(kVersions) - 1)) +
-                                           BinaryBytes([&](TBinFile& file) { WritePageList(table, file); }));
+                                           Written(table));
 }

@@ -2,43 +2,8 @@
 // encoding the text reader takes, in each edition.
 #include "FuzzTarget.h"
 
-#include "foundation/Edition.h"
-#include "foundation/FoundationGlobals.h"
 #include "foundation/io/TextFile.h"
 #include "foundation/params/ParaFile.h"
-#include "foundation/params/TaggedBlock.h"
-
-namespace {
-// The blocks of a style. Each seed holds one of them, so that the seeds stay
-// small (a whole file is some 20 KB, and the time per input grows with it)
-// and the fuzzer combines them.
-const char* const kStyleBlocks[] = {
-    "FRAME", "TEXT_BOX", "HEAD_BOX", "MID_UP_FONT", "TECH_ARRAY", "CIRCLE_ARRAY", "QUAN_DIAN_ARRAY",
-    "CE_PI_ARRAY", "BIAO_DIAN", "ATTATCH_FONT_GROUP", "ATTATCH_RICH_FONT_GROUP",
-};
-
-QString Wrapped(QStringView name, const QString& body)
-{
-    return OpenTag(name) + QStringLiteral("\r\n") + body + CloseTag(name) + QStringLiteral("\r\n");
-}
-
-// Seeds in UTF-8, where the tags are plain bytes for the fuzzer.
-void AddEditionSeeds(SeedWriter& seeds, char edition, const QString& exported)
-{
-    const QString head = Wrapped(u"HEAD", TaggedBlock(exported, u"HEAD"));
-    const QString edit = g_Edition->ParaBlockName();
-    // The filled style is the last one.
-    const QString style = exported.mid(exported.lastIndexOf(QStringLiteral("<STYLE>")));
-    const QByteArray prefix = QByteArray(1, edition) + "\xEF\xBB\xBF";
-    seeds.Add(QStringLiteral("covers-%1").arg(int(edition)),
-              prefix + (head + Wrapped(u"PARA_COVER", TaggedBlock(exported, u"PARA_COVER"))).toUtf8());
-    for (const char* block : kStyleBlocks) {
-        const QString name = QString::fromLatin1(block);
-        const QString text = head + Wrapped(edit, Wrapped(u"STYLE", Wrapped(name, TaggedBlock(style, name))));
-        seeds.Add(QStringLiteral("%1-%2").arg(name).arg(int(edition)), prefix + text.toUtf8());
-    }
-}
-}  // namespace
 
 // edition and display selector · the file
 void FuzzOne(FuzzInput input)
@@ -52,15 +17,4 @@ void FuzzOne(FuzzInput input)
     ImportParaFile(file, set, {(selector & 4) != 0, (selector & 8) != 0});
 }
 
-void WriteSeeds(SeedWriter& seeds)
-{
-    const TParaSet set = SeedParaSet();
-    for (char edition = 0; edition < 3; ++edition) {
-        InstallFuzzEdition(uint8_t(edition));
-        const QByteArray bytes = FileBytes([&](const QString& path) { ExportParaFile(path, set); });
-        // UTF-16LE after its byte-order mark.
-        AddEditionSeeds(seeds, edition,
-                        QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData() + 2),
-                                           (bytes.size() - 2) / 2));
-    }
-}
+void WriteSeeds(SeedWriter& seeds) { AddParaFileSeeds(seeds); }

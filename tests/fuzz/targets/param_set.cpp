@@ -9,6 +9,21 @@ namespace {
 // Versions a little before the oldest file and past the newest.
 constexpr int32_t kFirstVersion = 16;
 constexpr int32_t kVersions = 20;
+
+QByteArray Written(const TParaSet& set)
+{
+    return BinaryBytes([&](TBinFile& file) { WriteParaSet(set, file); });
+}
+
+void RequireRoundTrip(const TParaSet& set, const TDisplayMode& display)
+{
+    const QByteArray written = Written(set);
+    TBinFile file;
+    file.OpenReadBuffer(written);
+    TParaSet reread;
+    ReadParaSet(file, kParamFileVersion, reread, display);
+    RequireSameBytes(written, Written(reread), "parameter set");
+}
 }  // namespace
 
 // edition and display selector · version selector · the set
@@ -20,8 +35,10 @@ void FuzzOne(FuzzInput input)
     TBinFile file;
     if (!file.OpenReadBuffer(input.RestBytes()))
         return;
+    const TDisplayMode display = {(selector & 4) != 0, (selector & 8) != 0};
     TParaSet set;
-    ReadParaSet(file, version, set, {(selector & 4) != 0, (selector & 8) != 0});
+    if (ReadParaSet(file, version, set, display))
+        RequireRoundTrip(set, display);
 }
 
 void WriteSeeds(SeedWriter& seeds)
@@ -29,7 +46,7 @@ void WriteSeeds(SeedWriter& seeds)
     const TParaSet set = SeedParaSet();
     for (char edition = 0; edition < 3; ++edition) {
         InstallFuzzEdition(uint8_t(edition));
-        const QByteArray bytes = BinaryBytes([&](TBinFile& file) { WriteParaSet(set, file); });
+        const QByteArray bytes = Written(set);
         seeds.Add(QStringLiteral("set-%1").arg(int(edition)),
                   QByteArray(1, edition) + char(kParamFileVersion - kFirstVersion) + bytes);
     }
