@@ -7,8 +7,9 @@
 //
 // The libFuzzer entry points around them are shared (FuzzMain.cpp). Run with
 // VELLUMOR_FUZZ_SEEDS=<folder>, a target writes its seeds there and exits;
-// scripts/fuzz does that before fuzzing. A dictionary dict/<target>.dict is
-// used when it exists.
+// scripts/fuzz does that before fuzzing. The inputs of mended findings, kept
+// as test fixtures in tests/data/fuzz/<target>/, are seeds too. A dictionary
+// dict/<target>.dict is used when it exists.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -33,7 +34,6 @@ public:
     // The rest as text: UTF-8 after a byte with its low bit clear, else
     // UTF-16LE (so both ASCII tags and every unit are within reach).
     QString RestText();
-    bool Empty() const { return size_ == 0; }
 
 private:
     const uint8_t* data_;
@@ -59,7 +59,8 @@ private:
 
 // A reader's result must survive its writer: what was read whole, written
 // and read again writes the same bytes. A difference is a finding (the input
-// aborts). Targets check it only for inputs read whole, as writing is slow.
+// aborts; VELLUMOR_FUZZ_DUMP=<folder> keeps both forms there). Targets check
+// it only for inputs read whole, as writing is slow.
 void RequireSameBytes(const QByteArray& written, const QByteArray& rewritten, const char* what);
 
 // The bytes that write gives a binary stream.

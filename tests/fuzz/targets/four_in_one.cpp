@@ -3,6 +3,9 @@
 // is made from the input too: volumes, sections and cover pages.
 #include "FuzzTarget.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "typeset/TypesetGlobals.h"
 #include "typeset/book/Book.h"
 #include "typeset/book/FourInOne.h"
@@ -26,6 +29,25 @@ void MakeBook(FuzzInput& input, TBook& book)
         const int32_t sections = input.TakeByte() % (kMostSections + 1);
         for (int32_t s = 0; s < sections; ++s)
             volume->sections.push_back({QStringLiteral("卷"), SmallCount(input)});
+    }
+}
+
+// The group ends ascend within the volumes, the last volume ends the last
+// group, and they read back from their own text unchanged.
+void RequireSoundGroupEnds(const TBook& book)
+{
+    const std::vector<int32_t>& ends = g_4in1Data.groupEnds;
+    if (ends.empty())
+        return;
+    bool sound = ends.back() == book.volumes.Size() - 1 && ends.front() >= 0;
+    for (size_t g = 1; g < ends.size(); ++g)
+        sound = sound && ends[g - 1] < ends[g];
+    T4in1Data again;
+    Parse4in1Splits(again, Format4in1Splits(ends));
+    if (!sound || again.groupEnds != ends) {
+        std::fprintf(stderr, "group ends unsound or not read back from \"%s\"\n",
+                     qPrintable(Format4in1Splits(ends)));
+        std::abort();
     }
 }
 
@@ -56,6 +78,7 @@ void FuzzOne(FuzzInput input)
     g_CurrentBook = &book;
     g_CurrentPages = &shown;
     Parse4in1Splits(g_4in1Data, input.RestText());
+    RequireSoundGroupEnds(book);
     Build4in1PageOrder(g_4in1Data);
     LocateEveryPage(book);
     ResetTypesetGlobals();
