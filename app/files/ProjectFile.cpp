@@ -59,8 +59,11 @@ QString ProjectFilePath() { return g_ProjectName + u'.' + g_Edition->Extension(F
 bool ReadProjectFile(const QString& path)
 {
     TBinFile file;
-    if (!file.OpenRead(path))
-        return false;
+    return file.OpenRead(path) && ReadProjectFile(file, path);
+}
+
+bool ReadProjectFile(TBinFile& file, const QString& path)
+{
     int32_t version = 0;
     if (!AcceptOrTell(ReadFileFrame(file, FileKind::Project, version)))
         return false;

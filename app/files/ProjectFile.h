@@ -10,6 +10,8 @@
 // them, the other editions read no list from them and keep the set.
 #include <QString>
 
+class TBinFile;
+
 // Reads the file into g_ParaSet, makes it the set in use, sets
 // g_ProjectName and g_ProjectFolder from the path and clears
 // g_ProjectDirty. The current style and cover are re-pointed into the new
@@ -17,6 +19,9 @@
 // cannot be opened; false after a message for a file too old or of another
 // edition. A damaged file gives what it holds.
 bool ReadProjectFile(const QString& path);
+// The same from a stream opened for reading (a file or a buffer); path
+// names the project.
+bool ReadProjectFile(TBinFile& file, const QString& path);
 
 // Writes g_ParaSet to the project file of g_ProjectName, asking before it
 // replaces an existing file. True when the file was written (g_ProjectDirty

@@ -52,8 +52,11 @@ bool WriteVolumeDataFile(const QString& path, QString* volumeDataPath)
 bool ReadVolumeDataFile(const QString& path)
 {
     TBinFile file;
-    if (!file.OpenRead(path))
-        return false;
+    return file.OpenRead(path) && ReadVolumeDataFile(file);
+}
+
+bool ReadVolumeDataFile(TBinFile& file)
+{
     int32_t version = 0;
     const FrameCheck check = ReadFileFrame(file, FileKind::VolumeData, version);
     if (check == FrameCheck::TooOld)

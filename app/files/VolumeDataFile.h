@@ -11,6 +11,8 @@
 // page form, so they do not survive a save.
 #include <QString>
 
+class TBinFile;
+
 // Writes g_TextName and g_PageTable to path. Once the file is open, path is
 // kept in volumeDataPath (the view's path of the shown volume) when given.
 // A failed save is reported and gives false, the old file unchanged. Text
@@ -22,3 +24,5 @@ bool WriteVolumeDataFile(const QString& path, QString* volumeDataPath = nullptr)
 // cannot be opened or belongs to another edition; false after a message for
 // a file too old. A damaged file gives the pages it holds whole.
 bool ReadVolumeDataFile(const QString& path);
+// The same from a stream opened for reading (a file or a buffer).
+bool ReadVolumeDataFile(TBinFile& file);

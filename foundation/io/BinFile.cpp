@@ -47,28 +47,27 @@ bool TBinFile::OpenWrite(const QString& path)
 
 bool TBinFile::OpenRead(const QString& path)
 {
-    Close();
-    auto file = std::make_unique<QFile>(path);
-    // Our chunks are large; Qt's own buffer would only add a copy.
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-    return StartReading(std::move(file));
+    return StartReading(std::make_unique<QFile>(path), readChunk_);
 }
 
 bool TBinFile::OpenReadBuffer(const QByteArray& bytes)
 {
-    Close();
     auto buffer = std::make_unique<QBuffer>();
     buffer->setData(bytes);
-    if (!buffer->open(QIODevice::ReadOnly))
-        return false;
-    return StartReading(std::move(buffer));
+    // The whole buffer fits in one chunk; a larger one would only cost memory.
+    const int32_t chunk = int32_t(std::clamp<qsizetype>(bytes.size(), 2, readChunk_));
+    return StartReading(std::move(buffer), chunk);
 }
 
-bool TBinFile::StartReading(std::unique_ptr<QIODevice> device)
+bool TBinFile::StartReading(std::unique_ptr<QIODevice> device, int32_t chunk)
 {
+    Close();
+    // Our chunks are large; Qt's own buffer would only add a copy.
+    if (!device->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return false;
     readFile_ = std::move(device);
-    buffer_ = std::make_unique_for_overwrite<char[]>(size_t(readChunk_));
+    chunk_ = chunk;
+    buffer_ = std::make_unique_for_overwrite<char[]>(size_t(chunk_));
     cursor_ = count_ = 0;
     atEnd_ = writeFailed_ = false;
     if (!Refill(0)) {  // an empty file
@@ -171,8 +170,8 @@ void TBinFile::ReachEnd()
 bool TBinFile::Refill(int32_t keep)
 {
     std::memmove(buffer_.get(), buffer_.get() + count_ - keep, size_t(keep));
-    // A regular file gives less than asked only at its end.
-    const qint64 got = readFile_->read(buffer_.get() + keep, readChunk_ - keep);
+    // A regular file or a buffer gives less than asked only at its end.
+    const qint64 got = readFile_->read(buffer_.get() + keep, chunk_ - keep);
     if (got <= 0) {
         ReachEnd();
         return false;
@@ -186,7 +185,7 @@ bool TBinFile::Read(void* destination, int32_t n)
 {
     if (!readFile_ || atEnd_ || n < 0)
         return false;
-    if (n > readChunk_) {  // one request is served from one chunk
+    if (n > chunk_) {  // one request is served from one chunk
         ReachEnd();
         return false;
     }

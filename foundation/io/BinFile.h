@@ -31,8 +31,7 @@ public:
     bool OpenWrite(const QString& path);
     // False when the file cannot be opened or is empty.
     bool OpenRead(const QString& path);
-    // Reads a copy of bytes as if they were a file's (readers of a stored
-    // form also take a buffer); false when bytes is empty.
+    // Reads bytes held in memory as OpenRead reads a file; false when empty.
     bool OpenReadBuffer(const QByteArray& bytes);
     // Writing: flushes and commits; false when any write or the commit failed
     // (the old file is then unchanged). Reading: true. Closed: true.
@@ -63,15 +62,16 @@ public:
     bool WriteFailed() const;
 
 private:
+    // Opens the device and reads its first chunk.
+    bool StartReading(std::unique_ptr<QIODevice> device, int32_t chunk);
     bool FlushPending();
     int32_t Gather(const char* data, int32_t n);
     bool Refill(int32_t keep);
-    // Takes an opened device and reads its first chunk.
-    bool StartReading(std::unique_ptr<QIODevice> device);
     void ReachEnd();
 
     int32_t writeThreshold_;
     int32_t readChunk_;
+    int32_t chunk_ = 0;  // of the stream being read
     std::unique_ptr<QIODevice> readFile_;
     std::unique_ptr<SafeWriteFile> writeFile_;
     // Reading: one read chunk; writing: the write threshold.

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include <QBuffer>
 #include <QFile>
 #include <QStringDecoder>
 
@@ -51,7 +52,7 @@ uint16_t LoadUnit(const char* p)
 // Reading works on bytes; an element (a byte, or a UTF-16 unit) is unit bytes
 // wide. A partial element at the end of a chunk stays in the unread tail.
 struct TTextFile::ReadState {
-    QFile file;
+    std::unique_ptr<QIODevice> file;
     std::unique_ptr<char[]> buffer;  // the read chunk and one spare byte
     int32_t chunk = 0;
     int32_t cursor = 0;  // bytes
@@ -83,7 +84,7 @@ struct TTextFile::ReadState {
             return false;
         const int32_t keep = count - cursor;
         std::memmove(buffer.get(), buffer.get() + cursor, size_t(keep));
-        const qint64 got = std::max<qint64>(file.read(buffer.get() + keep, chunk - keep), 0);
+        const qint64 got = std::max<qint64>(file->read(buffer.get() + keep, chunk - keep), 0);
         fileEnded = got < chunk - keep;
         cursor = 0;
         count = keep + int32_t(got);
@@ -163,13 +164,27 @@ bool TTextFile::Close()
 
 bool TTextFile::OpenRead(const QString& path)
 {
+    return StartReading(std::make_unique<QFile>(path), readChunk_);
+}
+
+bool TTextFile::OpenReadBuffer(const QByteArray& bytes)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    // The whole buffer fits in one chunk; a larger one would only cost memory.
+    const int32_t chunk = int32_t(std::clamp<qsizetype>(bytes.size(), 4, readChunk_));
+    return StartReading(std::move(buffer), chunk);
+}
+
+bool TTextFile::StartReading(std::unique_ptr<QIODevice> device, int32_t chunk)
+{
     Close();
     auto r = std::make_unique<ReadState>();
-    r->file.setFileName(path);
-    if (!r->file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!device->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
-    r->chunk = readChunk_;
-    r->buffer = std::make_unique_for_overwrite<char[]>(size_t(readChunk_) + 1);
+    r->file = std::move(device);
+    r->chunk = chunk;
+    r->buffer = std::make_unique_for_overwrite<char[]>(size_t(chunk) + 1);
     if (!r->Refill())
         return false;  // an empty file
 

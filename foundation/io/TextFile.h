@@ -10,7 +10,8 @@
 
 #include <QString>
 
-class QFile;
+class QByteArray;
+class QIODevice;
 class QStringDecoder;
 class SafeWriteFile;
 
@@ -30,6 +31,8 @@ public:
     // False without a message when the file cannot be opened or is empty;
     // false after telling the user when its encoding is refused.
     bool OpenRead(const QString& path);
+    // Reads bytes held in memory as OpenRead reads a file.
+    bool OpenReadBuffer(const QByteArray& bytes);
     // The next line, or false at the end of the file or when not open.
     // A zero unit inside a line ends it, as in the stored zero-ended form.
     bool ReadLine(QString& line);
@@ -48,6 +51,7 @@ public:
 
 private:
     struct ReadState;
+    bool StartReading(std::unique_ptr<QIODevice> device, int32_t chunk);
     void FlushPending();
     void Put(const char16_t* units, int32_t n);
 

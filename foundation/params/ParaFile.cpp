@@ -104,15 +104,13 @@ QStringView BlockFrom(QStringView text, const QString& open, const QString& clos
     return text.mid(body, end - body);
 }
 
-bool ReadJoinedLines(const QString& path, QString& text)
+QString ReadJoinedLines(TTextFile& file)
 {
-    TTextFile file;
-    if (!file.OpenRead(path))
-        return false;
+    QString text;
     QString line;
     while (file.ReadLine(line))
         text += line;
-    return true;
+    return text;
 }
 
 void ReadCoverBlock(QStringView text, const QString& tag, const QString& name, TCoverList& covers, int32_t version)
@@ -165,8 +163,14 @@ bool ExportParaFile(const QString& path, const TParaSet& set)
 
 bool ImportParaFile(const QString& path, TParaSet& set, const TDisplayMode& display)
 {
-    QString text;
-    if (!ReadJoinedLines(path, text) || TaggedBlock(text, u"HEAD").isEmpty())
+    TTextFile file;
+    return file.OpenRead(path) && ImportParaFile(file, set, display);
+}
+
+bool ImportParaFile(TTextFile& file, TParaSet& set, const TDisplayMode& display)
+{
+    const QString text = ReadJoinedLines(file);
+    if (TaggedBlock(text, u"HEAD").isEmpty())
         return false;
     const int32_t version = ParseIntLikeAtoi(TaggedBlock(text, u"VERSION"));
     if (version < g_Edition->MinParaFileVersion())

@@ -28,6 +28,8 @@ bool ExportParaFile(const QString& path, const TParaSet& set);
 // The set's old styles are deleted: pointers into them must be re-pointed
 // (RepointStyle, PointCurrentListsAt).
 bool ImportParaFile(const QString& path, TParaSet& set, const TDisplayMode& display);
+// The same from a file opened for reading (a file or a buffer).
+bool ImportParaFile(TTextFile& file, TParaSet& set, const TDisplayMode& display);
 
 void CoverParasToText(TTextFile& file, const TCoverList& covers);
 void StylesToText(TTextFile& file, const TStyleList& styles);
