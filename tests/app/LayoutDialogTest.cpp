@@ -291,7 +291,7 @@ TEST_F(LayoutDialogTest, WithoutTexturesTheTextureRadioIsOffAndTheStyleKeepsItsG
     EXPECT_FALSE(Child<QRadioButton>(dialog, u"ground.texture"_s)->isEnabled());
     EXPECT_TRUE(Child<QRadioButton>(dialog, u"ground.color"_s)->isChecked());
     EXPECT_FALSE(dialog.Model().Changed());
-    Child<QRadioButton>(dialog, u"ground.color"_s)->click();  // touched: the spec'd clearing
+    Child<QRadioButton>(dialog, u"ground.color"_s)->click();  // touched: the clearing a texture choice makes
     EXPECT_TRUE(dialog.Model().Changed());
     dialog.accept();
     EXPECT_FALSE(style.GROUND_IMAGE);
