@@ -6,6 +6,7 @@
 #include "app/find/FindDialog.h"
 #include "app/find/FindReplace.h"
 #include "app/frame/MainWindow.h"
+#include "app/panes/EditView.h"
 #include "app/view/CollatorView.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
@@ -21,8 +22,16 @@ void MainWindow::AddFindCommands()
 {
     commands_.Add({
         {Cmd::Find, [this](int) { findDialog_->Open(); }, CanEditFind},
-        {Cmd::FindDown, [this](int) { OnFindDown(view_->Data, *findDialog_); }},
-        {Cmd::FindUp, [this](int) { OnFindUp(view_->Data, *findDialog_); }},
+        {Cmd::FindDown,
+         [this](int) {
+             OnFindDown(view_->Data, *findDialog_);
+             ShowHitsInEditPane();
+         }},
+        {Cmd::FindUp,
+         [this](int) {
+             OnFindUp(view_->Data, *findDialog_);
+             ShowHitsInEditPane();
+         }},
         {Cmd::AddCentreText, [this](int) { OnAddCentreText(view_->Data); }, [](int) { return CanAddCentreText(); }},
         {Cmd::DeleteCentreText, [this](int) { OnDeleteCentreText(view_->Data); },
          [](int) { return CanDeleteCentreText(); }},
@@ -31,6 +40,13 @@ void MainWindow::AddFindCommands()
     });
     // The window's buttons arrive queued, as posted messages would.
     connect(findDialog_, &CDlgFind::FindCommand, this,
-            [this](int button) { OnFindDialogCommand(view_->Data, *findDialog_, button); });
+            [this](int button) {
+                OnFindDialogCommand(view_->Data, *findDialog_, button);
+                ShowHitsInEditPane();
+            });
     connect(findDialog_, &CDlgFind::CommandRequested, this, [this](int id) { Dispatch(id); }, Qt::QueuedConnection);
 }
+
+// A hit on the page already shown refills nothing: the edit pane's cells are
+// drawn again with it.
+void MainWindow::ShowHitsInEditPane() { editView_->List().viewport()->update(); }

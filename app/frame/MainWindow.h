@@ -100,6 +100,7 @@ private:
     void AddViewCommands();
     void AddSettingsCommands();
     void AddFindCommands();
+    void ShowHitsInEditPane();
     void AddEditCommands();
     void AddBookCommands();
     // The view's initial update: a reset, then the new-file steps.
