@@ -181,6 +181,11 @@ bool TBinFile::Refill(int32_t keep)
     return true;
 }
 
+int64_t TBinFile::ReadPosition() const
+{
+    return readFile_ ? readFile_->pos() - (count_ - cursor_) : -1;
+}
+
 bool TBinFile::Read(void* destination, int32_t n)
 {
     if (!readFile_ || atEnd_ || n < 0)

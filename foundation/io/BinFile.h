@@ -58,6 +58,8 @@ public:
 
     // True once a read has met the end of the file (or the stream is closed).
     bool AtEnd() const;
+    // Reading: the bytes taken from the stream so far; -1 when not reading.
+    int64_t ReadPosition() const;
     // Writing: true once a write to the disk failed.
     bool WriteFailed() const;
 

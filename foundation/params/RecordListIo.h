@@ -22,7 +22,9 @@ int32_t WriteCountedList(TBinFile& file, const OwningList<T>& list, WriteOne wri
 // its defaults through readOne(file, record, position), which returns false
 // when the data ended. Reading stops there and the unfinished record is
 // dropped, so a damaged count never makes more records than the data holds.
-// False when the data ended before the count was reached.
+// A record read from no bytes at all ends the list too: the data cannot
+// vouch for the count then. False when the data ended before the count was
+// reached.
 template <class T, class ReadOne>
 bool ReadCountedList(TBinFile& file, OwningList<T>& list, ReadOne readOne)
 {
@@ -32,9 +34,12 @@ bool ReadCountedList(TBinFile& file, OwningList<T>& list, ReadOne readOne)
         return false;
     for (int32_t i = 0; i < count; ++i) {
         auto record = std::make_unique<T>();
+        const int64_t before = file.ReadPosition();
         if (!readOne(file, *record, i))
             return false;
         list.Append(std::move(record));
+        if (file.ReadPosition() == before)
+            return i + 1 == count;
     }
     return true;
 }

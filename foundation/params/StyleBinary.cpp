@@ -284,6 +284,9 @@ int32_t WriteParaSet(const TParaSet& set, TBinFile& file)
 
 bool ReadParaSet(TBinFile& file, int32_t version, TParaSet& set, const TDisplayMode& display)
 {
+    // Files older than the edition's first style list hold none of its styles.
+    if (version < g_Edition->MinStyleListFileVersion())
+        return false;
     bool ok = false;
     if (version >= kCoverFrom) {
         ok = ReadCoverParaList(file, version, set.covers) && ReadStyleList(file, version, set.styles, display);
