@@ -25,12 +25,6 @@ QString TypesetExtension() { return g_Edition->Extension(FileKind::Typeset); }
 // "排版文件 (*.pak)"
 QString TypesetFilter() { return u"排版文件 (*."_s + TypesetExtension() + u')'; }
 
-bool AskSaveBeforeOpeningBook()
-{
-    if (!g_ProjectName.isEmpty() && !(AskSaveProject() && Frame().AskSavePreText()))
-        return false;
-    return AskSaveText() && AskSaveLayoutParams();
-}
 
 }  // namespace
 
@@ -38,7 +32,7 @@ void OnFileOpenTypeset(CollatorView& view, const ShowBookPanes& showBookPanes)
 {
     const QString start = g_LastTypesetFolder.isEmpty() ? GetAppFolder() : g_LastTypesetFolder;
     const QString path = CurrentChooser().OpenFile(TypesetFilter(), start);
-    if (path.isEmpty() || !AskSaveBeforeOpeningBook())
+    if (path.isEmpty() || !AskSaveBeforeReplacing())
         return;
     OpenTypesetFile(view, path, showBookPanes);
 }
@@ -48,7 +42,6 @@ bool OpenTypesetFile(CollatorView& view, const QString& path, const ShowBookPane
     ResetProjectState(view);
     if (LoadTypesetBook(view, path) != 0)
         return false;
-    Frame().FillBookTree();
     Frame().RebuildParaMenu();
     if (showBookPanes)
         showBookPanes();
@@ -56,7 +49,12 @@ bool OpenTypesetFile(CollatorView& view, const QString& path, const ShowBookPane
     ActivateBook(*book, view.Data);
     g_CurrentPages = &g_PageTable;
     g_CurrentVolume = -1;
-    return GoToVolumePage(0, view.Data, book, 0);
+    const bool shown = GoToVolumePage(0, view.Data, book, 0);
+    // The view is laid out for the book before its first volume is read, and
+    // a view without pages empties the tree: it is filled once the volume is
+    // shown.
+    Frame().FillBookTree();
+    return shown;
 }
 
 int32_t LoadTypesetBook(CollatorView& view, const QString& path)

@@ -17,6 +17,7 @@
 
 #include "app/FakeDialogs.h"
 #include "app/commands/CommandIds.h"
+#include "app/panes/DirectoryPane.h"
 #include "app/printing/BookPrinting.h"
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
@@ -120,6 +121,10 @@ TEST_F(BookFlow, GeneratesOpensStepsAndPrints)
     EXPECT_TRUE(g_VolumeShown);
     EXPECT_TRUE(g_ProjectName.isEmpty());
     EXPECT_TRUE(window->EditDock().isVisible());
+    // The directory pane holds the book with its volumes.
+    const QTreeWidget& tree = window->FileView().Tree();
+    ASSERT_EQ(tree.topLevelItemCount(), 1);
+    EXPECT_EQ(tree.topLevelItem(0)->childCount(), 3);
     EXPECT_FALSE(window->TextDock().isVisible());
     EXPECT_TRUE(window->windowTitle().startsWith(u"卷1 - "_s));
 
