@@ -12,6 +12,7 @@
 #include "foundation/params/ParaFile.h"
 #include "render/RenderGlobals.h"
 #include "support/ScriptedPrompter.h"
+#include "tests/editions/EditionTestHelpers.h"
 #include "tests/editions/HorizontalFixture.h"
 #include "typeset/TypesetGlobals.h"
 
@@ -38,26 +39,9 @@ protected:
         ResetAll();
         HorizontalTest::TearDown();
     }
-    QString Store(const QString& text)
-    {
-        const QString path = dir_.filePath(u"in%1.pra"_s.arg(++count_));
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write("\xEF\xBB\xBF" + text.toUtf8());
-        return path;
-    }
-    QString Exported(const TParaSet& set)
-    {
-        const QString path = dir_.filePath(u"out%1.pra"_s.arg(++count_));
-        EXPECT_TRUE(ExportParaFile(path, set));
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return QString();
-        const QByteArray bytes = f.readAll();
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
-    }
-    QTemporaryDir dir_;
-    int count_ = 0;
+    QString Store(const QString& text) { return scratch_.Store(text); }
+    QString Exported(const TParaSet& set) { return scratch_.Exported(set); }
+    ParaFileScratch scratch_;
 };
 
 QString PageBarFile(const QString& items)
@@ -179,7 +163,7 @@ TEST_F(HorizontalFilesTest, AnotherEditionsProjectIsNoProjectHere)
         const Edition* reader = writer == &horizontal ? &EditionFor(EditionKind::Vertical) : &horizontal;
         InstallEdition(writer);
         g_ParaSet.styles.AddNew()->NAME = u"排印"_s;
-        g_ProjectName = dir_.filePath(writer->ProgramName());
+        g_ProjectName = scratch_.FilePath(writer->ProgramName());
         const QString path = ProjectFilePath();
         ASSERT_TRUE(SaveProjectFile());
         // Given the reader's extension: the magic decides.
@@ -201,7 +185,7 @@ TEST_F(HorizontalFilesTest, AHorizontalProjectRoundTrips)
     style->NAME = u"排印"_s;
     style->PAGE_BAR.PAGE_POS_TYPE = TBarPosType::TYPE_FOOT_MID;
     style->TEXT_BOX.size.WORD_LINES = 20;
-    g_ProjectName = dir_.filePath(u"書"_s);
+    g_ProjectName = scratch_.FilePath(u"書"_s);
     const QString path = ProjectFilePath();
     EXPECT_TRUE(path.endsWith(u".xmh"_s));
     ASSERT_TRUE(SaveProjectFile());
@@ -221,7 +205,7 @@ TEST_F(HorizontalFilesTest, PageSizesAfterLoadingTheSettings)
     style->PAGE_BAR.FOOT_HEIGHT = 3000;
     style->pageHeight = 1;
     const QString oldProgram = g_ProgramPath;
-    g_ProgramPath = dir_.filePath(u"VellumorHorz"_s);
+    g_ProgramPath = scratch_.FilePath(u"VellumorHorz"_s);
     TFrameSettings settings;
     LoadFrameSettings(settings);
     g_ProgramPath = oldProgram;

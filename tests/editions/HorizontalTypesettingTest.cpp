@@ -7,11 +7,11 @@
 
 #include "foundation/params/Style.h"
 #include "support/Editions.h"
+#include "tests/editions/EditionTestHelpers.h"
 #include "tests/editions/HorizontalFixture.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/cells/Cells.h"
 #include "typeset/pages/PageRecord.h"
-#include "typeset/pages/PageTableDump.h"
 #include "typeset/typesetter/Typesetter.h"
 
 using namespace Qt::StringLiterals;
@@ -118,17 +118,7 @@ protected:
     TStyle& Style() { return set.styles[0]; }
 
     // The page table with each page's used height.
-    QString Dump(const std::vector<QString>& lines)
-    {
-        g_TextLines = lines;
-        EXPECT_TRUE(TypesetPages(set, table, typesetter));
-        QString dump;
-        for (const TPageRec& page : table.pages)
-            dump += DumpPage(page, page.index) + u"  used %1\n"_s.arg(page.usedSize);
-        if (qEnvironmentVariableIsSet("SHOW_DUMP"))
-            fprintf(stderr, "----\n%s", dump.toUtf8().constData());
-        return dump;
-    }
+    QString Dump(const std::vector<QString>& lines) { return DumpTypesetPages(lines, set, table, typesetter); }
 
     TParaSet set;
     TPageTable table;

@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "foundation/params/ParaFile.h"
+#include "tests/editions/EditionTestHelpers.h"
 #include "tests/editions/VerticalFixture.h"
 
 using namespace Qt::StringLiterals;
@@ -12,26 +13,9 @@ namespace {
 
 class VerticalParaFileTest : public VerticalTest {
 protected:
-    QString Store(const QString& text)
-    {
-        const QString path = dir_.filePath(u"in%1.pra"_s.arg(++count_));
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write("\xEF\xBB\xBF" + text.toUtf8());
-        return path;
-    }
-    QString Exported(const TParaSet& set)
-    {
-        const QString path = dir_.filePath(u"out%1.pra"_s.arg(++count_));
-        EXPECT_TRUE(ExportParaFile(path, set));
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return QString();
-        const QByteArray bytes = f.readAll();
-        return QString::fromUtf16(reinterpret_cast<const char16_t*>(bytes.constData()), bytes.size() / 2);
-    }
-    QTemporaryDir dir_;
-    int count_ = 0;
+    QString Store(const QString& text) { return scratch_.Store(text); }
+    QString Exported(const TParaSet& set) { return scratch_.Exported(set); }
+    ParaFileScratch scratch_;
 };
 
 QString Frame(const QString& items, int version = 32)
