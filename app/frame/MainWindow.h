@@ -39,7 +39,8 @@ public:
     bool Dispatch(int id) { return commands_.Dispatch(id); }
     // Sets every action's enabled and checked state from the dispatcher.
     void UpdateCommandUI();
-    // The actions of id (menu item, toolbar button, key); empty when none.
+    // The frame's actions of id (menu item, toolbar button, key); empty
+    // when none.
     std::vector<QAction*> ActionsOf(int id) const;
 
     // Opens, typesets and shows a pre-processed text after the save
@@ -88,6 +89,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::vector<QAction*> FrameActions() const;
     void BuildMenus();
     void BuildToolbars();
     void BuildStatusBar();
@@ -108,7 +110,6 @@ private:
     void InitialUpdate();
     // False when a save question was cancelled.
     bool FileNew();
-    void OpenTextCommand();
     void SettingsCommand(int id);
     // The settings archive into the working state, and back.
     void SettingsFromState();
@@ -138,5 +139,6 @@ private:
     // The settings archive as read; the fields nobody else keeps (the
     // panes' fonts) go back as they came.
     TFrameSettings settings_;
+    QString settingsPath_;
     FrameServices* previousFrame_;
 };

@@ -12,11 +12,10 @@ struct ViewData;
 // empty path for Cancel.
 using ChooseFileToOpen = std::function<QString(const QString& filter, const QString& startFolder)>;
 
-// The open dialogs start in the project's folder, else in the user's
-// documents folder (the program's folder is no place for texts here).
+// The open dialogs start in the project's folder, else in the program's.
 QString OpenDialogFolder();
 
-// 40096: chooses a text (*.txt) and opens it.
+// 40096: chooses a text (*.txt) and opens it; the one open-text command.
 void OnFileOpenText(ViewData& view, const ChooseFileToOpen& choose);
 // 40022: chooses a project file and opens it with its text; a project or
 // text that cannot be read ends with "打开项目文件出错！". The open
