@@ -164,6 +164,7 @@ TEST_F(FindAcrossVolumes, FindReplaceReopenAndClickATitle)
     // The third volume's title in the directory pane: its volume, its page.
     ASSERT_TRUE(GoToVolumePage(0, view->Data, g_CurrentBook, 0));
     CMViewTree& tree = window->FileView().Tree();
+    tree.topLevelItem(0)->child(2)->setExpanded(true);
     QTreeWidgetItem* title = nullptr;
     for (QTreeWidgetItem* item : tree.findItems(u"題一"_s, Qt::MatchExactly | Qt::MatchRecursive))
         if (CMViewTree::DataOf(item) == ((2 + 1) << 16) + 1)
