@@ -76,6 +76,7 @@ public:
     void ShownPageChanged(int shownPage) override;
     void ResetFramePanes() override;
     void LoadTextPane() override;
+    void ApplyTextPaneEdits() override;
     void ResetProjectState() override;
     bool AskSavePreText() override;
     void EmptyDirectoryTree() override;
