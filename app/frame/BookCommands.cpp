@@ -11,14 +11,16 @@
 #include "app/printing/PrintCommands.h"
 #include "app/view/CollatorView.h"
 
+void MainWindow::ShowBookPanes()
+{
+    textDock_->hide();
+    editDock_->show();
+    editDock_->raise();
+}
+
 void MainWindow::AddBookCommands()
 {
-    // An open book shows the edit pane in place of the text pane.
-    auto showBookPanes = [this] {
-        textDock_->hide();
-        editDock_->show();
-        editDock_->raise();
-    };
+    auto showBookPanes = [this] { ShowBookPanes(); };
     auto fileNew = [this] { return FileNew(); };
     commands_.Add({
         {Cmd::MakeTypeset, [this, fileNew, showBookPanes](int) { OnFileMakeTypeset(*view_, fileNew, showBookPanes); }},

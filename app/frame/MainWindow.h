@@ -46,6 +46,10 @@ public:
     // Opens, typesets and shows a pre-processed text after the save
     // questions; the same text already open asks nothing.
     bool OpenText(const QString& path);
+    // A file given to the program: a typeset book, a project file or else a
+    // text, each opened as its command opens it; another edition's book or
+    // project is refused by its reader. False when nothing was opened.
+    bool OpenFile(const QString& path);
     // The text pane's part in the save questions.
     void SetTextPaneSaving(TextPaneSaving pane) { textPane_ = std::move(pane); }
     const TextPaneSaving& TextPane() const { return textPane_; }
@@ -106,6 +110,8 @@ private:
     void ShowHitsInEditPane();
     void AddEditCommands();
     void AddBookCommands();
+    // An open book shows the edit pane in place of the text pane.
+    void ShowBookPanes();
     // The view's initial update: a reset, then the new-file steps.
     void InitialUpdate();
     // False when a save question was cancelled.

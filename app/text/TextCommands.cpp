@@ -44,12 +44,22 @@ void OnFileOpenText(ViewData& view, const ChooseFileToOpen& choose)
 void OnFileOpenProject(ViewData& view, const ChooseFileToOpen& choose)
 {
     const QString path = choose(ProjectFilter(), OpenDialogFolder());
-    if (path.isEmpty() || IsOpenProjectFile(path) || !AskSaveBeforeReplacing())
-        return;
+    if (!path.isEmpty())
+        OpenProjectPath(view, path);
+}
+
+bool OpenProjectPath(ViewData& view, const QString& path)
+{
+    if (IsOpenProjectFile(path))
+        return true;
+    if (!AskSaveBeforeReplacing())
+        return false;
     g_LoadingText = false;
     Frame().ResetProjectState();
-    if (!ReadProjectFile(path) || !OpenProjectText(*view.pages, view.typesetter, &view.scan))
-        TellUser(QStringLiteral("打开项目文件出错！"));
+    if (ReadProjectFile(path) && OpenProjectText(*view.pages, view.typesetter, &view.scan))
+        return true;
+    TellUser(QStringLiteral("打开项目文件出错！"));
+    return false;
 }
 
 bool RetypesetText(ViewData& view)

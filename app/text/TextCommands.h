@@ -21,6 +21,9 @@ void OnFileOpenText(ViewData& view, const ChooseFileToOpen& choose);
 // text that cannot be read ends with "打开项目文件出错！". The open
 // project's own file asks nothing and reloads nothing.
 void OnFileOpenProject(ViewData& view, const ChooseFileToOpen& choose);
+// The project file's part of 40022, after the choice: false when it was
+// cancelled or could not be opened.
+bool OpenProjectPath(ViewData& view, const QString& path);
 
 // Typesets the open text again under its set and shows the page that was
 // shown; false when it cannot be typeset.
