@@ -273,8 +273,8 @@ void ModernLayoutDialog::Refresh()
 
 void ModernLayoutDialog::accept()
 {
-    Model().Confirm();
-    QDialog::accept();
+    if (Model().Confirm())
+        QDialog::accept();
 }
 
 TLayoutDialogResult RunModernLayoutDialog(ModernLayoutDialog& dialog, std::function<void()> refresh)
