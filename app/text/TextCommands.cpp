@@ -52,10 +52,7 @@ void OnFileOpenProject(ViewData& view, const ChooseFileToOpen& choose)
     const QString path = choose(ProjectFilter(), OpenDialogFolder());
     if (path.isEmpty() || IsOpenProjectFile(path) || !AskSaveBeforeReplacing())
         return;
-    g_LoadingText = false;
-    Frame().ResetProjectState();
-    if (!ReadProjectFile(path) || !OpenProjectText(*view.pages, view.typesetter, &view.scan))
-        TellUser(QStringLiteral("打开项目文件出错！"));
+    OpenProjectFile(path, *view.pages, view.typesetter, &view.scan);
 }
 
 bool RetypesetText(ViewData& view)
