@@ -36,16 +36,23 @@ FileRead Refuse(const QString& message)
     return FileRead::Refused;
 }
 
-// The counts and the set into book; nothing else is touched.
-FileRead ReadTypeset(TBinFile& file, TBook& book, int32_t& version)
+// The version and magic read; a refused frame is told to the user.
+FileRead AcceptFrame(TBinFile& file, int32_t& version)
 {
     const FrameCheck check = ReadFileFrame(file, FileKind::Typeset, version);
     if (check == FrameCheck::TooOld)
         return Refuse(QStringLiteral("不支持此") + TypesetExtension() + QStringLiteral("文件！"));
     if (check == FrameCheck::ForeignMagic)
         return Refuse(QStringLiteral("不是排版文件！"));
-    if (check == FrameCheck::Ended)
-        return FileRead::Damaged;
+    return check == FrameCheck::Ended ? FileRead::Damaged : FileRead::Whole;
+}
+
+// The counts and the set into book; nothing else is touched.
+FileRead ReadTypeset(TBinFile& file, TBook& book, int32_t& version)
+{
+    const FileRead frame = AcceptFrame(file, version);
+    if (frame != FileRead::Whole)
+        return frame;
 
     file.ReadInt32(book.coverPages);
     file.ReadInt32(book.backPages);
@@ -143,6 +150,17 @@ int32_t ReadTypesetFile(const QString& path, TBook& book)
     if (ReadTypesetParameters(path, book, version) != FileRead::Whole)
         return kTypesetFailed;
     return UseTypesetBook(book, version);
+}
+
+bool IsTypesetFileOfEdition(const QString& path)
+{
+    TBinFile file;
+    int32_t version = 0;
+    if (!file.OpenRead(path)) {
+        TellUser(QStringLiteral("打開") + TypesetExtension() + QStringLiteral("文件出錯！"));
+        return false;
+    }
+    return WholeOrTell(AcceptFrame(file, version), path);
 }
 
 int32_t ReadTypesetFile(const QByteArray& bytes, TBook& book)
