@@ -20,8 +20,8 @@ enum class FrameCheck { Accepted, TooOld, ForeignMagic, Ended };
 
 // How a reader ended. Refused: the file cannot be opened, or it was refused
 // (too old, of another edition) with the reader's own message. Damaged: it
-// ends before its counts say, or holds what no page can be made of; nothing
-// of it was taken.
+// ends before its counts say, or carries a layout value outside its range;
+// nothing of it was taken.
 enum class FileRead { Whole, Refused, Damaged };
 
 // Opens path for reading: Whole when open, Damaged for a file that is there

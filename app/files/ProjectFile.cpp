@@ -9,6 +9,7 @@
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/BinFile.h"
 #include "foundation/io/Paths.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/StyleBinary.h"
 #include "platform/Prompter.h"
 #include "render/RenderGlobals.h"
@@ -60,6 +61,9 @@ FileRead ReadProjectData(TBinFile& file, TProjectData& data)
     data.holdsLists = ReadsListsOf(version);
     if (data.holdsLists)
         ReadParaSet(file, version, data.set, CurrentDisplayMode());
+    // A value no page can be made of is damage as much as a cut.
+    if (FindLayoutFault(data.set))
+        return FileRead::Damaged;
     return WholeUnlessEnded(file);
 }
 

@@ -15,6 +15,7 @@
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/BinFile.h"
 #include "foundation/io/Paths.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/StyleBinary.h"
 #include "platform/Prompter.h"
 #include "platform/WaitCursor.h"
@@ -59,7 +60,8 @@ FileRead ReadTypeset(TBinFile& file, TBook& book, int32_t& version)
     TParaSet read;
     if (version >= g_Edition->MinStyleListFileVersion())
         ReadParaSet(file, version, read, {g_TwoPageMode != 0, g_FourInOneMode != 0});
-    if (file.AtEnd())
+    // A value no page can be made of is damage as much as a cut.
+    if (file.AtEnd() || FindLayoutFault(read))
         return FileRead::Damaged;
     if (read.styles.IsEmpty())
         return Refuse(QStringLiteral("打開") + TypesetExtension() + QStringLiteral("文件出錯！"));

@@ -1,13 +1,17 @@
-// Damaged and odd files opened through the window: each is told, with what
-// makes it unusable, and refused; the book that was open stays open at the
+// Damaged and odd files opened through the window (cut short, empty, or
+// carrying a layout value no page can be made of): each is told and refused; the book that was open stays open at the
 // volume and page it showed, and no project is left behind.
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include <QDir>
 
 #include "app/FakeDialogs.h"
 #include "app/commands/CommandIds.h"
+#include "app/files/FileFrame.h"
 #include "foundation/Edition.h"
+#include "foundation/params/StyleBinary.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScratchFiles.h"
 #include "typeset/book/Book.h"
@@ -17,7 +21,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 enum class Form { Text, Project, Typeset, VolumeData };
-enum class Damage { Empty, CutInFrame, LastPercent, CountPastData };
+enum class Damage { Empty, CutInFrame, LastPercent, CountPastData, LinesOutOfRange };
 
 struct DamagedCase {
     const char* name;
@@ -37,6 +41,8 @@ qsizetype KeptBytes(Damage damage, qsizetype size)
         return size - std::max<qsizetype>(1, size / 100);
     case Damage::CountPastData:
         return size * 3000 / 24236;  // what a cut volume was seen to keep
+    case Damage::LinesOutOfRange:
+        break;
     }
     return size;
 }
@@ -79,6 +85,22 @@ protected:
         }
         return {};
     }
+    // The open book's set, its first style's lines per page at the 32-bit
+    // maximum, written whole as a project or typeset file.
+    static void WriteLinesOutOfRange(Form form, const QString& path)
+    {
+        TParaSet set = g_CurrentBook->parameters;
+        set.styles.First()->TEXT_BOX.size.LINES = std::numeric_limits<int32_t>::max();
+        TBinFile file;
+        ASSERT_TRUE(file.OpenWrite(path));
+        WriteFileFrame(file, form == Form::Project ? FileKind::Project : FileKind::Typeset, 32);
+        if (form == Form::Typeset) {
+            file.WriteInt32(g_CurrentBook->coverPages);
+            file.WriteInt32(g_CurrentBook->backPages);
+        }
+        WriteParaSet(set, file);
+        ASSERT_TRUE(file.Close());
+    }
     // The command that reads the damaged file, with the messages it gives.
     void OpenDamaged(Form form, const QString& path)
     {
@@ -116,7 +138,10 @@ TEST_P(DamagedFiles, AreToldAndLeaveTheOpenBookAsItWas)
     const QString path = PathOf(c.form);
     const QByteArray whole = FileBytes(path);
     ASSERT_FALSE(whole.isEmpty());
-    PutFile(path, whole.left(KeptBytes(c.damage, whole.size())));
+    if (c.damage == Damage::LinesOutOfRange)
+        WriteLinesOutOfRange(c.form, path);
+    else
+        PutFile(path, whole.left(KeptBytes(c.damage, whole.size())));
 
     const TBook* book = g_CurrentBook;
     const int32_t pages = g_PageTable.pages.Size();
@@ -146,10 +171,12 @@ const DamagedCase kCases[] = {
     {"ProjectCutInItsFrame", Form::Project, Damage::CutInFrame},
     {"ProjectWithoutItsLastPercent", Form::Project, Damage::LastPercent},
     {"ProjectCutShort", Form::Project, Damage::CountPastData},
+    {"ProjectWithLinesOutOfRange", Form::Project, Damage::LinesOutOfRange},
     {"EmptyTypeset", Form::Typeset, Damage::Empty},
     {"TypesetCutInItsFrame", Form::Typeset, Damage::CutInFrame},
     {"TypesetWithoutItsLastPercent", Form::Typeset, Damage::LastPercent},
     {"TypesetCutShort", Form::Typeset, Damage::CountPastData},
+    {"TypesetWithLinesOutOfRange", Form::Typeset, Damage::LinesOutOfRange},
     {"EmptyVolume", Form::VolumeData, Damage::Empty},
     {"VolumeCutInItsFrame", Form::VolumeData, Damage::CutInFrame},
     {"VolumeWithoutItsLastPercent", Form::VolumeData, Damage::LastPercent},
