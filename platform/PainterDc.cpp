@@ -155,6 +155,12 @@ QSize PainterDc::GetTextExtent(QStringView text)
     return QSize(QFontMetrics(made.font).horizontalAdvance(text.toString()), made.height);
 }
 
+WinRect PainterDc::GetInkBox(QStringView text)
+{
+    const MadeFont& made = CurrentFont();
+    return InkBoxOf(made.font, made.ascent, made.emboldenPx, text);
+}
+
 void PainterDc::TextOut(int32_t x, int32_t y, QStringView text)
 {
     const QString s = text.toString();
