@@ -11,10 +11,12 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QFileInfo>
+#include <QTranslator>
 #include <QTimer>
 
 #include "app/DialogChooser.h"
 #include "app/MessageBoxPrompter.h"
+#include "app/QtTranslations.h"
 #include "app/dialogs/AppDialogHooks.h"
 #include "app/frame/MainWindow.h"
 #include "foundation/Edition.h"
@@ -81,6 +83,8 @@ int RunProgram(const Edition& edition, int argc, char** argv)
     QApplication::setApplicationName(program);
     QApplication::setOrganizationName(QStringLiteral("raze"));
     InstallFontSubstitutions();
+    QTranslator qtTranslations;
+    InstallQtTranslations(qtTranslations);
 
     MessageBoxPrompter prompter;
     InstallPrompter(&prompter);
