@@ -39,20 +39,25 @@ ProgressReporter::ProgressReporter(const QString& title, int32_t units) : title_
     pumped_.start();
 }
 
-ProgressReporter::~ProgressReporter()
+ProgressReporter::~ProgressReporter() { Close(); }
+
+void ProgressReporter::Close()
 {
     if (!window_)
         return;
-    window_->hide();
+    window_.reset();
+    label_ = nullptr;
+    bar_ = nullptr;
     if (cursorPushed_)
         QGuiApplication::restoreOverrideCursor();
+    cursorPushed_ = false;
 }
 
 bool ProgressReporter::Step(int32_t done, const QString& text)
 {
     if (cancelled_)
         return false;
-    if (!window_ && started_.elapsed() >= Dialogs().ProgressShowDelay())
+    if (!window_ && !shownOnce_ && started_.elapsed() >= Dialogs().ProgressShowDelay())
         Show();
     if (window_) {
         label_->setText(QStringLiteral("%1（%2/%3）").arg(text).arg(done + 1).arg(units_));
@@ -61,6 +66,8 @@ bool ProgressReporter::Step(int32_t done, const QString& text)
     }
     if (pumped_.elapsed() >= kPumpEveryMs || (window_ && done == 0))
         Pump();
+    if (cancelled_)
+        Close();
     return !cancelled_;
 }
 
@@ -82,6 +89,7 @@ void ProgressReporter::Show()
     layout->addWidget(cancel, 0, Qt::AlignRight);
     window->resize(360, window->sizeHint().height());
     window_.reset(window);
+    shownOnce_ = true;
     window_->show();
     // The work's wait cursor would hide that 取消 can still be pressed.
     cursorPushed_ = QGuiApplication::overrideCursor() != nullptr;

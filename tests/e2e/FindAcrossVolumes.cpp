@@ -188,7 +188,10 @@ TEST_F(FindAcrossVolumes, CancelStopsReplacingBetweenVolumes)
         if (ProgressStepOf(progress) == 1)
             PressCancel(progress);
     });
+    QWidget* shownAtTheMessage = nullptr;
+    prompter.OnTell([&shownAtTheMessage] { shownAtTheMessage = QApplication::activeModalWidget(); });
     ReplaceInAllVolumes(kFindKey, u"玄黃"_s, u"替換已取消：已替換1冊，共3冊；共替換2處"_s);
+    EXPECT_EQ(shownAtTheMessage, nullptr) << "the progress window is still up at the message";
     EXPECT_EQ(g_CurrentVolume, 0);
     EXPECT_EQ(g_PageTable.pages[1].lines[0].text, u"<BT1-題一>甲玄黃乙"_s);
     EXPECT_FALSE(g_VolumeDirty);
