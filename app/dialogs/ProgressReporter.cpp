@@ -14,8 +14,9 @@
 
 namespace {
 
-// How often the windows get to repaint while the work runs.
-constexpr qint64 kPumpEveryMs = 50;
+// How often the windows get to repaint while the work runs: often enough
+// to look alive, seldom enough that painting takes little of the work.
+constexpr qint64 kPumpEveryMs = 100;
 
 // The window itself: closing it is pressing 取消.
 class ProgressWindow final : public QDialog {
