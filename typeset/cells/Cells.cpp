@@ -80,14 +80,14 @@ bool CellMarkFollows(const TypesetEdition& edition, QStringView text, qsizetype 
     return false;
 }
 
-Room CharRoom(TBiaoDianType mode, QStringView text, qsizetype at, qsizetype next, int32_t advance)
+Room CharRoom(const TypesetEdition& edition, TBiaoDianType mode, QStringView text, qsizetype at, qsizetype next,
+              int32_t advance)
 {
     const char16_t c = text[at].unicode();
     const Room none{0, 0};
     const Room full{advance, 1};
     if (!GivesMarksRoom(mode))
         return IsPunctMark(c) ? none : full;
-    const TypesetEdition& edition = CurrentTypesetEdition();
     if (edition.IsRoomlessMark(c))
         return none;
     if (mode != TBiaoDianType::ZHINENG)
@@ -105,6 +105,7 @@ template <class Take>
 void WalkRooms(QStringView text, int32_t advance, Take take)
 {
     const TBiaoDianType mode = CurrentPunctuationMode();
+    const TypesetEdition& edition = CurrentTypesetEdition();
     ElementWalk walk(text);
     while (!walk.AtEnd()) {
         const qsizetype at = walk.Position();
@@ -114,7 +115,7 @@ void WalkRooms(QStringView text, int32_t advance, Take take)
         if (glyph)
             room = {advance, 1};
         else if (!tag)
-            room = CharRoom(mode, text, at, walk.Position(), advance);
+            room = CharRoom(edition, mode, text, at, walk.Position(), advance);
         if (!take(room, walk.Position()))
             return;
     }
