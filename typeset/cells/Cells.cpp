@@ -86,16 +86,17 @@ Room CharRoom(const TypesetEdition& edition, TBiaoDianType mode, QStringView tex
     const char16_t c = text[at].unicode();
     const Room none{0, 0};
     const Room full{advance, 1};
+    const uint8_t classes = edition.RoomClassesOf(c);
     if (!GivesMarksRoom(mode))
-        return IsPunctMark(c) ? none : full;
-    if (edition.IsRoomlessMark(c))
+        return classes & TypesetEdition::kPunctClass ? none : full;
+    if (classes & TypesetEdition::kRoomlessClass)
         return none;
     if (mode != TBiaoDianType::ZHINENG)
         return full;
     const Room half{advance / 2, 1};
-    if (edition.IsQuoteBracketPause(c))
+    if (classes & TypesetEdition::kHalfCellClass)
         return half;
-    if (edition.IsSentenceEnd(c) && CellMarkFollows(edition, text, next))
+    if (classes & TypesetEdition::kSentenceEndClass && CellMarkFollows(edition, text, next))
         return half;
     return full;
 }
@@ -193,3 +194,18 @@ int32_t TypesetEdition::FitChars(QStringView text, int32_t advance, int32_t& len
 }
 
 bool TypesetEdition::IsRoomlessMark(char16_t c) const { return IsDotOrBookTitleMark(c); }
+
+uint8_t TypesetEdition::RoomClassesOf(char16_t c) const
+{
+    std::call_once(roomClassesBuilt_, [this] {
+        auto table = std::make_unique<std::array<uint8_t, 0x10000>>();
+        for (uint32_t u = 0; u < table->size(); ++u) {
+            const char16_t unit = char16_t(u);
+            (*table)[u] = uint8_t((IsPunctMark(unit) ? kPunctClass : 0) | (IsRoomlessMark(unit) ? kRoomlessClass : 0) |
+                                  (IsQuoteBracketPause(unit) ? kHalfCellClass : 0) |
+                                  (IsSentenceEnd(unit) ? kSentenceEndClass : 0));
+        }
+        roomClasses_ = std::move(table);
+    });
+    return (*roomClasses_)[c];
+}
