@@ -13,6 +13,8 @@ public:
     virtual void RebuildParaMenu() {}
     // The text pane shows g_TextLines again.
     virtual void LoadTextPane() {}
+    // What was typed in the text pane goes into g_TextLines.
+    virtual void ApplyTextPaneEdits() {}
     // The text pane comes up and the edit pane goes, as after opening a text.
     virtual void ShowTextPaneHideEditPane() {}
     virtual void HideEditPane() {}

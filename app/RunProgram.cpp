@@ -89,20 +89,23 @@ int RunProgram(const Edition& edition, int argc, char** argv)
     InstallChooser(&chooser);
     InstallAppDialogs();
 
-    MainWindow window;
-    prompter.SetParent(&window);
-    chooser.SetParent(&window);
-    window.resize(1024, 768);
-    window.showMaximized();
-    const QStringList args = QApplication::arguments();
-    // Opened once the window has its size, so that the fitted zooms fit it.
-    if (args.size() > 1)
-        QTimer::singleShot(0, &window, [&window, path = QFileInfo(args.at(1)).absoluteFilePath()] {
-            window.OpenText(path);
-        });
+    const std::unique_ptr<MainWindow> window = MakeProgramWindow(QApplication::arguments());
+    prompter.SetParent(window.get());
+    chooser.SetParent(window.get());
 
     const int status = app.exec();
     InstallChooser(nullptr);
     InstallPrompter(nullptr);
     return status;
+}
+
+std::unique_ptr<MainWindow> MakeProgramWindow(const QStringList& args)
+{
+    const QString argument = args.size() > 1 ? QFileInfo(args.at(1)).absoluteFilePath() : QString();
+    auto window = std::make_unique<MainWindow>();
+    window->resize(1024, 768);
+    window->showMaximized();
+    if (!argument.isEmpty())
+        QTimer::singleShot(0, window.get(), [w = window.get(), argument] { w->OpenFile(argument); });
+    return window;
 }

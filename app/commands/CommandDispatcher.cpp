@@ -17,6 +17,12 @@ const Command* CommandDispatcher::Find(int id) const
     return found == commands_.rend() ? nullptr : &*found;
 }
 
+bool CommandDispatcher::Has(int id) const
+{
+    const Command* command = Find(id);
+    return command && command->run;
+}
+
 bool CommandDispatcher::IsEnabled(int id) const
 {
     const Command* command = Find(id);

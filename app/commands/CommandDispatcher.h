@@ -44,6 +44,8 @@ public:
     // after-command step (the update pass). False when nothing ran.
     bool Dispatch(int id);
     bool IsEnabled(int id) const;
+    // Whether id has a handler at all.
+    bool Has(int id) const;
     // The check mark of id; none when it carries none.
     std::optional<bool> IsChecked(int id) const;
 

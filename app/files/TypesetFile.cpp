@@ -31,14 +31,22 @@ int32_t Refuse(const QString& message)
     return kTypesetFailed;
 }
 
+// The version and magic read; a refused frame is told to the user.
+bool AcceptFrame(TBinFile& file, int32_t& version)
+{
+    const FrameCheck check = ReadFileFrame(file, FileKind::Typeset, version);
+    if (check == FrameCheck::TooOld)
+        Refuse(QStringLiteral("不支持此") + TypesetExtension() + QStringLiteral("文件！"));
+    else if (check == FrameCheck::ForeignMagic)
+        Refuse(QStringLiteral("不是排版文件！"));
+    return check == FrameCheck::Accepted;
+}
+
 int32_t ReadTypeset(TBinFile& file, TBook& book)
 {
     int32_t version = 0;
-    const FrameCheck check = ReadFileFrame(file, FileKind::Typeset, version);
-    if (check == FrameCheck::TooOld)
-        return Refuse(QStringLiteral("不支持此") + TypesetExtension() + QStringLiteral("文件！"));
-    if (check == FrameCheck::ForeignMagic)
-        return Refuse(QStringLiteral("不是排版文件！"));
+    if (!AcceptFrame(file, version))
+        return kTypesetFailed;
 
     file.ReadInt32(book.coverPages);
     file.ReadInt32(book.backPages);
@@ -82,6 +90,17 @@ int32_t ReadTypesetFile(const QString& path, TBook& book)
 {
     TBinFile file;
     return file.OpenRead(path) ? ReadTypeset(file, book) : kTypesetFailed;
+}
+
+bool IsTypesetFileOfEdition(const QString& path)
+{
+    TBinFile file;
+    int32_t version = 0;
+    if (!file.OpenRead(path)) {
+        TellUser(QStringLiteral("打開") + TypesetExtension() + QStringLiteral("文件出錯！"));
+        return false;
+    }
+    return AcceptFrame(file, version);
 }
 
 int32_t ReadTypesetFile(const QByteArray& bytes, TBook& book)

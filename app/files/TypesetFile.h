@@ -34,6 +34,10 @@ bool WriteTypesetFile(const TBook& book);
 int32_t ReadTypesetFile(const QString& path, TBook& book);
 // The same over the bytes of a file.
 int32_t ReadTypesetFile(const QByteArray& bytes, TBook& book);
+// Whether the file opens and is of this edition by its version and magic
+// (nothing else is read); false after the reader's refusal ("不是排版文件！"
+// for another edition's).
+bool IsTypesetFileOfEdition(const QString& path);
 
 // Reads every volume's data file to refill its index entry, then writes
 // the index file. False, after "打開文件出錯！", at the first volume that

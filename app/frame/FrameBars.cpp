@@ -14,6 +14,7 @@
 #include "app/commands/CommandIds.h"
 #include "app/frame/MainWindow.h"
 #include "app/frame/MenuResource.h"
+#include "app/panes/TextView.h"
 #include "render/RenderGlobals.h"
 
 namespace {
@@ -86,15 +87,29 @@ QAction* MainWindow::MakeAction(int id, const QString& text, const QStringList& 
 std::vector<QAction*> MainWindow::ActionsOf(int id) const
 {
     std::vector<QAction*> found;
-    for (QAction* action : findChildren<QAction*>())
+    for (QAction* action : FrameActions())
         if (CommandIdOf(action) == id)
             found.push_back(action);
     return found;
 }
 
+// The frame's own actions: its menus, toolbars and keys, and the settings
+// entries. The panes' toolbars carry ids of their own and keep their own
+// enabled rules.
+std::vector<QAction*> MainWindow::FrameActions() const
+{
+    std::vector<QAction*> actions;
+    for (QAction* action : findChildren<QAction*>())
+        if (action->parent() == this || action->parent() == settingsMenu_)
+            actions.push_back(action);
+    return actions;
+}
+
 void MainWindow::UpdateCommandUI()
 {
-    for (QAction* action : findChildren<QAction*>()) {
+    if (textView_)
+        textView_->UpdateActions();
+    for (QAction* action : FrameActions()) {
         const int id = CommandIdOf(action);
         if (id == 0)
             continue;
@@ -125,6 +140,8 @@ void MainWindow::BuildMenus()
         QMenu* menu = menuBar()->addMenu(def.title);
         connect(menu, &QMenu::aboutToShow, this, &MainWindow::UpdateCommandUI);
         for (const MenuItem& item : def.items) {
+            if (!EditionHasCommand(item.id))
+                continue;
             if (item.id == 0)
                 menu->addSeparator();
             else
@@ -152,6 +169,8 @@ void MainWindow::BuildToolbars()
     auto* standard = addToolBar(u"標準"_s);
     standard->setObjectName(u"StandardToolbar"_s);
     for (int id : StandardToolbar()) {
+        if (!EditionHasCommand(id))
+            continue;
         if (id == 0) {
             standard->addSeparator();
         } else if (id == Cmd::PageCombo) {

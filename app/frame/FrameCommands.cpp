@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -16,12 +17,15 @@
 #include "app/files/ProjectFile.h"
 #include "app/files/SavePrompts.h"
 #include "app/frame/AppLook.h"
+#include "app/frame/FocusEdit.h"
 #include "app/frame/MainWindow.h"
+#include "app/frame/MenuResource.h"
 #include "app/navigation/PageNavigation.h"
 #include "app/text/TextCommands.h"
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "platform/Chooser.h"
 #include "render/RenderGlobals.h"
 #include "render/pipeline/ShownPages.h"
 #include "typeset/TypesetGlobals.h"
@@ -35,12 +39,11 @@ using namespace Qt::StringLiterals;
 // The page view takes commands: a volume shown and no grid cell edited.
 bool ViewLive(int = 0) { return g_VolumeShown && !g_CellEditing; }
 
-// The focused widget's own clipboard or undo slot, when it has one (the
-// grid, the text pane, an edit).
-void ToFocusWidget(const char* slot)
+// An edit command on the widget that has the focus, with its rule.
+Command FocusEditCommand(int id, EditVerb verb)
 {
-    if (QWidget* focus = QApplication::focusWidget())
-        QMetaObject::invokeMethod(focus, slot);
+    return {id, [verb](int) { EditFocus(verb, QApplication::focusWidget()); },
+            [verb](int) { return CanEditFocus(verb, QApplication::focusWidget()); }};
 }
 
 void RunAboutBox(QWidget* parent)
@@ -49,8 +52,14 @@ void RunAboutBox(QWidget* parent)
     box.setWindowTitle(u"関於Vellumor"_s);
     auto* layout = new QVBoxLayout(&box);
     layout->addWidget(new QLabel(g_Edition->Title() + u"\nVellumor 1.0"_s, &box));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &box);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &box, &QDialog::accept);
+    layout->addWidget(buttons);
     box.exec();
 }
+
+// The open dialogs' chooser.
+QString ChooseToOpen(const QString& filter, const QString& start) { return CurrentChooser().OpenFile(filter, start); }
 
 }  // namespace
 
@@ -59,10 +68,10 @@ void MainWindow::AddFrameCommands()
     commands_.Add({
         {Cmd::About, [this](int) { RunAboutBox(this); }},
         {Cmd::Exit, [this](int) { close(); }},
-        {Cmd::Undo, [](int) { ToFocusWidget("undo"); }},
-        {Cmd::Cut, [](int) { ToFocusWidget("cut"); }},
-        {Cmd::Copy, [](int) { ToFocusWidget("copy"); }},
-        {Cmd::Paste, [](int) { ToFocusWidget("paste"); }},
+        FocusEditCommand(Cmd::Undo, EditVerb::Undo),
+        FocusEditCommand(Cmd::Cut, EditVerb::Cut),
+        FocusEditCommand(Cmd::Copy, EditVerb::Copy),
+        FocusEditCommand(Cmd::Paste, EditVerb::Paste),
         {Cmd::NextPane, [this](int) { CycleFocus(1); }},
         {Cmd::PreviousPane, [this](int) { CycleFocus(-1); }},
         {Cmd::DirectoryPane, [this](int) { ToggleDock(*directoryDock_); }, {},
@@ -76,7 +85,8 @@ void MainWindow::AddFileCommands()
 {
     commands_.Add({
         {Cmd::FileNew, [this](int) { FileNew(); }},
-        {Cmd::OpenText, [this](int) { OpenTextCommand(); }},
+        {Cmd::OpenText, [this](int) { OnFileOpenText(view_->Data, ChooseToOpen); }},
+        {Cmd::OpenProject, [this](int) { OnFileOpenProject(view_->Data, ChooseToOpen); }},
         {Cmd::SaveProject, [](int) { SaveProjectFile(); }},
         {Cmd::FileSave,
          [this](int) {
@@ -96,16 +106,16 @@ void MainWindow::AddFileCommands()
 
 void MainWindow::AddViewCommands()
 {
+    // The print editions have no such command: they switch with 'D' alone.
+    if (EditionHasCommand(Cmd::TwoPage))
+        commands_.Add({Cmd::TwoPage,
+                       [this](int) {
+                           if (g_FourInOneMode)
+                               view_->ToggleFourInOne();
+                           view_->ToggleTwoPage();
+                       },
+                       [](int) { return IsDisplayToggleEnabled(); }, [](int) { return g_TwoPageMode != 0; }});
     commands_.Add({
-        {Cmd::TwoPage,
-         [this](int) {
-             if (g_FourInOneMode)
-                 view_->ToggleFourInOne();
-             view_->ToggleTwoPage();
-         },
-         // The print editions switch with 'D' alone.
-         [](int) { return IsDisplayToggleEnabled() && g_Edition->HasTwoPageCommand(); },
-         [](int) { return g_TwoPageMode != 0; }},
         {Cmd::FourInOne, [this](int) { view_->ToggleFourInOne(); }, [](int) { return IsDisplayToggleEnabled(); },
          [](int) { return g_FourInOneMode != 0; }},
         {Cmd::PageCombo, [this](int) { GoToPageFromCombo(view_->Data, pageCombo_->currentIndex()); }, ViewLive},

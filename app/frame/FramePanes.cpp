@@ -68,6 +68,8 @@ void MainWindow::BuildPanes()
 
 void MainWindow::LoadTextPane() { textView_->LoadText(); }
 
+void MainWindow::ApplyTextPaneEdits() { textView_->ApplyEdits(); }
+
 void MainWindow::EmptyDirectoryTree() { fileView_->Tree().clear(); }
 
 void MainWindow::FillBookTree() { fileView_->Tree().FillBookTree(); }

@@ -100,14 +100,6 @@ bool MainWindow::OpenText(const QString& path)
     return OpenTextFile(path, *view_, view_->Data.typesetter, &view_->Data.scan);
 }
 
-void MainWindow::OpenTextCommand()
-{
-    const QString start = g_ProjectFolder.isEmpty() ? GetAppFolder() : g_ProjectFolder;
-    const QString path = CurrentChooser().OpenFile(u"預處理文本文件 (*.txt)"_s, start);
-    if (!path.isEmpty())
-        OpenText(path);
-}
-
 void MainWindow::SetDocumentTitle(const QString& title)
 {
     setWindowTitle(title.isEmpty() ? g_Edition->Title() : title + u" - "_s + g_Edition->Title());

@@ -39,12 +39,17 @@ public:
     bool Dispatch(int id) { return commands_.Dispatch(id); }
     // Sets every action's enabled and checked state from the dispatcher.
     void UpdateCommandUI();
-    // The actions of id (menu item, toolbar button, key); empty when none.
+    // The frame's actions of id (menu item, toolbar button, key); empty
+    // when none.
     std::vector<QAction*> ActionsOf(int id) const;
 
     // Opens, typesets and shows a pre-processed text after the save
     // questions; the same text already open asks nothing.
     bool OpenText(const QString& path);
+    // A file given to the program: a typeset book, a project file or else a
+    // text, each opened as its command opens it; another edition's book or
+    // project is refused by its reader. False when nothing was opened.
+    bool OpenFile(const QString& path);
     // The text pane's part in the save questions.
     void SetTextPaneSaving(TextPaneSaving pane) { textPane_ = std::move(pane); }
     const TextPaneSaving& TextPane() const { return textPane_; }
@@ -71,6 +76,7 @@ public:
     void ShownPageChanged(int shownPage) override;
     void ResetFramePanes() override;
     void LoadTextPane() override;
+    void ApplyTextPaneEdits() override;
     void ResetProjectState() override;
     bool AskSavePreText() override;
     void EmptyDirectoryTree() override;
@@ -87,6 +93,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    std::vector<QAction*> FrameActions() const;
     void BuildMenus();
     void BuildToolbars();
     void BuildStatusBar();
@@ -103,11 +110,12 @@ private:
     void ShowHitsInEditPane();
     void AddEditCommands();
     void AddBookCommands();
+    // An open book shows the edit pane in place of the text pane.
+    void ShowBookPanes();
     // The view's initial update: a reset, then the new-file steps.
     void InitialUpdate();
     // False when a save question was cancelled.
     bool FileNew();
-    void OpenTextCommand();
     void SettingsCommand(int id);
     // The settings archive into the working state, and back.
     void SettingsFromState();
@@ -137,5 +145,6 @@ private:
     // The settings archive as read; the fields nobody else keeps (the
     // panes' fonts) go back as they came.
     TFrameSettings settings_;
+    QString settingsPath_;
     FrameServices* previousFrame_;
 };

@@ -1,6 +1,8 @@
 #include "app/frame/MenuResource.h"
 
 #include "app/commands/CommandIds.h"
+#include "foundation/Edition.h"
+#include "foundation/FoundationGlobals.h"
 
 namespace {
 
@@ -97,6 +99,8 @@ const std::vector<MenuItem>& HiddenItems()
     };
     return items;
 }
+
+bool EditionHasCommand(int id) { return id != Cmd::TwoPage || !g_Edition || g_Edition->HasTwoPageCommand(); }
 
 const MenuItem* FindMenuItem(int id)
 {

@@ -26,6 +26,9 @@ const std::vector<MenuItem>& LookItems();
 // Commands reached by key or by a toolbar only (F6, Shift+F6; the 4-in-1
 // switch has no key, menu or button but is kept as an action for its state).
 const std::vector<MenuItem>& HiddenItems();
+// Whether the edition in force has the command at all: the print editions
+// have no 單/雙頁切換 (501), neither item nor button; 'D' alone switches.
+bool EditionHasCommand(int id);
 // The prompt of a command shown in a toolbar or menu; empty when none.
 const MenuItem* FindMenuItem(int id);
 

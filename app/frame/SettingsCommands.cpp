@@ -140,7 +140,9 @@ void MainWindow::SettingsFromState()
 void MainWindow::LoadSettings()
 {
     SettingsFromState();
-    LoadFrameSettings(settings_);
+    // Read and written at one place, whatever the session asks later.
+    settingsPath_ = FrameSettingsPath();
+    LoadFrameSettings(settings_, settingsPath_);
     g_PrintMargins = {settings_.marginLeft, settings_.marginTop, settings_.marginRight, settings_.marginBottom};
     g_PrintOrientation = settings_.orientation;
     g_ZoomIndex = settings_.zoomIndex;
@@ -155,5 +157,5 @@ void MainWindow::LoadSettings()
 bool MainWindow::SaveSettings()
 {
     SettingsFromState();
-    return SaveFrameSettings(settings_);
+    return SaveFrameSettings(settings_, settingsPath_);
 }

@@ -92,8 +92,9 @@ bool TShow::FindNext(const QString& text, bool down)
 
 bool TShow::ReplaceOne(const QString& text, const QString& with, bool down)
 {
+    // The selection is a match under the find's own rule: case is ignored.
     QTextCursor cursor = textCursor();
-    if (cursor.selectedText() == text || FindNext(text, down)) {
+    if (cursor.selectedText().compare(text, Qt::CaseInsensitive) == 0 || FindNext(text, down)) {
         cursor = textCursor();
         cursor.insertText(with);
         setTextCursor(cursor);

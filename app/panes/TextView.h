@@ -26,7 +26,8 @@ public:
     // Finds the text from the selection's end downwards, or from its start
     // upwards, and selects it; false when there is none.
     bool FindNext(const QString& text, bool down);
-    // Replaces the selection when it is the found text, then finds the next.
+    // Replaces the selection when it is a match (case ignored, as the find
+    // ignores it), else the next match; then finds the one after.
     bool ReplaceOne(const QString& text, const QString& with, bool down);
     // Replaces every match from the caret's end of the text; how many.
     int ReplaceAll(const QString& text, const QString& with, bool down);
@@ -71,6 +72,8 @@ public:
 
     void RunCommand(int command);
     bool IsCommandEnabled(int command) const;
+    // The toolbar's enabled and pressed states from the pane and the page.
+    void UpdateActions();
 
     bool ShowAll() const { return showAll_; }
     bool TextChanged() const { return textChanged_; }
@@ -82,7 +85,6 @@ public:
 
 private:
     void BuildToolBar();
-    void UpdateActions();
     void ShowMarkTool();
     void StepPage(int32_t step);
     void SetWordWrap(bool wrap);
@@ -97,5 +99,5 @@ private:
     Host host_;
     bool showAll_ = true;
     bool textChanged_ = false;
-    bool wordWrap_ = false;
+    bool wordWrap_ = true;  // the frame has the pane wrap at its width
 };

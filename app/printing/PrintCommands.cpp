@@ -42,13 +42,17 @@ void OnFilePrint(CollatorView& view)
 
 void OnFilePrintPreview(CollatorView& view)
 {
-    if (!CanPrint() || !AskSaveBeforePrinting(1, GetShownPageCount()))
+    // Always offered: with nothing to print the preview shows an empty sheet.
+    const int count = CanPrint() ? GetShownPageCount() : 0;
+    if (count > 0 && !AskSaveBeforePrinting(1, count))
         return;
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer);
     QPrintPreviewDialog dialog(&printer, &view);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&view](QPrinter* shown) { PrintBookUnits(view, *shown, 1, GetShownPageCount()); });
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&view, count](QPrinter* shown) {
+        if (count > 0)
+            PrintBookUnits(view, *shown, 1, count);
+    });
     Dialogs().RunModal(dialog);
 }
 

@@ -13,6 +13,7 @@
 #include "app/AppGlobals.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/io/Paths.h"
 #include "platform/Archive.h"
 #include "platform/SafeWriteFile.h"
 #include "render/RenderGlobals.h"
@@ -110,6 +111,8 @@ bool WriteFrameSettings(QIODevice& device, const TFrameSettings& settings, bool 
 
 QString FrameSettingsPath()
 {
+    if (g_ProgramPath.isEmpty())
+        InitAppFolder();
     const QString program = g_ProgramPath.isEmpty() ? QString() : QFileInfo(g_ProgramPath).completeBaseName();
     const QString name = (program.isEmpty() && g_Edition ? g_Edition->ProgramName() : program) + u".ini"_s;
     if (!g_ProgramPath.isEmpty()) {
@@ -120,9 +123,9 @@ QString FrameSettingsPath()
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + u'/' + name;
 }
 
-void LoadFrameSettings(TFrameSettings& settings)
+void LoadFrameSettings(TFrameSettings& settings, const QString& path)
 {
-    QFile file(FrameSettingsPath());
+    QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         ReadFrameSettings(file, settings, EditionHasTwoPageField());
     if (!settings.projectFolder.isEmpty() && QFileInfo(settings.projectFolder).isDir())
@@ -132,12 +135,11 @@ void LoadFrameSettings(TFrameSettings& settings)
         ComputeStylePageSize(style, display);
 }
 
-bool SaveFrameSettings(const TFrameSettings& settings)
+bool SaveFrameSettings(const TFrameSettings& settings, const QString& path)
 {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     WriteFrameSettings(bytes, settings, EditionHasTwoPageField());
-    const QString path = FrameSettingsPath();
     QDir().mkpath(QFileInfo(path).absolutePath());
     SafeWriteFile file;
     return file.Open(path) && file.Write(bytes.data().constData(), bytes.data().size()) && file.Commit();

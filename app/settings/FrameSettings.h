@@ -62,14 +62,16 @@ bool WriteFrameSettings(QIODevice& device, const TFrameSettings& settings, bool 
 
 // The settings file: the program's path without extension + ".ini" when
 // the program's folder is writable, else the same name in the user's
-// configuration folder.
+// configuration folder. The program's path is found first when nothing
+// asked for it yet, so the answer does not depend on what ran before; the
+// main window still decides it once, at start, and keeps it.
 QString FrameSettingsPath();
 
 // Loads the settings file of the edition in force (a missing file keeps
 // every default), makes an existing project folder the current directory
 // and recomputes the page sizes of g_ParaSet's styles for the two-page flag
 // read.
-void LoadFrameSettings(TFrameSettings& settings);
+void LoadFrameSettings(TFrameSettings& settings, const QString& path = FrameSettingsPath());
 // Writes the settings file; false (the old file kept) when it cannot be
 // written. Nothing is told: the close goes on without the settings.
-bool SaveFrameSettings(const TFrameSettings& settings);
+bool SaveFrameSettings(const TFrameSettings& settings, const QString& path = FrameSettingsPath());

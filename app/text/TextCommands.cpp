@@ -1,7 +1,5 @@
 #include "app/text/TextCommands.h"
 
-#include <QStandardPaths>
-
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
 #include "app/files/ProjectFile.h"
@@ -13,6 +11,7 @@
 #include "app/view/ViewContents.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/io/Paths.h"
 #include "platform/Prompter.h"
 #include "platform/WaitCursor.h"
 #include "render/RenderGlobals.h"
@@ -33,12 +32,7 @@ bool IsOpenProjectFile(const QString& path)
 
 }  // namespace
 
-QString OpenDialogFolder()
-{
-    if (!g_ProjectFolder.isEmpty())
-        return g_ProjectFolder;
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
+QString OpenDialogFolder() { return g_ProjectFolder.isEmpty() ? GetAppFolder() : g_ProjectFolder; }
 
 void OnFileOpenText(ViewData& view, const ChooseFileToOpen& choose)
 {
@@ -50,12 +44,22 @@ void OnFileOpenText(ViewData& view, const ChooseFileToOpen& choose)
 void OnFileOpenProject(ViewData& view, const ChooseFileToOpen& choose)
 {
     const QString path = choose(ProjectFilter(), OpenDialogFolder());
-    if (path.isEmpty() || IsOpenProjectFile(path) || !AskSaveBeforeReplacing())
-        return;
+    if (!path.isEmpty())
+        OpenProjectPath(view, path);
+}
+
+bool OpenProjectPath(ViewData& view, const QString& path)
+{
+    if (IsOpenProjectFile(path))
+        return true;
+    if (!AskSaveBeforeReplacing())
+        return false;
     g_LoadingText = false;
     Frame().ResetProjectState();
-    if (!ReadProjectFile(path) || !OpenProjectText(*view.pages, view.typesetter, &view.scan))
-        TellUser(QStringLiteral("打开项目文件出错！"));
+    if (ReadProjectFile(path) && OpenProjectText(*view.pages, view.typesetter, &view.scan))
+        return true;
+    TellUser(QStringLiteral("打开项目文件出错！"));
+    return false;
 }
 
 bool RetypesetText(ViewData& view)

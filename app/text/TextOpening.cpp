@@ -40,6 +40,27 @@ QString ProjectTextPath(const TTypesetter& typesetter)
     return g_ProjectName + QStringLiteral(".txt");
 }
 
+bool TypesetTextLines(TTypesetter& typesetter, bool generating)
+{
+    // The run may replace or delete the styles the view points at: keep
+    // their names and point again afterwards.
+    const QString styleName = g_CurrentStyle ? g_CurrentStyle->NAME : QString();
+    typesetter.display = {g_TwoPageMode != 0, g_FourInOneMode != 0};
+    const bool typeset = TypesetPages(g_ParaSet, g_PageTable, typesetter);
+    if (g_CurrentStyle)
+        g_CurrentStyle = RepointStyle(g_ParaSet.styles, styleName);
+    if (!typeset)
+        return false;
+    g_CurrentPages = &g_PageTable;
+    g_CurrentParaSet = &g_ParaSet;
+    if (!typesetter.title.isEmpty())
+        g_TextName = typesetter.title;
+    Frame().RebuildParaMenu();
+    if (!generating)
+        Frame().LoadTextPane();
+    return true;
+}
+
 }  // namespace
 
 bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, TScanSettings* scan)
@@ -82,28 +103,17 @@ bool LoadTextLines(TTypesetter& typesetter, bool generating)
     if (!generating)
         Frame().ShowTextPaneHideEditPane();
     typesetter.textPath = path;
-    return BuildPagesFromText(typesetter, generating);
+    // The lines just read replace whatever the pane held.
+    return TypesetTextLines(typesetter, generating);
 }
 
 bool BuildPagesFromText(TTypesetter& typesetter, bool generating)
 {
-    // The run may replace or delete the styles the view points at: keep
-    // their names and point again afterwards.
-    const QString styleName = g_CurrentStyle ? g_CurrentStyle->NAME : QString();
-    typesetter.display = {g_TwoPageMode != 0, g_FourInOneMode != 0};
-    const bool typeset = TypesetPages(g_ParaSet, g_PageTable, typesetter);
-    if (g_CurrentStyle)
-        g_CurrentStyle = RepointStyle(g_ParaSet.styles, styleName);
-    if (!typeset)
-        return false;
-    g_CurrentPages = &g_PageTable;
-    g_CurrentParaSet = &g_ParaSet;
-    if (!typesetter.title.isEmpty())
-        g_TextName = typesetter.title;
-    Frame().RebuildParaMenu();
+    // The pane is loaded again afterwards: what was typed in it is typeset,
+    // not lost.
     if (!generating)
-        Frame().LoadTextPane();
-    return true;
+        Frame().ApplyTextPaneEdits();
+    return TypesetTextLines(typesetter, generating);
 }
 
 bool LoadAndShowText(PageView& view, TTypesetter& typesetter, TScanSettings* scan)

@@ -30,6 +30,7 @@ bool LoadAndShowText(PageView& view, TTypesetter& typesetter, TScanSettings* sca
 // "打开预处理文本文件出错！" when the text cannot be read. While a book is
 // generated (generating) the panes are left alone.
 bool LoadTextLines(TTypesetter& typesetter, bool generating);
-// Typesets g_TextLines under g_ParaSet into g_PageTable and makes them the
-// set and pages in use; a book title found in the text names the text.
+// Typesets g_TextLines, with what was typed in the text pane, under
+// g_ParaSet into g_PageTable and makes them the set and pages in use; a
+// book title found in the text names the text.
 bool BuildPagesFromText(TTypesetter& typesetter, bool generating);

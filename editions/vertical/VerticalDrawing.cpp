@@ -40,8 +40,13 @@ QString SideBoxTitle(const std::vector<QString>& leafTexts, int32_t page, const 
     const int32_t leaf = (page - g_CoverPages) / 2;
     const bool odd = !PageRenderer::IsEvenPage(page);
     QString title;
-    if (leaf >= 0 && leaf < int32_t(leafTexts.size()))
-        title = leafTexts[size_t(leaf)].split(u'|').value(odd ? 0 : 1);
+    if (leaf >= 0 && leaf < int32_t(leafTexts.size())) {
+        // The entry ends in "|" and the leaf number, which is no part of
+        // the centre text.
+        const QString& entry = leafTexts[size_t(leaf)];
+        const QStringView centre = QStringView(entry).left(std::max<qsizetype>(0, entry.lastIndexOf(u'|')));
+        title = centre.split(u'|').value(odd ? 0 : 1).toString();
+    }
     return title.isEmpty() ? textName : title;
 }
 

@@ -45,7 +45,8 @@ protected:
 QString SmallNumberToChinese(int32_t n);
 
 // The running title of a text page: part 0 (odd page) or 1 (even page) of
-// its leaf's entry in leafTexts, else the text's name.
+// the centre text of its leaf's entry in leafTexts (the entry without the
+// leaf number it ends with), else the text's name.
 QString SideBoxTitle(const std::vector<QString>& leafTexts, int32_t page, const QString& textName);
 
 // The free width shared by each column of a page, unscaled: the box width

@@ -136,7 +136,7 @@ TEST_F(TextPane, WrappedLinesAreStillReadAsSourceLines)
 {
     g_TextLines = {QString(300, u'天'), u"地"_s};
     pane.resize(200, 300);
-    pane.RunCommand(TTextView::WordWrap);
+    ASSERT_TRUE(pane.WordWrapping());  // the pane starts wrapping
     pane.LoadText();
     Type(u"玄"_s);
     pane.ApplyEdits();
@@ -233,4 +233,17 @@ TEST_F(TextPane, FindAndReplaceInTheEditor)
     EXPECT_EQ(edit.ReplaceAll(u"黃"_s, u"宇"_s, false), 2);
     EXPECT_EQ(edit.toPlainText(), u"玄宇地\n宇"_s);
     EXPECT_FALSE(edit.FindNext(u"洪"_s, true));
+}
+
+// The find ignores case, so a found match that differs in case from the
+// typed text is the one replaced.
+TEST_F(TextPane, ReplaceTakesTheMatchFoundWhateverItsCase)
+{
+    g_TextLines = {u"ZW one ZW two ZW"_s};
+    pane.LoadText();
+    TShow& edit = pane.Editor();
+    edit.moveCursor(QTextCursor::Start);
+    ASSERT_TRUE(edit.FindNext(u"zw"_s, true));
+    edit.ReplaceOne(u"zw"_s, u"Q"_s, true);
+    EXPECT_EQ(edit.toPlainText(), u"Q one ZW two ZW"_s);
 }

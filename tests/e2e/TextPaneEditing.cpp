@@ -4,12 +4,16 @@
 // by its length, and the saved file is UTF-16LE with a BOM and CR LF between the lines.
 #include <QDockWidget>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 
 #include "app/commands/CommandIds.h"
 #include "app/panes/TextView.h"
 #include "app/view/CollatorView.h"
 #include "render/pipeline/ShownPages.h"
 #include "support/MainWindowFixture.h"
+#include "tests/app/FakeDialogs.h"
+#include "typeset/pages/PageRecord.h"
 
 using namespace Qt::StringLiterals;
 
@@ -75,5 +79,46 @@ TEST_F(TextPaneEditing, APageEditedInThePaneIsKeptAndSaved)
                                                (bytes.size() - 2) / 2);
     EXPECT_EQ(written, expected);
 }
+
+// What was typed in the pane is typeset by the next layout change, whether
+// the dialog applies it with 應用 or ends with 確定, and stays in the pane.
+void TypeThenChangeLayout(MainWindow& window, bool apply)
+{
+    ASSERT_TRUE(window.OpenText(QStringLiteral(VELLUMOR_SAMPLES "/sample.txt")));
+    TTextView& pane = window.TextView();
+    if (pane.ShowAll())
+        pane.RunCommand(TTextView::ShowAllToggle);
+    window.View().GoToPage(1);
+    pane.Editor().moveCursor(QTextCursor::Start);
+    QTest::keyClicks(&pane.Editor(), u"xy"_s);
+    window.View().GoToPage(0);
+    window.View().GoToPage(1);
+    pane.Editor().moveCursor(QTextCursor::Start);
+    QTest::keyClicks(&pane.Editor(), u"zw"_s);
+
+    FakeDialogs dialogs;
+    dialogs.OnRun([apply](QDialog& d) {
+        QLineEdit* perLine = Child<QLineEdit>(d, u"textBox.perLine"_s);
+        perLine->clear();
+        QTest::keyClicks(perLine, u"7"_s);
+        if (apply)
+            Child<QPushButton>(d, u"apply"_s)->click();
+        return true;
+    });
+    ASSERT_TRUE(window.Dispatch(Cmd::SettingsStyles));
+
+    EXPECT_TRUE(JoinLines(g_TextLines).contains(u"zwxy"_s));
+    EXPECT_TRUE(pane.Text().FullText().contains(u"zwxy"_s));
+    EXPECT_TRUE(pane.TextChanged());
+    QString typeset;
+    for (const TPageRec& page : g_PageTable.pages)
+        for (const TPageLine& line : page.lines)
+            typeset += line.text;
+    EXPECT_TRUE(typeset.contains(u"zwxy"_s)) << "the typed characters are typeset";
+}
+
+TEST_F(TextPaneEditing, TypedTextSurvivesAnAppliedLayoutChange) { TypeThenChangeLayout(*window, true); }
+
+TEST_F(TextPaneEditing, TypedTextSurvivesALayoutChangeEndedWithOk) { TypeThenChangeLayout(*window, false); }
 
 }  // namespace

@@ -181,6 +181,22 @@ page 1: style "H", lines per page 0
 
 // Side and head notes are read inline; 【HS n】 is kept with the page but
 // does not limit its lines.
+// Full-width spaces that open a source line indent it, even though a
+// space never starts a line that a break made.
+TEST_F(HorizontalTypesettingTest, LeadingSpacesIndentTheParagraph)
+{
+    EXPECT_EQ(Dump({u"一二"_s, u"　　三四"_s, u"一二三四五六七八九十　甲"_s}),
+              uR"(page 0: style "H", lines per page 0
+  line 0 (2000): 一二<-P>
+  line 1 (2000): {3000}{3000}三四<-P>
+  line 2 (2000): 一二三四五六七八九十{3000}<T=11,0,-1000>
+  line 3 (2000): 甲<-P>
+  used 0
+page 1: style "H", lines per page 0
+  used 0
+)"_s);
+}
+
 TEST_F(HorizontalTypesettingTest, NotesInlineAndHsIgnored)
 {
     EXPECT_EQ(Dump({u"【HS2】"_s, u"甲【CP批】側注【-CP】乙【MP1】眉注【-MP】丙"_s, kTen, kTen}),

@@ -8,6 +8,7 @@
 #include "platform/RecordingDc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/contents/Contents.h"
 #include "render/pipeline/PagePipeline.h"
 #include "foundation/FoundationGlobals.h"
 #include "render/RenderFixture.h"
@@ -143,20 +144,29 @@ TEST_F(VerticalDrawingTest, RaisedHeadsAddNoHeightAndNoColumnRises)
     EXPECT_FALSE(view.RaisedColumn);
 }
 
-TEST_F(VerticalDrawingTest, TitleFallsBackToTheTextName)
+// The title comes from the centre text's own parts, never from the leaf
+// number its entry ends with.
+TEST_F(VerticalDrawingTest, TitleFromTheCentreTextElseTheTextName)
 {
     const struct {
-        std::vector<QString> leafTexts;
-        int32_t page;
-        const char16_t* title;
+        const char16_t* centre;  // of every page
+        const char16_t* titles;  // of pages 0 to 3, one character each
     } cases[] = {
-        {{}, 0, u"書名"},            // no leaf texts
-        {{u"甲"_s}, 0, u"書名"},      // even page: no middle part
-        {{u"甲"_s}, 1, u"甲"},        // odd page: the whole text
-        {{u"甲|乙"_s}, 2, u"書名"},   // no entry for the second leaf
+        {u"", u"書書書書"},          // no centre text: the text name throughout
+        {u"甲", u"書甲書甲"},         // no "|": itself on odd pages, the name on even ones
+        {u"甲|乙|丙", u"乙甲乙甲"},  // top part on odd pages, middle part on even ones
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(SideBoxTitle(c.leafTexts, c.page, view.TextName), QString::fromUtf16(c.title)) << c.page;
+    AppendPageRecord(table)->styleName = kDefaultStyleName;
+    for (const auto& c : cases) {
+        for (TPageRec& page : table.pages)
+            page.centreText = QString::fromUtf16(c.centre);
+        RebuildContents(view.LeafTexts, true, false);
+        ASSERT_EQ(view.LeafTexts.size(), 2u);
+        QString titles;
+        for (int32_t page = 0; page < 4; ++page)
+            titles += SideBoxTitle(view.LeafTexts, page, view.TextName).left(1);
+        EXPECT_EQ(titles, QString::fromUtf16(c.titles)) << QString::fromUtf16(c.centre).toStdString();
+    }
 }
 
 TEST_F(VerticalDrawingTest, PrintingDrawsNoLines)

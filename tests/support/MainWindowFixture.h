@@ -6,7 +6,9 @@
 
 #include <memory>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +28,10 @@ protected:
         ASSERT_TRUE(dir.isValid());
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
         ResetState();
+        // The program's folder is the test's own, so that the settings
+        // archive of one test is no other test's.
+        g_ProgramFolder = dir.path();
+        g_ProgramPath = dir.filePath(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
         window = std::make_unique<MainWindow>();
         window->resize(1200, 900);
         window->show();

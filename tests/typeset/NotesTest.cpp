@@ -23,6 +23,17 @@ TEST_F(NotesTest, SingleLineNoteWithoutDoubleLines)
               (Columns{u"<ZW>"_s + kTen + u"<-ZW>"_s, u"<ZW>甲乙<-ZW><-P>"_s}));
 }
 
+// Given halves in one small line: the right half, then the left, the
+// note running on over the column end.
+TEST_F(NotesTest, SingleLineNoteSetsItsGivenHalvesInTurn)
+{
+    style.TEXT_BOX.MFONT_GROUP.ZHU_FONT.DOUBLE_LINE = false;
+    EXPECT_EQ(ColumnsOf({u"注文【ZW】雙行小注【|】左半【-ZW】正文"_s}),
+              Columns{u"注文<ZW>雙行小注左半<-ZW>正文<-P>"_s});
+    EXPECT_EQ(ColumnsOf({u"【ZW】"_s + kTen.left(6) + u"【|】"_s + kTen.mid(6) + u"甲乙【-ZW】"_s}),
+              (Columns{u"<ZW>"_s + kTen + u"<-ZW>"_s, u"<ZW>甲乙<-ZW><-P>"_s}));
+}
+
 // The note closes a justified line with its count, even with no room left.
 TEST_F(NotesTest, JustifiedLineEndsWithItsNote)
 {

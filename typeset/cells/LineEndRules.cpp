@@ -14,14 +14,27 @@ namespace {
 
 namespace In = MarkupTagsInternal;
 
-// The number of units at the start of text that are closing marks.
-qsizetype LeadingClosingMarks(const QString& text)
+constexpr char16_t kIdeographicSpace = 0x3000;
+
+// The number of units at the start of text that are closing marks; with
+// keepSpaces a full-width space (a closing mark in some editions) ends them.
+qsizetype LeadingClosingMarks(const QString& text, bool keepSpaces = false)
 {
     const TypesetEdition& edition = CurrentTypesetEdition();
     qsizetype n = 0;
-    while (n < text.size() && edition.IsClosingMark(text[n].unicode()))
+    while (n < text.size() && edition.IsClosingMark(text[n].unicode())
+           && !(keepSpaces && text[n] == kIdeographicSpace))
         ++n;
     return n;
+}
+
+// Nothing of the source line is placed yet: the cursor stands at the start
+// of its first run.
+bool AtSourceLineStart(const TLayoutContext& context, const TZtSpan& run)
+{
+    const TRunCursor& cursor = context.cursor;
+    return context.segmentIndex == 0 && cursor.groupIndex == 0 && cursor.runIndex == 0
+        && cursor.text.size() == run.text.size();
 }
 
 // The column with marks put in before its count tag (when it has one after
@@ -67,10 +80,13 @@ int32_t PullLeadingClosingMarks(QString& piece, QString& rest)
 
 bool MoveClosingMarksBack(TLayoutContext& context)
 {
-    const qsizetype n = LeadingClosingMarks(context.cursor.text);
     const TZtSpan* run = CurrentRun(context.cursor, context.runGroups);
+    if (!run)
+        return false;
+    // Full-width spaces that open a source line indent it.
+    const qsizetype n = LeadingClosingMarks(context.cursor.text, AtSourceLineStart(context, *run));
     const TPageLine previous = GetLastPageLine();
-    if (n == 0 || !run || previous.text.isEmpty())
+    if (n == 0 || previous.text.isEmpty())
         return false;
     const QString marks = context.cursor.text.left(n);
     const int32_t cells = CountCells(marks);

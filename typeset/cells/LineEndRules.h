@@ -19,5 +19,6 @@ int32_t PullLeadingClosingMarks(QString& piece, QString& rest);
 // to the end of the previous column (of the page being filled, else of the
 // last page), before its "<T=a,b,c>" count, whose a grows by their cells and
 // c shrinks by their length; the segment's cells and length left shrink.
-// False when no mark moved (none there, or no previous column).
+// Full-width spaces that open a source line stay: they indent it. False
+// when no mark moved (none there, or no previous column).
 bool MoveClosingMarksBack(TLayoutContext& context);

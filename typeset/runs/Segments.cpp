@@ -22,6 +22,12 @@ QString WithoutNoteOpeners(QStringView text)
     return out.remove(In::NoteOpen.toString());
 }
 
+QString WithoutNoteSplits(QStringView text)
+{
+    QString out = text.toString();
+    return out.remove(In::NoteSplit.toString());
+}
+
 void AddSegment(std::vector<TZwSpan>& segments, int32_t kind, const QString& text)
 {
     if (!text.isEmpty())
@@ -150,9 +156,12 @@ void TLayoutContext::SplitNoteHalves(QStringView text)
     leftListState = 0;
     cellsLeft = lengthLeft = 0;
     rightCells = rightLength = leftCells = leftLength = 0;
-    const qsizetype split = segmentKind == TZwSpan::Note ? text.indexOf(In::NoteSplit) : -1;
+    // A note in one small line sets its given halves one after the other,
+    // right then left, as one list.
+    const bool halves = segmentKind == TZwSpan::Note && NoteInDoubleLines(*this);
+    const qsizetype split = halves ? text.indexOf(In::NoteSplit) : -1;
     if (split < 0) {
-        BuildRunGroups(text, runGroups);
+        BuildRunGroups(segmentKind == TZwSpan::Note ? WithoutNoteSplits(text) : text.toString(), runGroups);
         rightCells = cellsLeft;
         rightLength = lengthLeft;
         return;
