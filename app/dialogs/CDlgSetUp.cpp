@@ -115,6 +115,7 @@ QPushButton* CDlgSetUp::ColorPick(QWidget* parent, const QString& name, ColorSwa
                                   ColorRef* color)
 {
     QPushButton* pick = Button(parent, u"選擇"_s, name);
+    swatch->SetPick(pick);
     swatches_[swatch] = color;
     connect(pick, &QPushButton::clicked, this, [this, field, color] {
         ColorRef chosen = *color;

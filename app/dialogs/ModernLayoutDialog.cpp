@@ -123,11 +123,13 @@ QPushButton* ModernLayoutDialog::ColorPick(QWidget* parent, const QString& name,
                                            LayoutField field, const ColorRef* color)
 {
     pushes_.push_back([swatch, color] { swatch->SetColor(*color); });
-    return Button(parent, u"選擇"_s, name, [this, field, color] {
+    QPushButton* pick = Button(parent, u"選擇"_s, name, [this, field, color] {
         ColorRef chosen = *color;
         if (CurrentChooser().Colour(chosen))
             Model().SetShared(field, int32_t(chosen));
     });
+    swatch->SetPick(pick);
+    return pick;
 }
 
 void ModernLayoutDialog::AddBoxFontRows(QGroupBox* group, int row)
