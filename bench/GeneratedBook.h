@@ -1,12 +1,10 @@
 #pragma once
-// A generated typeset book for the benchmarks: a book folder of volumes of
-// ten columns of 19 characters a page (a volume name on the first page, a
-// title every eight pages) with its typeset file, and a page view to open
-// it in.
+// A generated typeset book for the benchmarks, of real size: a book folder
+// of volumes of 25 pages of ten columns of 19 characters (about 4,750
+// characters), a volume name on the first page and two titles a page (50 a
+// volume), with its typeset file. Its index is written the first time the
+// book is opened.
 #include <cstdint>
-#include <memory>
-
-#include <benchmark/benchmark.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -14,16 +12,17 @@
 #include "app/AppGlobals.h"
 #include "app/files/TypesetFile.h"
 #include "app/files/VolumeDataFile.h"
-#include "app/navigation/ViewData.h"
-#include "app/navigation/VolumeNavigation.h"
-#include "app/view/PageView.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/io/Paths.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
+#include "typeset/book/Book.h"
 
 inline constexpr int32_t kColumns = 10;
 inline constexpr int32_t kCellsPerColumn = 19;
+inline constexpr int32_t kPagesPerVolume = 25;
+inline constexpr int32_t kColumnsPerTitle = 5;
 inline const QString kPool = QStringLiteral("之天地玄黃宇宙洪荒日月盈昃辰宿列張寒來暑往");
 
 inline void FillVolume(int32_t pages, const QString& name, uint32_t& seed)
@@ -36,7 +35,7 @@ inline void FillVolume(int32_t pages, const QString& name, uint32_t& seed)
         if (p == 0)
             page->lines.push_back({QStringLiteral("<JM") + name + u'>', 0});
         for (int32_t c = 0; c < kColumns; ++c) {
-            QString text = c == 0 && p % 8 == 1 ? QStringLiteral("<BT1-第%1>").arg(p) : QString();
+            QString text = c % kColumnsPerTitle == 0 ? QStringLiteral("<BT1-第%1之%2>").arg(p).arg(c) : QString();
             for (int32_t i = 0; i < kCellsPerColumn; ++i) {
                 seed = seed * 1103515245u + 12345u;
                 text += kPool[qsizetype((seed >> 16) % uint32_t(kPool.size()))];
@@ -49,7 +48,7 @@ inline void FillVolume(int32_t pages, const QString& name, uint32_t& seed)
 // A book folder of volumes of the given page count, with its typeset file.
 class GeneratedBook {
 public:
-    GeneratedBook(const QString& name, int32_t volumes, int32_t pages)
+    GeneratedBook(const QString& name, int32_t volumes, int32_t pages = kPagesPerVolume)
     {
         QDir(dir_.path()).mkdir(name);
         folder = dir_.filePath(name);
@@ -59,6 +58,7 @@ public:
             FillVolume(pages, QStringLiteral("卷%1").arg(v + 1), seed);
             WriteVolumeDataFile(folder + QStringLiteral("/v%1.").arg(v, 4, 10, QChar(u'0')) + ext);
         }
+        g_PageTable = TPageTable();
         TBookList list;
         TBook* book = AddNewBook(list);
         book->LoadFolder(folder, ext);
@@ -66,30 +66,13 @@ public:
         WriteTypesetFile(*book);
     }
     QString TypesetPath() const { return folder + u'.' + g_Edition->Extension(FileKind::Typeset); }
+    QString IndexPath() const
+    {
+        return folder + u'/' + GetFileNamePart(folder) + u'.' + g_Edition->Extension(FileKind::Index);
+    }
 
     QString folder;
 
 private:
     QTemporaryDir dir_;
 };
-
-struct View {
-    View() { data.pages = pages.get(); }
-    std::unique_ptr<PageView> pages = std::make_unique<PageView>();
-    ViewData data;
-};
-
-// As opening the typeset file does: scan, read (and index), show volume 1.
-inline bool OpenBook(View& view, const GeneratedBook& book)
-{
-    ClearBooks(view.data.books);
-    g_CurrentBook = nullptr;
-    TBook* opened = AddNewBook(view.data.books);
-    opened->LoadFolder(book.folder, g_Edition->Extension(FileKind::VolumeData));
-    if (ReadTypesetFile(book.TypesetPath(), *opened) != kTypesetRead)
-        return false;
-    g_CurrentPages = &g_PageTable;
-    g_CurrentVolume = -1;
-    return GoToVolumePage(0, view.data, opened, 0);
-}
-

@@ -87,6 +87,19 @@ PainterDc::PainterDc(QPainter& painter, Options options)
     painter_.setRenderHint(QPainter::SmoothPixmapTransform, false);
 }
 
+PainterDc::~PainterDc() { Flush(); }
+
+void PainterDc::Flush()
+{
+    if (pending_.Empty())
+        return;
+    if (painterTextColor_ != pendingColor_) {
+        painter_.setPen(ToQColor(pendingColor_));
+        painterTextColor_ = pendingColor_;
+    }
+    pending_.Draw(painter_);
+}
+
 int32_t PainterDc::GetDeviceCaps(DeviceCap cap) const
 {
     const QPaintDevice* device = painter_.device();
@@ -107,6 +120,7 @@ int32_t PainterDc::GetDeviceCaps(DeviceCap cap) const
 
 void PainterDc::ViewportChanged()
 {
+    Flush();
     painter_.setWorldTransform(QTransform::fromTranslate(ViewportOrg().x(), ViewportOrg().y()) * base_);
 }
 
@@ -132,8 +146,7 @@ const PainterDc::MadeFont& PainterDc::CurrentFont()
     const QFontMetrics metrics(made.font);
     made.ascent = metrics.ascent();
     made.height = metrics.ascent() + metrics.descent();
-    // Growing the list moves the fonts: the painter's must be set again.
-    painterFont_ = nullptr;
+    made.runs = std::make_unique<GlyphRuns>(made.font, painter_.device());
     fonts_.push_back(std::move(made));
     current_ = fonts_.size() - 1;
     return fonts_.back();
@@ -152,30 +165,29 @@ TextMetrics PainterDc::GetTextMetrics()
 QSize PainterDc::GetTextExtent(QStringView text)
 {
     const MadeFont& made = CurrentFont();
-    return QSize(QFontMetrics(made.font).horizontalAdvance(text.toString()), made.height);
+    return QSize(made.runs->Shape(text.toString()).advance, made.height);
 }
 
 void PainterDc::TextOut(int32_t x, int32_t y, QStringView text)
 {
-    const QString s = text.toString();
     const MadeFont& made = CurrentFont();
-    if (State().bkMode == BkMode::Opaque)
-        FillSpan(x, y, x + QFontMetrics(made.font).horizontalAdvance(s), y + made.height, State().bkColor);
-    if (painterFont_ != &made.font) {
-        painter_.setFont(made.font);
-        painterFont_ = &made.font;
+    const GlyphRuns::Shaped& shaped = made.runs->Shape(text.toString());
+    if (State().textColor != pendingColor_)
+        Flush();
+    pendingColor_ = State().textColor;
+    if (State().bkMode == BkMode::Opaque) {
+        Flush();
+        FillSpan(x, y, x + shaped.advance, y + made.height, State().bkColor);
     }
-    if (painterTextColor_ != State().textColor) {
-        painter_.setPen(ToQColor(State().textColor));
-        painterTextColor_ = State().textColor;
-    }
-    painter_.drawText(QPoint(x, y + made.ascent), s);
+    const QPointF baseline(x, y + made.ascent);
+    pending_.Add(shaped, baseline);
     if (made.emboldenPx > 0)
-        painter_.drawText(QPoint(x + made.emboldenPx, y + made.ascent), s);
+        pending_.Add(shaped, baseline + QPointF(made.emboldenPx, 0));
 }
 
 void PainterDc::UsePen()
 {
+    Flush();
     painterTextColor_ = ~0u;
     const DcPen& pen = State().pen;
     if (IsThin(pen))
@@ -192,6 +204,7 @@ void PainterDc::UseBrush()
 
 void PainterDc::FillSpan(int32_t left, int32_t top, int32_t right, int32_t bottom, ColorRef color)
 {
+    Flush();
     if (right > left && bottom > top)
         painter_.fillRect(QRect(left, top, right - left, bottom - top), ToQColor(color));
 }
@@ -285,6 +298,7 @@ void PainterDc::Polygon(std::span<const QPoint> points)
 
 void PainterDc::SelectClipRect(const WinRect& deviceRect)
 {
+    Flush();
     // Set without the origin's shift: the painter keeps a clip where it
     // lands on the device, whatever the transform does afterwards.
     const QTransform current = painter_.worldTransform();
@@ -293,10 +307,15 @@ void PainterDc::SelectClipRect(const WinRect& deviceRect)
     painter_.setWorldTransform(current);
 }
 
-void PainterDc::ClearClip() { painter_.setClipping(false); }
+void PainterDc::ClearClip()
+{
+    Flush();
+    painter_.setClipping(false);
+}
 
 bool PainterDc::StretchBlt(const WinRect& dest, const QImage& image, const WinRect& src, RasterOp op)
 {
+    Flush();
     if (image.isNull() || src.IsEmpty())
         return false;
     if (dest.IsEmpty())

@@ -14,12 +14,14 @@
 // have neither raster operations nor blend modes, so there the picture is
 // drawn as a transparent layer whose white parts vanish and whose dark parts
 // darken the page: the same for black and white, close for colours.
+#include <memory>
 #include <vector>
 
 #include <QFont>
 #include <QTransform>
 
 #include "platform/Dc.h"
+#include "platform/GlyphRuns.h"
 
 class QPainter;
 
@@ -32,6 +34,15 @@ public:
 
     explicit PainterDc(QPainter& painter) : PainterDc(painter, Options()) {}
     PainterDc(QPainter& painter, Options options);
+    // Draws the text still waiting.
+    ~PainterDc() override;
+    PainterDc(const PainterDc&) = delete;
+    PainterDc& operator=(const PainterDc&) = delete;
+
+    // Text is gathered and drawn in batches, before anything else is drawn
+    // and at the end: call this before the painter's page or device changes
+    // while the Dc lives.
+    void Flush();
 
     bool IsPrinting() const override { return options_.printing; }
     int32_t GetDeviceCaps(DeviceCap cap) const override;
@@ -65,6 +76,8 @@ private:
         int ascent = 0;
         int height = 0;  // ascent + descent: GDI's tmHeight
         int emboldenPx = 0;
+        // The texts drawn in it, shaped once.
+        std::unique_ptr<GlyphRuns> runs;
     };
 
     // The selected font, made once per request (fonts are selected and put
@@ -82,6 +95,9 @@ private:
     size_t current_ = 0;
     uint32_t fontSerial_ = ~0u;
     // What the painter has, to set it only on a change.
-    const QFont* painterFont_ = nullptr;
     ColorRef painterTextColor_ = ~0u;
+    // Text drawn in the transparent mode and not yet on the painter, all in
+    // one colour.
+    GlyphBatch pending_;
+    ColorRef pendingColor_ = 0;
 };

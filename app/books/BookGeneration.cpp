@@ -8,6 +8,7 @@
 #include "app/AppGlobals.h"
 #include "app/books/BookOpening.h"
 #include "app/controls/FolderDialog.h"
+#include "app/dialogs/ProgressReporter.h"
 #include "app/files/CompanionPaths.h"
 #include "app/files/IndexFile.h"
 #include "app/files/ProjectFile.h"
@@ -120,14 +121,24 @@ void RecordVolume(TFile& volume)
     volume.backPages = g_BackPages;
 }
 
+// 取消 stops between two volumes: the volumes before stay written, the rest
+// untouched, and no typeset or index file is written.
 bool GenerateVolumes(TBook& book, CollatorView& view)
 {
     view.GenerateSet = TParaSet();
     view.AgreedCoverPages = -1;
     view.AgreedBackPages = -1;
-    for (TFile& volume : book.volumes)
+    const int32_t count = book.volumes.Size();
+    ProgressReporter progress(u"生成排版文件"_s, count);
+    for (int32_t v = 0; v < count; ++v) {
+        TFile& volume = book.volumes[v];
+        if (!progress.Step(v, GetFileTitlePart(volume.name))) {
+            TellUser(u"生成排版文件已取消：已生成%1冊，共%2冊，未寫排版文件。"_s.arg(v).arg(count));
+            return false;
+        }
         if (!GenerateVolumeFromText(volume, view, volume.name))
             return false;
+    }
     book.coverPages = view.AgreedCoverPages;
     book.backPages = view.AgreedBackPages;
     book.parameters.styles = view.GenerateSet.styles;

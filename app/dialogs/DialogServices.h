@@ -10,6 +10,11 @@ public:
     virtual ~DialogServices() = default;
     // Runs the dialog modally; true when it was accepted (確定).
     virtual bool RunModal(QDialog& dialog) = 0;
+    // Long work's progress window (ProgressReporter): how long the work runs,
+    // in milliseconds, before the window shows; then, at every step with the
+    // window shown, a look at it (tests press its 取消 there).
+    virtual int ProgressShowDelay() const { return 400; }
+    virtual void ProgressStep(QDialog&) {}
 };
 
 // The services in force: the installed ones, else the desktop's.

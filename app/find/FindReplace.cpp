@@ -4,11 +4,17 @@
 
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
+#include "app/dialogs/ProgressReporter.h"
+#include "app/files/IndexFile.h"
 #include "app/files/SavePrompts.h"
+#include "app/files/VolumeDataFile.h"
 #include "app/find/FindDialog.h"
 #include "app/navigation/PageNavigation.h"
 #include "app/navigation/ViewData.h"
 #include "app/navigation/VolumeNavigation.h"
+#include "app/state/WorkingState.h"
+#include "app/view/ViewContents.h"
+#include "foundation/io/Paths.h"
 #include "foundation/text/StringUtils.h"
 #include "platform/Prompter.h"
 #include "render/RenderGlobals.h"
@@ -152,17 +158,45 @@ void AfterReplacing(bool titlesChanged)
     Frame().RefreshPageTree();
 }
 
-// Every occurrence in the shown volume replaced; the count.
-int32_t ReplaceShownVolume(const CDlgFind& dialog)
+// Every occurrence in the shown volume replaced; the count. titlesChanged:
+// a volume name or title was among them.
+int32_t ReplaceShownVolume(const CDlgFind& dialog, bool& titlesChanged)
 {
+    titlesChanged = false;
     if (!g_CurrentPages)
         return 0;
-    bool titlesChanged = false;
     const int32_t n = ReplaceHits(*g_CurrentPages, dialog.FindText(), dialog.ReplaceText(), &titlesChanged);
     if (n > 0)
         g_VolumeDirty = true;
-    AfterReplacing(titlesChanged);
     return n;
+}
+
+// One volume of a replacement across the book, written: its new titles go
+// into the book's contents at once, the index and the directory tree wait
+// for the last volume (rebuilding them per volume made the whole run grow
+// with the square of the book). False when the volume could not be
+// written: it stays changed in memory, and the way back asks about it.
+bool SaveReplacedVolume(ViewData& view, bool titlesChanged)
+{
+    if (titlesChanged) {
+        RebuildViewContents(*view.pages);
+        if (TFile* volume = GetVolume(g_CurrentBook, g_CurrentVolume))
+            CopyBookmarkTree(volume->contents, g_VolumeContents);
+    }
+    if (!g_VolumeDirty)
+        return true;
+    if (!WriteVolumeDataFile(view.volumeDataPath)) {
+        g_IndexDirty = g_IndexDirty || titlesChanged;
+        return false;
+    }
+    g_VolumeDirty = false;
+    return true;
+}
+
+// How far a replacement across the book came before 取消.
+QString StoppedAt(int32_t done, int32_t volumes, int32_t total)
+{
+    return QStringLiteral("替換已取消：已替換%1冊，共%2冊；共替換%3處").arg(done).arg(volumes).arg(total);
 }
 
 using DialogHandler = void (*)(ViewData&, CDlgFind&);
@@ -229,7 +263,9 @@ void ReplaceInVolume(ViewData& view, const CDlgFind& dialog)
 {
     if (AskUser(QStringLiteral("是否替換所有在當前冊查找到的文字？")) != Prompter::Answer::Yes)
         return;
-    const int32_t n = ReplaceShownVolume(dialog);
+    bool titlesChanged = false;
+    const int32_t n = ReplaceShownVolume(dialog, titlesChanged);
+    AfterReplacing(titlesChanged);
     ShowPage(view, g_CurrentPage);
     TellUser(ReplacedCount(n));
 }
@@ -242,18 +278,31 @@ void ReplaceInAllVolumes(ViewData& view, const CDlgFind& dialog)
         return;
     ClearSearchResults();
     const StartPoint start = Remember();
+    TBook& book = *g_CurrentBook;
+    const int32_t volumes = book.volumes.Size();
+    ProgressReporter progress(QStringLiteral("替換所有冊"), volumes);
     int32_t total = 0;
-    for (int32_t v = 0; v < g_CurrentBook->volumes.Size(); ++v) {
-        if (!GoToVolumePage(v, view, g_CurrentBook, 0) || g_CurrentVolume != v)
+    int32_t v = 0;
+    bool titlesChanged = false;
+    for (; v < volumes; ++v) {
+        if (!progress.Step(v, GetFileTitlePart(book.volumes[v].name)))
+            break;
+        if (!GoToVolumePage(v, view, &book, 0) || g_CurrentVolume != v)
             continue;
-        total += ReplaceShownVolume(dialog);
-        // A volume that cannot be written stays changed in memory; the
-        // way back asks what to do with it.
-        if (g_VolumeDirty && !SaveShownVolume())
+        bool changed = false;
+        total += ReplaceShownVolume(dialog, changed);
+        titlesChanged = titlesChanged || changed;
+        if (!SaveReplacedVolume(view, changed))
             break;
     }
+    // Also after 取消 or a failed write: the index then matches the volume
+    // files as they are.
+    if (titlesChanged) {
+        g_IndexDirty = !WriteIndexFile(book);
+        Frame().FillBookTree();
+    }
     ReturnTo(view, start);
-    TellUser(ReplacedCount(total));
+    TellUser(progress.Cancelled() ? StoppedAt(v, volumes, total) : ReplacedCount(total));
 }
 
 void OnFindDialogCommand(ViewData& view, CDlgFind& dialog, int32_t button)

@@ -48,6 +48,7 @@ CMViewTree::CMViewTree(QWidget* parent) : QTreeWidget(parent)
     setObjectName(QStringLiteral("CMViewTree"));
     setHeaderHidden(true);
     setRootIsDecorated(true);
+    connect(this, &QTreeWidget::itemExpanded, this, &CMViewTree::FillVolumeTitles);
     // Navigation can rebuild this very tree: run it after the signal returns.
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (!item)
@@ -91,8 +92,27 @@ void CMViewTree::FillContents(const QString& rootText, const TBookmarkTree& cont
 void CMViewTree::AddVolume(QTreeWidgetItem* parent, const TFile& volume)
 {
     QTreeWidgetItem* item = AddItem(parent, GetFileTitlePart(volume.name), VolumeData(volume.index));
-    AddNodes(item, volume.contents, VolumeData(volume.index));
-    item->setExpanded(false);
+    // A book holds tens of thousands of titles: a volume's come when it is
+    // opened (FillVolumeTitles), so that the book shows at once.
+    if (volume.contents.Size() > 0) {
+        item->setData(0, kTitlesPending, true);
+        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    }
+}
+
+void CMViewTree::FillVolumeTitles(QTreeWidgetItem* item)
+{
+    if (!item || !item->data(0, kTitlesPending).toBool() || !books_)
+        return;
+    item->setData(0, kTitlesPending, false);
+    item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    const QTreeWidgetItem* top = item;
+    while (top->parent())
+        top = top->parent();
+    const TBook* book = books_->GetAtOrNull(indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(top)));
+    const TFile* volume = book ? book->volumes.GetAtOrNull((DataOf(item) >> kVolumeShift) - 1) : nullptr;
+    if (volume)
+        AddNodes(item, volume->contents, VolumeData(volume->index));
 }
 
 void CMViewTree::AddFolderContent(QTreeWidgetItem* parent, const ElementBase& folder)

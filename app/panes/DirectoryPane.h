@@ -37,12 +37,18 @@ public:
     // The open books, their folders (or 4-in-1 groups) and volumes.
     void FillBookTree();
 
+    // The titles of a volume item, added the first time it is expanded.
+    void FillVolumeTitles(QTreeWidgetItem* item);
+
     static int32_t DataOf(const QTreeWidgetItem* item);
     // Acts on a selected item as a click would (what the selection signal
     // runs, queued).
     void GoToItem(const QTreeWidgetItem* item);
 
 private:
+    // Set on a volume item whose titles are not yet added.
+    static constexpr int kTitlesPending = Qt::UserRole + 1;
+
     QTreeWidgetItem* AddItem(QTreeWidgetItem* parent, const QString& text, int32_t data);
     void AddNodes(QTreeWidgetItem* parent, const TBookmarkTree& nodes, int32_t base);
     void AddVolume(QTreeWidgetItem* parent, const TFile& volume);

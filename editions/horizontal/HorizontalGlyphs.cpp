@@ -35,6 +35,23 @@ int32_t PunctShift(const TFontStyle& font, QStringView glyph)
     return 0;
 }
 
+// In 句讀 and 句點 a stop or pause takes no cell: it is drawn at half size
+// in the lower right quarter of the previous character's cell, whose glyph
+// stood at (x, y), so that it neither leaves the line nor covers the next
+// character.
+void DrawIntoPreviousCell(PageRenderer& view, Dc& dc, const QString& glyph, int32_t kind, int32_t x, int32_t y)
+{
+    TFontStyle& font = view.CurFont;
+    const TGlyph placed{glyph, (x + font.cellWidth * 50) / 100, (y + font.cellHeight * 50) / 100};
+    if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
+        view.DrawHitHighlight(dc, placed);
+    const TFontStyle whole = font;
+    font.SIZE /= 2;
+    font.WIDTH /= 2;
+    view.DrawGlyph(dc, placed, kind);
+    font = whole;
+}
+
 }  // namespace
 
 QPoint HorizontalDrawing::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width,
@@ -79,10 +96,12 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
         view.DeferPunctLift = false;
         view.LastPitch = 0;
 
-        int32_t ox = picture ? 0 : PunctShift(font, glyph);
         const bool intoPrevious = !picture && IsJuDouMode(mode) && IsStopOrPause(glyph);
-        if (intoPrevious)  // at the foot of the previous character's cell
-            ox = font.cellWidth * 80 - advance;
+        if (intoPrevious) {
+            DrawIntoPreviousCell(view, dc, glyph, kind, x - pitch + align.x(), y + align.y());
+            continue;  // takes no room
+        }
+        const int32_t ox = picture ? 0 : PunctShift(font, glyph);
         const TGlyph placed{glyph, (x + ox + align.x()) / 100, (y + align.y()) / 100};
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
             view.DrawHitHighlight(dc, placed);
@@ -90,8 +109,6 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
             DrawPictureGlyph(view, dc, glyph, x + align.x(), y + align.y());
         else
             view.DrawGlyph(dc, placed, kind);
-        if (intoPrevious)
-            continue;  // takes no room
 
         if (mode == TBiaoDianType::ZHINENG && glyph.size() == 1) {
             const char16_t c = glyph[0].unicode();

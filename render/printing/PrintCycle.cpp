@@ -1,6 +1,7 @@
 #include "render/printing/PrintCycle.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -61,32 +62,71 @@ void UpdatePrinterMetrics(PageRenderer& view, const PrinterCaps& caps, const Win
                           view.PrinterHeightPx - int32_t(margins.bottom / kMarginUnitsPerCm * dy)};
 }
 
+// The painter on the device and the renderer in its printing span.
+struct PrintJob::Open {
+    Open(PageRenderer& view, QPagedPaintDevice& device) : view(view) { painter.begin(&device); }
+    ~Open()
+    {
+        span.reset();
+        dc.reset();
+        if (painter.isActive())
+            painter.end();
+    }
+
+    PageRenderer& view;
+    QPainter painter;
+    std::optional<PainterDc> dc;
+    std::optional<PrintingSpan> span;
+};
+
+PrintJob::PrintJob(PageRenderer& view, QPagedPaintDevice& device, const WinRect& margins)
+    : open_(std::make_unique<Open>(view, device)), device_(device), savedPage_(g_CurrentPage)
+{
+    if (!open_->painter.isActive())
+        return;
+    open_->dc.emplace(open_->painter, PainterDc::Options{.printing = true});
+    UpdatePrinterMetrics(view, PrinterCapsOf(*open_->dc), margins);
+    open_->span.emplace(view);
+}
+
+PrintJob::~PrintJob() = default;
+
+bool PrintJob::IsOpen() const { return open_->span.has_value(); }
+
+int32_t PrintJob::PrintUnits(int32_t from, int32_t to, const std::function<bool(int32_t shown)>& beforeUnit)
+{
+    if (!IsOpen())
+        return 0;
+    from = std::max(from, 1);
+    to = std::min(to, GetShownPageCount());
+    int32_t drawn = 0;
+    for (int32_t page = from; page <= to; ++page) {
+        g_CurrentPage = page - 1;
+        if (beforeUnit && !beforeUnit(g_CurrentPage))
+            continue;
+        if (printed_ > 0) {
+            open_->dc->Flush();
+            device_.newPage();
+        }
+        DrawShownPages(open_->view, *open_->dc, 0);
+        ++printed_;
+        ++drawn;
+    }
+    return drawn;
+}
+
 int32_t PrintShownUnits(PageRenderer& view, QPagedPaintDevice& device, int32_t from, int32_t to,
                         const WinRect& margins, const PrintSteps& steps)
 {
-    QPainter painter;
-    if (!painter.begin(&device))
-        return 0;
-    PainterDc dc(painter, {.printing = true});
-    UpdatePrinterMetrics(view, PrinterCapsOf(dc), margins);
-    from = std::max(from, 1);
-    to = std::min(to, GetShownPageCount());
     int32_t printed = 0;
     int32_t savedPage = g_CurrentPage;
     {
-        PrintingSpan span(view);
-        savedPage = span.SavedPage();
-        for (int32_t page = from; page <= to; ++page) {
-            g_CurrentPage = page - 1;
-            if (steps.beforeUnit && !steps.beforeUnit(g_CurrentPage))
-                continue;
-            if (printed > 0)
-                device.newPage();
-            DrawShownPages(view, dc, 0);
-            ++printed;
-        }
+        PrintJob job(view, device, margins);
+        if (!job.IsOpen())
+            return 0;
+        printed = job.PrintUnits(from, to, steps.beforeUnit);
+        savedPage = job.SavedPage();
     }
-    painter.end();
     if (steps.restore)
         steps.restore(savedPage);
     return printed;

@@ -5,6 +5,7 @@
 // preview and a PDF file: whatever paged device the caller opened.
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "platform/WinTypes.h"
 
@@ -34,6 +35,34 @@ struct PrintSteps {
     // Called once at the end with the shown page from before printing, to
     // bring the view back to it.
     std::function<void(int32_t savedPage)> restore;
+};
+
+// A print job open on a paged device: one painter for every unit printed,
+// so a document holding several volumes carries each font once. While it
+// lives the renderer fits the paper; when it ends the zoom and the shown
+// page are back as they were and the document is finished.
+class PrintJob {
+public:
+    PrintJob(PageRenderer& view, QPagedPaintDevice& device, const WinRect& margins);
+    ~PrintJob();
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    // False when the device could not be painted on (nothing prints).
+    bool IsOpen() const;
+    // Prints shown units from..to of the pages in use (1-based, inclusive,
+    // clamped to the shown pages), each on a new sheet; beforeUnit as in
+    // PrintSteps. Returns how many were drawn.
+    int32_t PrintUnits(int32_t from, int32_t to, const std::function<bool(int32_t shown)>& beforeUnit = {});
+    // The shown page from before the job.
+    int32_t SavedPage() const { return savedPage_; }
+
+private:
+    struct Open;
+    std::unique_ptr<Open> open_;
+    QPagedPaintDevice& device_;
+    int32_t printed_ = 0;
+    int32_t savedPage_ = 0;
 };
 
 // Prints shown units from..to (1-based, inclusive, clamped to the shown

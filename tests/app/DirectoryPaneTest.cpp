@@ -98,7 +98,7 @@ TEST_F(DirectoryPane, ContentsNodesGoToTheirShownPageAndTheRootGoesNowhere)
 
 TEST_F(DirectoryPane, TheBookTreeListsFoldersVolumesAndTheirTitles)
 {
-    MakeBook();
+    AddNode(MakeBook().volumes[1].contents.First()->children, u"有子"_s, 4);
     pane.Tree().FillBookTree();
     QTreeWidget& tree = pane.Tree();
     ASSERT_EQ(tree.topLevelItemCount(), 1);
@@ -110,8 +110,17 @@ TEST_F(DirectoryPane, TheBookTreeListsFoldersVolumesAndTheirTitles)
     QTreeWidgetItem* second = folder->child(1);
     EXPECT_EQ(second->text(0), u"2"_s);
     EXPECT_EQ(CMViewTree::DataOf(second), 2 << 16);
+    // Its titles come when it is opened; until then it shows it has some.
+    EXPECT_EQ(second->childCount(), 0);
+    EXPECT_EQ(second->childIndicatorPolicy(), QTreeWidgetItem::ShowIndicator);
+    second->setExpanded(true);
+    ASSERT_EQ(second->childCount(), 1);
     QTreeWidgetItem* title = second->child(0);
     EXPECT_EQ(CMViewTree::DataOf(title), (2 << 16) + 3);
+    ASSERT_EQ(title->childCount(), 1);
+    EXPECT_EQ(title->child(0)->text(0), u"有子"_s);
+    EXPECT_EQ(CMViewTree::DataOf(title->child(0)), (2 << 16) + 4);
+    EXPECT_TRUE(title->isExpanded());
     EXPECT_EQ(top->child(1)->text(0), u"3"_s);
 
     Select(title);
@@ -126,6 +135,7 @@ TEST_F(DirectoryPane, AVolumeThatCouldNotBeShownKeepsTheCurrentTitle)
     g_BookmarkList = {{u"學而"_s, 3}};
     g_CurrentBookmark = -2;
     volumeShown = false;
+    pane.Tree().topLevelItem(0)->child(0)->child(1)->setExpanded(true);
     Select(pane.Tree().topLevelItem(0)->child(0)->child(1)->child(0));
     EXPECT_EQ(g_CurrentBookmark, -2);
     volumeShown = true;

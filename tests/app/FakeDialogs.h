@@ -7,6 +7,9 @@
 #include <functional>
 
 #include <QDialog>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
 
 #include "app/dialogs/AppDialogHooks.h"
 #include "app/dialogs/DialogServices.h"
@@ -28,6 +31,13 @@ public:
     FakeDialogs& OnRun(Handler handler)
     {
         runs_.push_back(std::move(handler));
+        return *this;
+    }
+    // Called at each step of long work with its progress window, which
+    // shows at once while the fake is installed.
+    FakeDialogs& OnProgress(std::function<void(QDialog&)> handler)
+    {
+        progress_ = std::move(handler);
         return *this;
     }
     // The next colour choices; without one the colour dialog is cancelled.
@@ -57,6 +67,14 @@ public:
         dialog.accept();
         return true;
     }
+    int ProgressShowDelay() const override { return 0; }
+    void ProgressStep(QDialog& window) override
+    {
+        ++progressSteps_;
+        if (progress_)
+            progress_(window);
+    }
+    int ProgressSteps() const { return progressSteps_; }
     bool Colour(ColorRef& color) override
     {
         if (colors_.empty())
@@ -95,7 +113,24 @@ private:
     std::deque<ColorRef> colors_;
     std::deque<QString> files_;
     int runCount_ = 0;
+    std::function<void(QDialog&)> progress_;
+    int progressSteps_ = 0;
 };
+
+// The unit a progress window shows (0-based).
+inline int ProgressStepOf(QDialog& window)
+{
+    const QProgressBar* bar = window.findChild<QProgressBar*>();
+    return bar ? bar->value() : -1;
+}
+
+// Presses the progress window's 取消.
+inline void PressCancel(QDialog& window)
+{
+    for (QPushButton* button : window.findChildren<QPushButton*>())
+        if (button->text() == QStringLiteral("取消"))
+            QTest::mouseClick(button, Qt::LeftButton);
+}
 
 // Helpers for the handlers.
 template <class T>

@@ -16,6 +16,8 @@
 #include "app/view/CollatorView.h"
 #include "render/pipeline/ShownPages.h"
 #include "support/MainWindowFixture.h"
+#include "support/ScratchFiles.h"
+#include "tests/app/FakeDialogs.h"
 #include "tests/app/FindBookFixture.h"
 
 using namespace Qt::StringLiterals;
@@ -69,6 +71,40 @@ protected:
         EXPECT_TRUE(prompter.Done());
         EXPECT_EQ(g_CurrentVolume, 2);
         EXPECT_EQ(g_CurrentPage, spread);
+    }
+
+    // Presses 替換所有冊, answers its question and expects the message.
+    void ReplaceInAllVolumes(const QString& key, const QString& replacement, const QString& message)
+    {
+        OpenFindWindow();
+        find->SetFindText(key);
+        find->ReplaceEdit().setText(replacement);
+        prompter.ExpectAsk(u"是否替換所有查找到的文字？"_s, Prompter::Answer::Yes).ExpectTell(message);
+        QTest::mouseClick(find->ButtonOf(CDlgFind::ReplaceAllVolumes), Qt::LeftButton);
+        QApplication::processEvents();
+        EXPECT_TRUE(prompter.Done());
+    }
+    // The titles the directory pane shows under each volume, opened as a
+    // click on its arrow does.
+    QStringList VolumeTitles()
+    {
+        QStringList titles;
+        QTreeWidgetItem* top = window->FileView().Tree().topLevelItem(0);
+        for (int v = 0; top && v < top->childCount(); ++v) {
+            QTreeWidgetItem* volume = top->child(v);
+            volume->setExpanded(true);
+            QStringList under;
+            AddTitles(volume, under);
+            titles << volume->text(0) + u':' + under.join(u',');
+        }
+        return titles;
+    }
+    static void AddTitles(const QTreeWidgetItem* item, QStringList& titles)
+    {
+        for (int i = 0; i < item->childCount(); ++i) {
+            titles << item->child(i)->text(0);
+            AddTitles(item->child(i), titles);
+        }
     }
 
     FindBook disk;
@@ -128,6 +164,7 @@ TEST_F(FindAcrossVolumes, FindReplaceReopenAndClickATitle)
     // The third volume's title in the directory pane: its volume, its page.
     ASSERT_TRUE(GoToVolumePage(0, view->Data, g_CurrentBook, 0));
     CMViewTree& tree = window->FileView().Tree();
+    tree.topLevelItem(0)->child(2)->setExpanded(true);
     QTreeWidgetItem* title = nullptr;
     for (QTreeWidgetItem* item : tree.findItems(u"題一"_s, Qt::MatchExactly | Qt::MatchRecursive))
         if (CMViewTree::DataOf(item) == ((2 + 1) << 16) + 1)
@@ -137,6 +174,41 @@ TEST_F(FindAcrossVolumes, FindReplaceReopenAndClickATitle)
     QApplication::processEvents();
     EXPECT_EQ(g_CurrentVolume, 2);
     EXPECT_EQ(g_CurrentPage, TextPageToShownPage(1));
+}
+
+// 取消 in the progress window stops between two volumes: the first is
+// replaced and written, the others are untouched, and the message says how
+// far it came; the view is back where it began.
+TEST_F(FindAcrossVolumes, CancelStopsReplacingBetweenVolumes)
+{
+    OpenBook();
+    const QByteArray third = FileBytes(disk.VolumePath(2));
+    FakeDialogs dialogs;
+    dialogs.OnProgress([](QDialog& progress) {
+        if (ProgressStepOf(progress) == 1)
+            PressCancel(progress);
+    });
+    ReplaceInAllVolumes(kFindKey, u"玄黃"_s, u"替換已取消：已替換1冊，共3冊；共替換2處"_s);
+    EXPECT_EQ(g_CurrentVolume, 0);
+    EXPECT_EQ(g_PageTable.pages[1].lines[0].text, u"<BT1-題一>甲玄黃乙"_s);
+    EXPECT_FALSE(g_VolumeDirty);
+    EXPECT_EQ(FileBytes(disk.VolumePath(2)), third);
+    ASSERT_TRUE(GoToVolumePage(2, view->Data, g_CurrentBook, 2));
+    EXPECT_EQ(g_PageTable.pages[2].lines[0].text, u"壬天地癸"_s);
+}
+
+// A title replaced in every volume: the directory pane and the index, built
+// once after the last volume, hold the new title of each.
+TEST_F(FindAcrossVolumes, ReplacedTitlesReachTheTreeAndTheIndex)
+{
+    OpenBook();
+    EXPECT_EQ(VolumeTitles(), (QStringList{u"卷1:卷1,題一"_s, u"卷2:卷2,題一"_s, u"卷3:卷3,題一"_s}));
+    ReplaceInAllVolumes(u"題一"_s, u"題二"_s, u"共替換3處"_s);
+    EXPECT_FALSE(g_IndexDirty);
+    const QStringList replaced{u"卷1:卷1,題二"_s, u"卷2:卷2,題二"_s, u"卷3:卷3,題二"_s};
+    EXPECT_EQ(VolumeTitles(), replaced);
+    OpenBook();  // the index read again
+    EXPECT_EQ(VolumeTitles(), replaced);
 }
 
 }  // namespace

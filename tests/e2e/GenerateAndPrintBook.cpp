@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QImage>
+#include <QLabel>
 #include <QPdfWriter>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -248,6 +249,32 @@ TEST_F(BookFlow, FourInOneSheetsOfOtherVolumesLeaveTheShownVolumeAlone)
     EXPECT_EQ(FileBytes(VolumeFile(1)), fileBefore);
     EXPECT_EQ(g_CurrentPage, shown);
     EXPECT_DOUBLE_EQ(view.Renderer().ZoomFactor, zoom);
+}
+
+// 取消 in the progress window stops between two volumes: the volumes before
+// stay written, the rest and the book's files are not, and the message says
+// how far it came.
+TEST_F(BookFlow, CancelStopsTheGenerationBetweenVolumes)
+{
+    WriteVolumes();
+    FakeDialogs dialogs;
+    dialogs.ChooseFile(folder);
+    QStringList shown;
+    dialogs.OnProgress([&shown](QDialog& progress) {
+        shown << progress.findChild<QLabel*>()->text();
+        if (ProgressStepOf(progress) == 2)
+            PressCancel(progress);
+    });
+    prompter.ExpectTell(u"生成排版文件已取消：已生成2冊，共3冊，未寫排版文件。"_s);
+    window->Dispatch(Cmd::MakeTypeset);
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(shown, (QStringList{u"卷1（1/3）"_s, u"卷2（2/3）"_s, u"卷3（3/3）"_s}));
+    EXPECT_TRUE(QFile::exists(VolumeFile(1)));
+    EXPECT_TRUE(QFile::exists(VolumeFile(2)));
+    EXPECT_FALSE(QFile::exists(VolumeFile(3)));
+    EXPECT_FALSE(QFile::exists(TypesetFile()));
+    EXPECT_EQ(g_CurrentBook, nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(BookFlow, CancelledFolderChoiceLeavesTheProject)

@@ -235,6 +235,32 @@ TEST_F(HorizontalDrawingTest, GlyphsAlongTheLine)
     }
 }
 
+// In 句讀 and 句點 a stop or pause takes no cell: it is drawn at half size in
+// the lower right quarter of the character before it (the recording Dc's
+// cells: 1600 wide, 1700 high), never over the character after it.
+TEST_F(HorizontalDrawingTest, StopsAndPausesSitInThePreviousCell)
+{
+    for (const TBiaoDianType mode : {TBiaoDianType::JUDOU, TBiaoDianType::JUDIAN}) {
+        style->BIAO_DIAN.BIAODIAN_TYPE = mode;
+        Frame(0);
+        view.UseBox(view.ScaledStyle.TEXT_BOX);
+        view.LineKind = LineKinds::CentreTop;  // drawn at once
+        dc.ClearCalls();
+        const QPoint end = view.DrawStyledString(dc, 2650 / 2, 2650, u"甲。乙、丙"_s, 0, 0);
+        const std::vector<DcCall> glyphs = Texts(dc);
+        ASSERT_EQ(glyphs.size(), 5u);
+        for (const size_t mark : {1u, 3u}) {
+            const DcCall& before = glyphs[mark - 1];
+            const DcCall& it = glyphs[mark];
+            EXPECT_NEAR(it.args[0], before.args[0] + 8, 1) << it.text.toStdString();
+            EXPECT_NEAR(it.args[1], before.args[1] + 8, 1) << it.text.toStdString();
+            EXPECT_EQ(it.state.font.height, before.state.font.height / 2) << it.text.toStdString();
+            EXPECT_LE(it.args[0] + 8, glyphs[mark + 1].args[0]) << it.text.toStdString();
+        }
+        EXPECT_EQ(end.x(), 3 * 1720);
+    }
+}
+
 // A note in two small lines: the halves one above the other, both from the
 // note's start, the second from the line's middle; the note ends after the
 // longer half.

@@ -1,0 +1,98 @@
+#include "app/dialogs/ProgressReporter.h"
+
+#include <functional>
+
+#include <QApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/dialogs/DialogServices.h"
+
+namespace {
+
+// How often the windows get to repaint while the work runs.
+constexpr qint64 kPumpEveryMs = 50;
+
+// The window itself: closing it is pressing 取消.
+class ProgressWindow final : public QDialog {
+public:
+    using QDialog::QDialog;
+    std::function<void()> onCancel;
+
+protected:
+    void reject() override
+    {
+        if (onCancel)
+            onCancel();
+    }
+};
+
+}  // namespace
+
+ProgressReporter::ProgressReporter(const QString& title, int32_t units) : title_(title), units_(units)
+{
+    started_.start();
+    pumped_.start();
+}
+
+ProgressReporter::~ProgressReporter()
+{
+    if (!window_)
+        return;
+    window_->hide();
+    if (cursorPushed_)
+        QGuiApplication::restoreOverrideCursor();
+}
+
+bool ProgressReporter::Step(int32_t done, const QString& text)
+{
+    if (cancelled_)
+        return false;
+    if (!window_ && started_.elapsed() >= Dialogs().ProgressShowDelay())
+        Show();
+    if (window_) {
+        label_->setText(QStringLiteral("%1（%2/%3）").arg(text).arg(done + 1).arg(units_));
+        bar_->setValue(done);
+        Dialogs().ProgressStep(*window_);
+    }
+    if (pumped_.elapsed() >= kPumpEveryMs || (window_ && done == 0))
+        Pump();
+    return !cancelled_;
+}
+
+void ProgressReporter::Show()
+{
+    auto* window = new ProgressWindow(QApplication::activeWindow());
+    window->setObjectName(QStringLiteral("ProgressReporter"));
+    window->setWindowTitle(title_);
+    window->setWindowModality(Qt::ApplicationModal);
+    window->onCancel = [this] { cancelled_ = true; };
+    label_ = new QLabel(window);
+    bar_ = new QProgressBar(window);
+    bar_->setRange(0, units_);
+    auto* cancel = new QPushButton(QStringLiteral("取消"), window);
+    QObject::connect(cancel, &QPushButton::clicked, window, [this] { cancelled_ = true; });
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(label_);
+    layout->addWidget(bar_);
+    layout->addWidget(cancel, 0, Qt::AlignRight);
+    window->resize(360, window->sizeHint().height());
+    window_.reset(window);
+    window_->show();
+    // The work's wait cursor would hide that 取消 can still be pressed.
+    cursorPushed_ = QGuiApplication::overrideCursor() != nullptr;
+    if (cursorPushed_)
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+}
+
+void ProgressReporter::Pump()
+{
+    // Without the modal window up, clicks and keys wait: nothing may start
+    // another command in the middle of this one.
+    QCoreApplication::processEvents(window_ ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
+    pumped_.start();
+}

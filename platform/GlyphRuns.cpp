@@ -1,0 +1,74 @@
+#include "platform/GlyphRuns.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTextLayout>
+
+namespace {
+
+// A font's cache starts afresh past this many texts; texts drawn at once
+// (single characters, mostly) never come near it.
+constexpr qsizetype kMostShapedTexts = 20'000;
+
+}  // namespace
+
+const GlyphRuns::Shaped& GlyphRuns::Shape(const QString& text)
+{
+    const auto found = shaped_.constFind(text);
+    if (found != shaped_.constEnd())
+        return *found;
+    if (shaped_.size() >= kMostShapedTexts)
+        shaped_.clear();
+    Shaped shaped;
+    shaped.advance = QFontMetrics(font_).horizontalAdvance(text);
+    QTextLayout layout(text, font_, device_);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (line.isValid()) {
+        // Positions from the line's top-left; the baseline is one ascent down.
+        const QPointF toBaseline(0, -line.ascent());
+        for (QGlyphRun& run : layout.glyphRuns()) {
+            QList<QPointF> positions = run.positions();
+            for (QPointF& position : positions)
+                position += toBaseline;
+            run.setPositions(positions);
+            shaped.runs.push_back(std::move(run));
+        }
+    }
+    return *shaped_.insert(text, std::move(shaped));
+}
+
+GlyphBatch::FontGlyphs& GlyphBatch::For(const QRawFont& font)
+{
+    if (last_ < fonts_.size() && fonts_[last_].font == font)
+        return fonts_[last_];
+    for (last_ = 0; last_ < fonts_.size(); ++last_)
+        if (fonts_[last_].font == font)
+            return fonts_[last_];
+    fonts_.push_back({font, {}, {}});
+    return fonts_.back();
+}
+
+void GlyphBatch::Add(const GlyphRuns::Shaped& shaped, QPointF origin)
+{
+    for (const QGlyphRun& run : shaped.runs) {
+        FontGlyphs& glyphs = For(run.rawFont());
+        glyphs.indexes.append(run.glyphIndexes());
+        for (const QPointF& position : run.positions())
+            glyphs.positions.append(position + origin);
+    }
+}
+
+void GlyphBatch::Draw(QPainter& painter)
+{
+    for (FontGlyphs& glyphs : fonts_) {
+        QGlyphRun run;
+        run.setRawFont(glyphs.font);
+        run.setGlyphIndexes(glyphs.indexes);
+        run.setPositions(glyphs.positions);
+        painter.drawGlyphRun(QPointF(), run);
+    }
+    fonts_.clear();
+    last_ = 0;
+}
