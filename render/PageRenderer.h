@@ -92,6 +92,8 @@ public:
     // that of the dividend).
     static bool IsEvenPage(int32_t page);
     static bool IsSingleMode();
+    // Two-page display in an edition that sets a spread's pages side by side.
+    static bool SpreadSideBySide();
 
     // --- column strings -----------------------------------------------------
 

@@ -33,6 +33,12 @@ public:
     virtual PageRects ComputePageRects(PageRenderer& renderer, int32_t page, QPoint origin, bool printing) const;
     // How far a style's raised heads stand above its page.
     virtual int32_t RaisedHeadLift(const TStyle& style) const;
+    // Two-page display: the woodblock edition's pages are the halves of a
+    // leaf (no spread side); the print editions set a spread's two pages
+    // side by side, each in an extent of its own, the first at the right
+    // (columns read right to left) or at the left.
+    enum class SpreadSide { None, FirstRight, FirstLeft };
+    virtual SpreadSide SpreadFirstPage() const { return SpreadSide::None; }
 
     // The layers of a page body between its pictures and its glyph batches:
     // the frame (lines, centre column) and the columns of the current page

@@ -117,6 +117,8 @@ void PageView::ToggleTwoPage()
     g_CurrentPage = s;
     Frame().FillPageCombo(g_CurrentPages ? g_CurrentPages->pages.Size() : 0);
     Relayout();
+    // The status names the pages now shown, which the relayout has set.
+    Frame().ShownPageChanged(g_CurrentPage);
 }
 
 namespace {

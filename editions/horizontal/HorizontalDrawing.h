@@ -10,6 +10,8 @@
 
 class HorizontalDrawing : public VerticalDrawing {
 public:
+    // Lines read left to right: a spread's first page at the left.
+    SpreadSide SpreadFirstPage() const override { return SpreadSide::FirstLeft; }
     // --- HorizontalPageBar.cpp ---
     // The text starts below the header band; the frame spans both bands.
     PageRects ComputePageRects(PageRenderer& view, int32_t page, QPoint origin, bool printing) const override;

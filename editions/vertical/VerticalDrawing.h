@@ -21,6 +21,8 @@ public:
     int32_t RaisedHeadLift(const TStyle& style) const override;
     // The inner line keeps its width (0 here) without a minimum.
     void UpdateFrameMetrics(PageRenderer& view) const override;
+    // A spread's first page at the right, its side box beside the second's.
+    SpreadSide SpreadFirstPage() const override { return SpreadSide::FirstRight; }
     // Without "<TT>": no column is raised.
     QString ParseLineTags(PageRenderer& view, QStringView piece) const override;
 

@@ -29,4 +29,6 @@ void RenderEdition::CalcPageExtent(PageRenderer& view) const
         style.xOffset = view.PageExtent.right - style.pageWidth - view.PageExtent.left - view.Border;
         style.yOffset = view.PageExtent.bottom - style.pageHeight - view.Border - view.PageExtent.top;
     }
+    if (view.SpreadSideBySide())
+        view.PageExtent.right += view.PageExtent.Width();
 }

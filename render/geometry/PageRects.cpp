@@ -62,3 +62,8 @@ int32_t PageRenderer::TextRightOf(bool firstOfLeaf) const
 bool PageRenderer::IsEvenPage(int32_t page) { return (page - g_CoverPages) % 2 == 0; }
 
 bool PageRenderer::IsSingleMode() { return !g_TwoPageMode && !g_FourInOneMode; }
+
+bool PageRenderer::SpreadSideBySide()
+{
+    return g_TwoPageMode && !g_FourInOneMode && CurrentDrawing().SpreadFirstPage() != RenderEdition::SpreadSide::None;
+}

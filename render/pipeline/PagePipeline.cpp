@@ -118,16 +118,14 @@ void DrawPageBody(PageRenderer& view, Dc& dc, const WinRect& r1, const WinRect& 
     dc.SetBkMode(oldMode);
 }
 
-void RenderPage(PageRenderer& view, Dc& dc, int32_t shown, QPoint origin)
+namespace {
+
+// One shown unit whose upper (or only) pages are upper; true when it was a
+// cover page.
+bool RenderUnit(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pages, SlotPages upper, QPoint origin)
 {
-    if (!g_CurrentParaSet || !g_VolumeShown || g_CellEditing || shown < 0)
-        return;
-    const TextPages pages = ShownPageToTextPages(shown);
-    SlotPages upper{pages.first, pages.second, true};
-    if (g_FourInOneMode)
-        upper = DecodeSlot(pages.first);
     if (!view.SelectPageStyle(upper.first, origin))
-        return;
+        return false;
     if (g_FourInOneMode && ContinuousPageNumber(shown) % 2 != 0)
         origin.rx() += view.ScaledPara4in1.titleWidth;
     const bool printing = dc.IsPrinting();
@@ -139,12 +137,12 @@ void RenderPage(PageRenderer& view, Dc& dc, int32_t shown, QPoint origin)
         if (g_FourInOneMode)
             r2.bottom = r2.top + view.PagePitch() / 100;
         DrawCoverPage(view, printing ? rects.R3 : r2, dc);
-        return;
+        return true;
     }
     if (upper.body)
         DrawPageBody(view, dc, rects.R1, rects.R3, upper.first, upper.second, origin);
     if (!g_FourInOneMode)
-        return;
+        return false;
 
     // The lower half sheet, one extent and gap further down.
     const int32_t upperTop = view.PageRect.top;
@@ -159,6 +157,46 @@ void RenderPage(PageRenderer& view, Dc& dc, int32_t shown, QPoint origin)
     if (lower.body)
         DrawPageBody(view, dc, rects.R1, rects.R3, lower.first, lower.second, origin);
     DrawSideColumn(view, dc, shown, lower.first, upperTop);
+    return false;
+}
+
+// Two-page display in the print editions: each page of the spread is drawn
+// as a single page in its own half of the extent, with its own side box or
+// page bar. A cover stands alone.
+void RenderSpread(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pages, QPoint origin)
+{
+    const WinRect whole = view.ScaledExtent;
+    const int32_t half = whole.Width() / 2;
+    const bool firstLeft = CurrentDrawing().SpreadFirstPage() == RenderEdition::SpreadSide::FirstLeft;
+    struct SinglePages {
+        int32_t saved = g_TwoPageMode;
+        SinglePages() { g_TwoPageMode = 0; }
+        ~SinglePages() { g_TwoPageMode = saved; }
+    } single;
+    view.ScaledExtent.right = whole.left + half;
+    const int32_t count = g_CurrentPages ? g_CurrentPages->pages.Size() : 0;
+    const bool cover = RenderUnit(view, dc, shown, pages, {pages.first, -99, true},
+                                  origin + QPoint(firstLeft ? 0 : half, 0));
+    if (!cover && pages.second >= 0 && pages.second < count)
+        RenderUnit(view, dc, shown, pages, {pages.second, -99, true}, origin + QPoint(firstLeft ? half : 0, 0));
+    view.ScaledExtent = whole;
+}
+
+}  // namespace
+
+void RenderPage(PageRenderer& view, Dc& dc, int32_t shown, QPoint origin)
+{
+    if (!g_CurrentParaSet || !g_VolumeShown || g_CellEditing || shown < 0)
+        return;
+    const TextPages pages = ShownPageToTextPages(shown);
+    if (PageRenderer::SpreadSideBySide()) {
+        RenderSpread(view, dc, shown, pages, origin);
+        return;
+    }
+    SlotPages upper{pages.first, pages.second, true};
+    if (g_FourInOneMode)
+        upper = DecodeSlot(pages.first);
+    RenderUnit(view, dc, shown, pages, upper, origin);
 }
 
 void DrawShownPages(PageRenderer& view, Dc& dc, int32_t scrollY)
