@@ -9,6 +9,7 @@
 // ("scaled"); they are divided by 100, truncating, just before each device
 // call. Member names follow the view's.
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -162,6 +163,9 @@ public:
 
     WinRect PageRect;
     WinRect FrameRect;
+    // The device clip of the unit being drawn: nothing shows outside its
+    // sheet, whatever a text or file puts there. Null while none is set.
+    std::optional<WinRect> SheetClip;
     int32_t TextTop = 0;
     int32_t TextRight = 0;
     int32_t InnerLinePx = 1;

@@ -39,6 +39,8 @@ void ClipToHalf(const PageRenderer& view, Dc& dc, const WinRect& r1, bool even)
     clip = dc.LpToDp(clip);
     if (dc.IsPrinting())
         clip.top = 0;
+    if (view.SheetClip)
+        clip = WinRect::FromQRect(clip.ToQRect() & view.SheetClip->ToQRect());
     dc.SelectClipRect(clip);
 }
 
@@ -149,7 +151,10 @@ void DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect& r1, int32_t firstP
         }
     }
     dc.SelectPen(oldPen);
-    dc.ClearClip();
+    if (view.SheetClip)
+        dc.SelectClipRect(*view.SheetClip);
+    else
+        dc.ClearClip();
 }
 
 void DrawCentreColumnTexts(PageRenderer& view, Dc& dc, int32_t upperHeight, int32_t lowerHeight, QStringView text,

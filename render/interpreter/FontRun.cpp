@@ -104,7 +104,7 @@ QPoint RenderEdition::DrawFontRunAlong(PageRenderer& view, Dc& dc, QStringView t
         if (view.RunFitParam.isEmpty() || shrunk)
             pitch = advance;
         else
-            pitch = n != 1 ? (g * n - font.*cell) / (n - 1) + 1 : g;
+            pitch = n != 1 ? SaturateToInt32((int64_t(g) * n - font.*cell) / (n - 1) + 1) : g;
         if (remade || shrunk)
             dc.SelectFont(PageRenderer::MakeFontFromStyle(font, dc));
         const bool ownColour = (kind & TTsSpan::Plain) || (kind & TokenBits::Outline);

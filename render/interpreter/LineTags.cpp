@@ -1,5 +1,9 @@
 // The line tags of a piece of a column string: title tags, the punctuation
 // mode, the raised head, the head offset and the spacing of the count tag.
+#include <algorithm>
+#include <climits>
+
+#include "foundation/params/Box.h"
 #include "foundation/text/StringUtils.h"
 #include "foundation/text/TagUtils.h"
 #include "platform/TextNumbers.h"
@@ -29,10 +33,11 @@ int32_t SpacingOfCountTag(QStringView text, double zoom)
     SplitByChar(GetTagValue(text, In::CountOpen.mid(1)), ',', parts);
     if (parts.size() != 3)
         return 0;
-    const int32_t a = ParseIntLikeAtoi(parts[0]);
-    const int32_t b = ParseIntLikeAtoi(parts[1]);
-    const double spread = ParseIntLikeAtoi(parts[2]) * zoom;
-    return a + b < 2 ? int32_t(spread) : int32_t(spread) / (a + b - 1);
+    const int64_t a = ParseIntLikeAtoi(parts[0]);
+    const int64_t b = ParseIntLikeAtoi(parts[1]);
+    // Nothing left at the foot spreads nothing, whatever a file says.
+    const double spread = std::clamp(ParseIntLikeAtoi(parts[2]) * zoom, 0.0, double(INT32_MAX));
+    return a + b < 2 ? int32_t(spread) : int32_t(int64_t(spread) / (a + b - 1));
 }
 
 }  // namespace
@@ -69,10 +74,10 @@ QString RenderEdition::ParseLineTags(PageRenderer& view, QStringView piece) cons
 
     const int32_t cell = view.CurFontPair ? view.CurFontPair->TEXT_FONT.WORD_HEIGHT : 0;
     if (text.contains(In::PieceOffsetOpen)) {
-        view.HeadOffset = TagNumber(text, In::PieceOffsetOpen) * cell;
+        view.HeadOffset = SaturateToInt32(int64_t(TagNumber(text, In::PieceOffsetOpen)) * cell);
         RemoveMarkedSpans(text, In::PieceOffsetOpen, kTagEnd);
     } else if (text.contains(In::HeadOffsetOpen)) {
-        view.HeadOffset = int32_t(TagNumber(text, In::HeadOffsetOpen) * view.ZoomFactor);
+        view.HeadOffset = SaturateToInt32(int64_t(TagNumber(text, In::HeadOffsetOpen) * view.ZoomFactor));
         RemoveMarkedSpans(text, In::HeadOffsetOpen, kTagEnd);
     }
 

@@ -120,6 +120,34 @@ void DrawPageBody(PageRenderer& view, Dc& dc, const WinRect& r1, const WinRect& 
 
 namespace {
 
+// Clips the unit's drawing to its sheet (the printer page when printing)
+// while it lives. A 4-in-1 sheet, drawn in two halves and a side column,
+// is left unclipped.
+class SheetClipScope {
+public:
+    SheetClipScope(PageRenderer& view, Dc& dc, const WinRect& r3) : view_(view), dc_(dc)
+    {
+        if (g_FourInOneMode)
+            return;
+        const WinRect sheet{r3.left, r3.top, r3.right + 1, r3.bottom + 1};
+        view_.SheetClip = dc.IsPrinting() ? sheet : dc.LpToDp(sheet);
+        dc.SelectClipRect(*view_.SheetClip);
+    }
+    ~SheetClipScope()
+    {
+        if (!view_.SheetClip)
+            return;
+        view_.SheetClip.reset();
+        dc_.ClearClip();
+    }
+    SheetClipScope(const SheetClipScope&) = delete;
+    SheetClipScope& operator=(const SheetClipScope&) = delete;
+
+private:
+    PageRenderer& view_;
+    Dc& dc_;
+};
+
 // One shown unit whose upper (or only) pages are upper; true when it was a
 // cover page.
 bool RenderUnit(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pages, SlotPages upper, QPoint origin)
@@ -130,6 +158,7 @@ bool RenderUnit(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& page
         origin.rx() += view.ScaledPara4in1.titleWidth;
     const bool printing = dc.IsPrinting();
     PageRects rects = view.ComputePageRects(upper.first, origin, printing);
+    const SheetClipScope clip(view, dc, rects.R3);
     if (IsCoverName(view.CurrentPageRec->styleName)) {
         WinRect r2{(view.ScaledExtent.left + view.ScaledBorder) / 100, (view.ScaledExtent.top + view.ScaledBorder) / 100,
                    (view.ScaledExtent.right - view.ScaledBorder) / 100,

@@ -5,95 +5,29 @@
 
 #include <QFile>
 
-#include "foundation/FoundationGlobals.h"
-#include "foundation/params/LayoutRanges.h"
-#include "foundation/params/Style.h"
 #include "render/RenderGlobals.h"
 #include "support/PipelineRun.h"
 #include "typeset/TypesetGlobals.h"
 
-namespace {
-
-// The layout values an input may set, as a reader would take them from a
-// file.
-int32_t* FieldOf(TStyle& s, uint8_t index)
-{
-    TBoxSize& box = s.TEXT_BOX.size;
-    TFontStyle& text = s.TEXT_BOX.MFONT_GROUP.TEXT_FONT;
-    TFontStyle& note = s.TEXT_BOX.MFONT_GROUP.ZHU_FONT;
-    int32_t* const fields[] = {
-        &box.BOX_WIDTH,         &box.BOX_HEIGHT,         &box.LINES,
-        &box.TEXT_PER_LINE,     &box.ZHU_PER_LINE,       &box.TOP_SPACE,
-        &box.BOTTOM_SPACE,      &box.SPLIT_LINE_WIDTH,   &box.WORD_LINES,
-        &box.ZHU_LINES,         &box.LEFT_SPACE,         &box.RIGHT_SPACE,
-        &s.OUT_BORDER,          &s.IN_BORDER,            &s.SPACE,
-        &s.MID_WIDTH,           &s.MID_UP_HEIGHT,        &s.MID_MID_HEIGHT,
-        &s.MID_LINE,            &s.SIDE_BOX.BOX_WIDTH,   &s.SIDE_BOX.BOX_TITLE_POS,
-        &s.SIDE_BOX.BOX_PAGE_POS, &s.PAGE_BAR.HEAD_HEIGHT, &s.PAGE_BAR.FOOT_HEIGHT,
-        &s.PAGE_BAR.TITLE_POS_TYPE, &s.PAGE_BAR.PAGE_POS_TYPE, &text.SIZE,
-        &text.WIDTH,            &text.WORD_HEIGHT,       &text.WORD_WIDTH,
-        &note.SIZE,             &note.WIDTH,             &note.WORD_HEIGHT,
-        &note.WORD_WIDTH,       &s.HEAD_BOX.size.BOX_HEIGHT, &s.HEAD_BOX.size.LINES,
-    };
-    return fields[index % std::size(fields)];
-}
-
-// A value from five bytes: the first picks a raw int32, hundreds of the
-// next byte, or the four bytes modulo a page side.
-int32_t TakeValue(FuzzInput& input)
-{
-    const uint8_t form = input.TakeByte();
-    uint32_t raw = 0;
-    for (int i = 0; i < 4; ++i)
-        raw = raw << 8 | input.TakeByte();
-    switch (form % 3) {
-    case 0: return int32_t(raw);
-    case 1: return int32_t(raw & 0xFF) * 100;
-    default: return int32_t(raw % uint32_t(kMaxLayoutLength));
-    }
-}
-
-void Fail(const char* what, const QString& detail)
-{
-    std::fprintf(stderr, "pipeline: %s: %s\n", what, detail.toUtf8().constData());
-    std::abort();
-}
-
-}  // namespace
-
-// flags (bit 0 two-page display, bits 1-3 the number of values) · per
-// value its field and five bytes · the text
 void FuzzPipeline(EditionKind edition, FuzzInput input)
 {
     InstallFuzzEdition(uint8_t(edition));
     ResetRenderGlobals();
     ResetTypesetGlobals();
-    const uint8_t flags = input.TakeByte();
-    const bool twoPage = (flags & 1) != 0;
-    TParaSet set;
-    EnsureOneStyle(set.styles, {twoPage, false});
-    TStyle& style = *set.styles.First();
-    for (int n = (flags >> 1) & 7; n > 0; --n) {
-        int32_t* field = FieldOf(style, input.TakeByte());
-        *field = TakeValue(input);
-    }
-    UpdateStylePitch(style);
-    ComputeStylePageSize(style, {twoPage, false});
-    if (FindLayoutFault(style))
-        return;  // refused by every reader and dialog
-    const QString text = input.RestText();
-    const TPipelineRun run = RunPipeline(text, set, twoPage);
-    if (run.pages > PagesBound(text))
-        Fail("too many pages", QString::number(run.pages));
-    if (run.textHan >= 0 && run.textHan != run.pageHan)
-        Fail("Han characters lost or doubled", QStringLiteral("%1 in the text, %2 on the pages").arg(run.textHan).arg(run.pageHan));
-    if (run.glyphsOutside > 0)
-        Fail("glyph outside the page", run.firstOutside);
+    const std::optional<TPipelineRun> run = RunPipelineInput(input.RestBytes());
+    if (!run)
+        return;
+    const QString fault = PipelineFault(*run);
+    if (fault.isEmpty())
+        return;
+    std::fprintf(stderr, "pipeline: %s\n", fault.toUtf8().constData());
+    std::abort();
 }
 
 void WritePipelineSeeds(SeedWriter& seeds, const char* sample)
 {
-    const QByteArray prefix(1, '\0');  // single pages, the defaults
+    // Single pages, the defaults, a text in UTF-8.
+    const QByteArray prefix(2, '\0');
     QFile file(QStringLiteral(VELLUMOR_SAMPLES "/") + QString::fromLatin1(sample));
     if (file.open(QIODevice::ReadOnly)) {
         // Pieces of the sample of up to 40 lines, each a seed.

@@ -1,8 +1,7 @@
 #pragma once
-// The whole pipeline of one edition as a fuzz target: a few layout values
-// and a text from the input, run through tests/support/PipelineRun.h. An
-// input aborts (a finding) when the run breaks one of its rules. Layout
-// values outside their ranges are skipped, as the readers refuse them.
+// The whole pipeline of one edition as a fuzz target: the input form and
+// the rules are those of RunPipelineInput (tests/support/PipelineRun.h); an
+// input aborts (a finding) when the run breaks one of them.
 #include "FuzzTarget.h"
 
 #include "foundation/Edition.h"

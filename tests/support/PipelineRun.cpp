@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/Style.h"
 #include "platform/RecordingDc.h"
 #include "render/PageRenderer.h"
@@ -20,13 +21,24 @@ namespace {
 
 bool IsHan(char16_t c) { return (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0x3400 && c <= 0x4DBF); }
 
+// The characters of a glyph string that take a cell: code points, marks
+// and variation selectors left out.
+int64_t CellChars(const QString& text)
+{
+    int64_t n = 0;
+    for (const char32_t c : text.toUcs4())
+        if (!QChar::isMark(c) && !(c >= 0xFE00 && c <= 0xFE0F) && !(c >= 0xE0100 && c <= 0xE01EF))
+            ++n;
+    return n;
+}
+
 // Where a recorded glyph shows: its synthetic cell within the clip.
 WinRect VisibleCell(const DcCall& call)
 {
     const DcFont& font = call.state.font;
     const int32_t em = font.height == 0 ? 16 : std::abs(font.height);
     const int32_t advance = font.width == 0 ? em : 2 * std::abs(font.width);
-    const int64_t right = int64_t(call.args[0]) + int64_t(advance) * call.text.size();
+    const int64_t right = int64_t(call.args[0]) + int64_t(advance) * CellChars(call.text);
     WinRect cell{call.args[0], call.args[1], int32_t(std::min<int64_t>(right, INT32_MAX)),
                  int32_t(std::min<int64_t>(int64_t(call.args[1]) + em, INT32_MAX))};
     if (call.clip) {
@@ -73,7 +85,90 @@ int32_t PageHan(const TPageTable& table)
     return n;
 }
 
+// The layout values an input may set, as a reader takes them from a file.
+int32_t* FieldOf(TStyle& s, uint8_t index)
+{
+    TBoxSize& box = s.TEXT_BOX.size;
+    TFontStyle& text = s.TEXT_BOX.MFONT_GROUP.TEXT_FONT;
+    TFontStyle& note = s.TEXT_BOX.MFONT_GROUP.ZHU_FONT;
+    int32_t* const fields[] = {
+        &box.BOX_WIDTH,          &box.BOX_HEIGHT,          &box.LINES,
+        &box.TEXT_PER_LINE,      &box.ZHU_PER_LINE,        &box.TOP_SPACE,
+        &box.BOTTOM_SPACE,       &box.SPLIT_LINE_WIDTH,    &box.WORD_LINES,
+        &box.ZHU_LINES,          &box.LEFT_SPACE,          &box.RIGHT_SPACE,
+        &s.OUT_BORDER,           &s.IN_BORDER,             &s.SPACE,
+        &s.MID_WIDTH,            &s.MID_UP_HEIGHT,         &s.MID_MID_HEIGHT,
+        &s.MID_LINE,             &s.SIDE_BOX.BOX_WIDTH,    &s.SIDE_BOX.BOX_TITLE_POS,
+        &s.SIDE_BOX.BOX_PAGE_POS, &s.PAGE_BAR.HEAD_HEIGHT, &s.PAGE_BAR.FOOT_HEIGHT,
+        &s.PAGE_BAR.TITLE_POS_TYPE, &s.PAGE_BAR.PAGE_POS_TYPE, &text.SIZE,
+        &text.WIDTH,             &text.WORD_HEIGHT,        &text.WORD_WIDTH,
+        &note.SIZE,              &note.WIDTH,              &note.WORD_HEIGHT,
+        &note.WORD_WIDTH,        &s.HEAD_BOX.size.BOX_HEIGHT, &s.HEAD_BOX.size.LINES,
+    };
+    return fields[index % std::size(fields)];
+}
+
+// The bytes of an input, taken from the front; 0 past the end.
+struct InputBytes {
+    const QByteArray& bytes;
+    qsizetype at = 0;
+
+    uint8_t Take() { return at < bytes.size() ? uint8_t(bytes[at++]) : 0; }
+    // A raw int32, hundreds of one byte, or four bytes modulo a page side.
+    int32_t TakeValue()
+    {
+        const uint8_t form = Take();
+        uint32_t raw = 0;
+        for (int i = 0; i < 4; ++i)
+            raw = raw << 8 | Take();
+        switch (form % 3) {
+        case 0: return int32_t(raw);
+        case 1: return int32_t(raw & 0xFF) * 100;
+        default: return int32_t(raw % uint32_t(kMaxLayoutLength));
+        }
+    }
+    QString TakeText()
+    {
+        const bool utf8 = Take() % 2 == 0;
+        const QByteArray rest = bytes.mid(std::min(at, bytes.size()));
+        if (utf8)
+            return QString::fromUtf8(rest);
+        return QString::fromUtf16(reinterpret_cast<const char16_t*>(rest.constData()), rest.size() / 2);
+    }
+};
+
 }  // namespace
+
+std::optional<TPipelineRun> RunPipelineInput(const QByteArray& input)
+{
+    InputBytes in{input};
+    const uint8_t flags = in.Take();
+    const bool twoPage = (flags & 1) != 0;
+    const TDisplayMode display{twoPage, false};
+    TParaSet set;
+    EnsureOneStyle(set.styles, display);
+    TStyle& style = *set.styles.First();
+    for (int n = (flags >> 1) & 7; n > 0; --n) {
+        int32_t* field = FieldOf(style, in.Take());
+        *field = in.TakeValue();
+    }
+    UpdateStylePitch(style);
+    ComputeStylePageSize(style, display);
+    if (FindLayoutFault(style))
+        return std::nullopt;
+    return RunPipeline(in.TakeText(), set, twoPage);
+}
+
+QString PipelineFault(const TPipelineRun& run)
+{
+    if (run.pages > PagesBound(run.text))
+        return QStringLiteral("%1 pages").arg(run.pages);
+    if (run.textHan >= 0 && run.textHan != run.pageHan)
+        return QStringLiteral("%1 Han characters in the text, %2 on the pages").arg(run.textHan).arg(run.pageHan);
+    if (run.glyphsOutside > 0)
+        return QStringLiteral("%1 glyphs outside the page, first %2").arg(run.glyphsOutside).arg(run.firstOutside);
+    return QString();
+}
 
 int32_t PagesBound(const QString& text) { return int32_t(std::min<qsizetype>(2 * text.size() + 16, INT32_MAX)); }
 
@@ -122,6 +217,7 @@ TPipelineRun RunPipeline(const QString& text, TParaSet& set, bool twoPage)
     TTypesetter typesetter;
     typesetter.display = display;
     TPipelineRun run;
+    run.text = text;
     run.textHan = TagsKeepText(text) ? CountHan(text, false) : -1;
     const bool typeset = TypesetPages(set, table, typesetter);
     run.pages = int32_t(table.pages.Size());

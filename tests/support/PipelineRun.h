@@ -8,12 +8,15 @@
 //   text is on the pages once;
 // - no glyph is visible outside its page.
 #include <cstdint>
+#include <optional>
 
+#include <QByteArray>
 #include <QString>
 
 struct TParaSet;
 
 struct TPipelineRun {
+    QString text;
     int32_t pages = 0;
     int32_t textHan = -1;  // the text's Han characters; -1 when a tag may drop text
     int32_t pageHan = 0;   // those on the pages
@@ -34,3 +37,12 @@ int32_t CountHan(const QString& text, bool skipTags);
 // Whether every bracket tag of the text keeps its text in place: line-head
 // raises and indents, justification, a column count, spacing runs.
 bool TagsKeepText(const QString& text);
+
+// One input of the pipeline fuzz target, under the edition installed: a
+// flags byte (bit 0 two-page display, bits 1-3 the number of layout
+// values), per value a field byte and five value bytes, then the text (UTF-8
+// after a byte with its low bit clear, else UTF-16LE). Nothing is run when a
+// layout value is outside its range: the readers and dialogs refuse it.
+std::optional<TPipelineRun> RunPipelineInput(const QByteArray& input);
+// What the run broke, empty when it held every rule.
+QString PipelineFault(const TPipelineRun& run);

@@ -1,0 +1,69 @@
+// Texts through typesetting and the drawing of every page, in each edition:
+// the pages stay bounded, every Han character of a text whose tags drop
+// nothing is on the pages once, and no glyph shows outside its page. The
+// texts of the spacing, raise and running-title faults, and the inputs the
+// pipeline fuzz targets found (tests/data/fuzz/pipeline_<edition>/).
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "foundation/params/Style.h"
+#include "support/Editions.h"
+#include "support/PipelineRun.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class WholePipeline : public EditionTest {
+protected:
+    QString FindingsFolder() const
+    {
+        const char* names[] = {"woodblock", "vertical", "horizontal"};
+        return QStringLiteral(VELLUMOR_TEST_DATA "/fuzz/pipeline_") + QString::fromLatin1(names[int(GetParam())]);
+    }
+};
+
+TEST_P(WholePipeline, TextsOfTheFaultsKeepTheirPagesCharactersAndGlyphs)
+{
+    const QString longLine = u"【ZJ-1】事二亍【-ZJ】"_s + QString(400, u'于');
+    const QString longTitle = u"【BX】"_s + QString(300, u'龍') + u"\n正文"_s;
+    const QString longBookTitle = u"【SM"_s + QString(200, u'書') + u"】\n正文正文"_s;
+    const QString texts[] = {
+        u"正文【ZJ25】甲【-ZJ】正文"_s,
+        u"正文【ZJ22】甲【-ZJ】正文"_s,
+        u"正文【ZJ1000】甲乙【-ZJ】正文"_s,
+        longLine,
+        u"【ZJ0】"_s + QString(300, u'海') + u"【-ZJ】"_s,
+        u"【TT】"_s + QString(200, u'寒'),
+        u"【-3BK】"_s + QString(200, u'金'),
+        u"【-2-1BK】"_s + QString(200, u'玉'),
+        longTitle,
+        longBookTitle,
+    };
+    for (const QString& text : texts)
+        for (const bool twoPage : {false, true}) {
+            TParaSet set;
+            const TPipelineRun run = RunPipeline(text, set, twoPage);
+            EXPECT_EQ(PipelineFault(run), QString()) << text.left(40).toStdString() << " two-page " << twoPage;
+            EXPECT_GT(run.pages, 0);
+        }
+}
+
+TEST_P(WholePipeline, FoundInputsKeepTheRules)
+{
+    const QDir folder(FindingsFolder());
+    for (const QString& name : folder.entryList(QDir::Files)) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+        const std::optional<TPipelineRun> run = RunPipelineInput(file.readAll());
+        if (run) {
+            EXPECT_EQ(PipelineFault(*run), QString()) << name.toStdString();
+        }
+    }
+}
+
+VELLUMOR_ALL_EDITIONS(WholePipeline);
+
+}  // namespace
