@@ -1,13 +1,15 @@
 #pragma once
 // The one way our writers put bytes on disk. Everything goes to a temporary
-// file that replaces the target only when Commit succeeds, so a failed save
-// leaves the old file as it was. Errors are sticky: after the first failed
-// write, further writes do nothing and Commit reports failure.
+// file beside the target that replaces it only when Commit succeeds, so a
+// failed save leaves the old file as it was. Errors are sticky: after the
+// first failed write, further writes do nothing and Commit reports failure.
+// A temporary file that a killed save left behind is removed when that
+// target is next saved.
 #include <memory>
 
 #include <QString>
 
-class QSaveFile;
+class QFile;
 
 class SafeWriteFile {
 public:
@@ -26,6 +28,7 @@ public:
     QString ErrorString() const;
 
 private:
-    std::unique_ptr<QSaveFile> file_;
+    std::unique_ptr<QFile> file_;  // the temporary file
+    QString target_;
     bool failed_ = false;
 };

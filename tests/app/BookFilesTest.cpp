@@ -2,7 +2,9 @@
 // and 4-in-1 files inside it, and the scan-settings file of a text.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 
 #include "app/files/BookLayoutCommands.h"
 #include "app/files/CompanionPaths.h"
@@ -275,6 +277,30 @@ TEST_P(BookFilesTest, StaleIndexesAndOldTypesetFilesRebuildTheIndex)
     PutFile(disk.TypesetPath(), LeBytes().I32(24).I32(0).I32(0).I32(1).Data());
     ASSERT_EQ(ReadTypesetFile(disk.TypesetPath(), disk.Scan(books)), kTypesetRead);
     EXPECT_EQ(Hex(FileBytes(disk.IndexPath())), Hex(rebuilt));
+}
+
+// A generation or save that stopped before the index leaves volumes newer
+// than it: their entries are read again on opening, the others kept.
+TEST_P(BookFilesTest, VolumesWrittenAfterTheIndexAreIndexedAgain)
+{
+    BookOnDisk disk({3, 2});
+    TBookList books;
+    disk.WriteTypeset(disk.Scan(books));
+    ASSERT_EQ(ReadTypesetFile(disk.TypesetPath(), disk.Scan(books)), kTypesetRead);  // writes the index
+    const QDateTime indexed = QFileInfo(disk.IndexPath()).lastModified();
+
+    WriteVolume(disk.VolumePath(1), u"卷2"_s, 5);
+    QFile volume(disk.VolumePath(1));
+    ASSERT_TRUE(volume.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(volume.setFileTime(indexed.addSecs(10), QFileDevice::FileModificationTime));
+    volume.close();
+    TBook& book = disk.Scan(books);
+    ASSERT_EQ(ReadTypesetFile(disk.TypesetPath(), book), kTypesetRead);
+    EXPECT_EQ(book.volumes[0].pageCount, 3);
+    EXPECT_EQ(book.volumes[1].pageCount, 5);
+    TBook& again = disk.Scan(books);
+    ASSERT_EQ(ReadIndexFile(again), true);
+    EXPECT_EQ(again.volumes[1].pageCount, 5) << "the index was written again";
 }
 
 TEST_P(BookFilesTest, AVolumeThatCannotBeReadStopsTheRebuild)

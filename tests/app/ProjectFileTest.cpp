@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -199,6 +200,33 @@ TEST_P(ProjectFileTest, AsksBeforeEveryOverwrite)
     EXPECT_TRUE(SaveProjectFile());
     EXPECT_FALSE(g_ProjectDirty);
     EXPECT_NE(FileBytes(Path()), first);
+}
+
+// Another program saved the project since it was read: its file is not
+// written over unless the user says so.
+TEST_P(ProjectFileTest, AFileChangedOnDiskIsNotSavedOverWithoutAQuestion)
+{
+    g_ParaSet.styles.AddNew()->NAME = u"甲"_s;
+    ASSERT_TRUE(SaveProjectFile());
+    ASSERT_TRUE(ReadProjectFile(Path()));
+    const QByteArray theirs = FileBytes(Path()) + QByteArray(4, '\0');
+    PutFile(Path(), theirs);
+
+    const QString changed = u"文件在讀入後已被其他程序修改：%1\n是否覆蓋？"_s.arg(QDir::toNativeSeparators(Path()));
+    g_ProjectDirty = true;
+    prompter.ExpectAsk(kOverwrite, Prompter::Answer::Yes).ExpectAsk(changed, Prompter::Answer::No);
+    EXPECT_FALSE(SaveProjectFile());
+    EXPECT_TRUE(g_ProjectDirty);
+    EXPECT_EQ(FileBytes(Path()), theirs);
+
+    prompter.ExpectAsk(kOverwrite, Prompter::Answer::Yes).ExpectAsk(changed, Prompter::Answer::Yes);
+    EXPECT_TRUE(SaveProjectFile());
+    EXPECT_NE(FileBytes(Path()), theirs);
+    // Our own save is what we last saw: the next save asks only the usual.
+    g_ProjectDirty = true;
+    prompter.ExpectAsk(kOverwrite, Prompter::Answer::Yes);
+    EXPECT_TRUE(SaveProjectFile());
+    EXPECT_TRUE(prompter.Done());
 }
 
 TEST_P(ProjectFileTest, WithoutAProjectNameNothingIsSaved)

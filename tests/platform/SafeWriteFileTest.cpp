@@ -61,3 +61,27 @@ TEST(SafeWriteFile, ReportsAWriteThatRunsOutOfSpaceAndKeepsTheOldFile)
         EXPECT_EQ(FileBytes(path), "old");
     }
 }
+
+// A save killed before its temporary file took the target's place leaves
+// that file; the next save of the target removes it, and nothing else: not a
+// user's file of a like name, not the file of a save still running.
+TEST(SafeWriteFile, RemovesWhatAKilledSaveLeftAtTheNextSave)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("a.bin");
+    ASSERT_TRUE(WriteText(path, "old"));
+    const QString killed = path + ".vellumor-save-999999999-k1ll3d";  // no such process
+    const QString running = path + ".vellumor-save-" + QString::number(getppid()) + "-runnin";
+    const QStringList users = {path + ".backup", path + ".abc123", dir.filePath("b.bin.vellumor-save-999999999-x")};
+    for (const QString& other : QStringList{killed, running} + users)
+        PutFile(other, "copy");
+
+    ASSERT_TRUE(WriteText(path, "new"));
+    EXPECT_EQ(FileBytes(path), "new");
+    EXPECT_FALSE(QFile::exists(killed));
+    EXPECT_TRUE(QFile::exists(running));
+    for (const QString& other : users)
+        EXPECT_TRUE(QFile::exists(other)) << other.toStdString();
+    // A save leaves nothing of its own beside the target.
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2 + users.size());
+}
