@@ -228,6 +228,21 @@ void RenderPage(PageRenderer& view, Dc& dc, int32_t shown, QPoint origin)
     RenderUnit(view, dc, shown, pages, upper, origin);
 }
 
+namespace {
+
+// Shown unit n, pitch pixels below the one before it. The page is laid out
+// from its own top and the device origin moved down to it: far down a long
+// volume its position in hundredths of a pixel would not fit 32 bits.
+void RenderShownUnit(PageRenderer& view, Dc& dc, int32_t n, int32_t pitch)
+{
+    const QPoint origin = dc.ViewportOrg();
+    dc.SetViewportOrg(origin + QPoint(0, n * pitch));
+    RenderPage(view, dc, n, {0, 0});
+    dc.SetViewportOrg(origin);
+}
+
+}  // namespace
+
 void DrawShownPages(PageRenderer& view, Dc& dc, int32_t scrollY)
 {
     if (!g_VolumeShown || g_CellEditing || !g_CurrentParaSet || g_CurrentParaSet->styles.Size() == 0 ||
@@ -242,11 +257,11 @@ void DrawShownPages(PageRenderer& view, Dc& dc, int32_t scrollY)
         return;
     const int32_t count = GetShownPageCount();
     int32_t n = scrollY / pitch;
-    RenderPage(view, dc, n, {0, n * pitch * 100});
+    RenderShownUnit(view, dc, n, pitch);
     for (int32_t next = n * pitch + pitch; next < scrollY + view.ClientSize.height() && n < count - 1;
          next = n * pitch + pitch) {
         n = next / pitch;
-        RenderPage(view, dc, n, {0, n * pitch * 100});
+        RenderShownUnit(view, dc, n, pitch);
     }
 }
 
