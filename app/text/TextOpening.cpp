@@ -1,5 +1,7 @@
 #include "app/text/TextOpening.h"
 
+#include <algorithm>
+
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
 #include "app/files/ProjectFile.h"
@@ -59,6 +61,17 @@ bool TypesetTextLines(TTypesetter& typesetter, bool generating)
     if (!generating)
         Frame().LoadTextPane();
     return true;
+}
+
+// Head notes are set in the head box; a style whose head box has no height
+// has no room for them, and the reader is told rather than left to find
+// them missing.
+void ReportHeadNotesWithoutRoom()
+{
+    const bool headNotes = std::any_of(g_TextLines.begin(), g_TextLines.end(),
+                                       [](const QString& line) { return line.contains(u"【MP"); });
+    if (headNotes && g_CurrentStyle && g_CurrentStyle->HEAD_BOX.size.BOX_HEIGHT <= 0)
+        TellUser(QStringLiteral("本文有眉批，但版式的頁眉框高度為0，眉批未排出。"));
 }
 
 }  // namespace
@@ -133,5 +146,6 @@ bool LoadAndShowText(PageView& view, TTypesetter& typesetter, TScanSettings* sca
     view.Refresh();
     view.GoToPage(0);
     Frame().FillPageCombo(g_CurrentPages->pages.Size());
+    ReportHeadNotesWithoutRoom();
     return true;
 }
