@@ -4,6 +4,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QGridLayout>
+#include <QLabel>
+
+#include "app/controls/FolderDialog.h"
 
 namespace {
 
@@ -41,6 +45,16 @@ QString DialogChooser::Folder(const QString& startFolder, const QString& title)
     QFileDialog dialog(parent_, title, startFolder);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // The browser's status line: the folder in view, shortened.
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        auto* status = new QLabel(ShortenStatusPath(startFolder), &dialog);
+        status->setObjectName(QStringLiteral("status"));
+        grid->addWidget(status, grid->rowCount(), 0, 1, -1);
+        const auto show = [status](const QString& path) { status->setText(ShortenStatusPath(path)); };
+        QObject::connect(&dialog, &QFileDialog::directoryEntered, status, show);
+        QObject::connect(&dialog, &QFileDialog::currentChanged, status, show);
+    }
     return RunFileDialog(dialog);
 }
 

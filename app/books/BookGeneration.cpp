@@ -45,7 +45,7 @@ QString CompanionOfText(const QString& textPath, FileKind kind)
 // The folder to generate from; empty for Cancel.
 QString ChooseTextFolder()
 {
-    CFolderDialog dialog(u"選擇預處理文本文件夾"_s, g_ProjectFolder.isEmpty() ? GetAppFolder() : g_ProjectFolder);
+    CFolderDialog dialog(u"選擇目録："_s, g_ProjectFolder.isEmpty() ? GetAppFolder() : g_ProjectFolder);
     return dialog.DoModal() == QDialog::Accepted ? dialog.GetFolderPath() : QString();
 }
 

@@ -17,6 +17,7 @@
 #include "app/dialogs/CDlgMark.h"
 #include "app/dialogs/CDlgSelGround.h"
 #include "app/dialogs/ColorSwatch.h"
+#include "app/dialogs/GroundControls.h"
 #include "app/dialogs/DialogServices.h"
 #include "app/dialogs/DialogParts.h"
 #include "app/dialogs/FieldBinder.h"
@@ -114,6 +115,7 @@ QPushButton* CDlgSetUp::ColorPick(QWidget* parent, const QString& name, ColorSwa
                                   ColorRef* color)
 {
     QPushButton* pick = Button(parent, u"選擇"_s, name);
+    swatch->SetPick(pick);
     swatches_[swatch] = color;
     connect(pick, &QPushButton::clicked, this, [this, field, color] {
         ColorRef chosen = *color;
@@ -145,36 +147,20 @@ QGroupBox* CDlgSetUp::BuildBackgroundGroup()
 {
     auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
-    colorRadio_ = new QRadioButton(u"底色"_s, group);
-    colorRadio_->setObjectName(u"ground.color"_s);
-    textureRadio_ = new QRadioButton(u"底紋"_s, group);
-    textureRadio_->setObjectName(u"ground.texture"_s);
-    auto* radios = new QButtonGroup(group);
-    radios->addButton(colorRadio_, 0);
-    radios->addButton(textureRadio_, 1);
-    connect(radios, &QButtonGroup::idClicked, this, [this](int id) {
-        model_.Set(LayoutField::UseTexture, id);
-        Refresh();
-    });
     auto* swatch = new ColorSwatch(group, u"ground.backColor"_s);
-    backColorPick_ = ColorPick(group, u"ground.colorPick"_s, swatch, LayoutField::BackColor, &model_.Work().BACK_COLOR);
-    preview_ = new QLabel(group);
-    preview_->setObjectName(u"ground.preview"_s);
-    preview_->setFixedSize(80, 60);
-    preview_->setFrameShape(QFrame::Box);
-    texturePick_ = Button(group, u"選擇"_s, u"ground.texturePick"_s);
-    connect(texturePick_, &QPushButton::clicked, this, [this] {
+    QPushButton* colorPick =
+        ColorPick(group, u"ground.colorPick"_s, swatch, LayoutField::BackColor, &model_.Work().BACK_COLOR);
+    QPushButton* texturePick = Button(group, u"選擇"_s, u"ground.texturePick"_s);
+    connect(texturePick, &QPushButton::clicked, this, [this] {
         CDlgSelGround choose(&model_.Ground().textures, this);
         if (Dialogs().RunModal(choose))
             model_.Set(LayoutField::Texture, choose.SelectedIndex());
         Refresh();
     });
-    grid->addWidget(colorRadio_, 0, 0);
-    grid->addWidget(swatch, 0, 1);
-    grid->addWidget(backColorPick_, 0, 2);
-    grid->addWidget(textureRadio_, 1, 0);
-    grid->addWidget(preview_, 1, 1);
-    grid->addWidget(texturePick_, 1, 2);
+    ground_ = std::make_unique<GroundControls>(group, *grid, swatch, colorPick, texturePick, [this](int id) {
+        model_.Set(LayoutField::UseTexture, id);
+        Refresh();
+    });
     grid->addWidget(Check(group, u"顯示印章"_s, u"ground.stamp"_s, LayoutField::ShowStamp), 2, 0, 1, 3);
     return group;
 }
@@ -383,22 +369,7 @@ void CDlgSetUp::FillListCombos()
     }
 }
 
-// The texture's picture stretched into the preview; computed when the
-// selection changes, never while painting.
-void CDlgSetUp::ShowPreview()
-{
-    const TGroundChoice& ground = model_.Ground();
-    const int selected = ground.textures.IsEmpty() ? -1 : ground.selected;
-    if (selected == previewShown_)
-        return;
-    previewShown_ = selected;
-    preview_->clear();
-    const TImageRef* ref = ground.textures.GetAtOrNull(selected);
-    const QString path = ref ? ResolveImageRef(*ref) : QString();
-    TPicture picture;
-    if (!path.isEmpty() && LoadPicture(path, picture))
-        preview_->setPixmap(QPixmap::fromImage(picture.image.scaled(preview_->size(), Qt::IgnoreAspectRatio)));
-}
+CDlgSetUp::~CDlgSetUp() = default;
 
 void CDlgSetUp::Refresh()
 {
@@ -418,24 +389,17 @@ void CDlgSetUp::Refresh()
     const TLayoutControlState state = model_.Controls();
     for (QWidget* control : textBoxGrid_)
         control->setEnabled(state.textBoxGridEnabled);
-    textureRadio_->setEnabled(state.textureRadioEnabled);
-    {
-        const QSignalBlocker a(colorRadio_), b(textureRadio_);
-        (model_.Ground().useTexture ? textureRadio_ : colorRadio_)->setChecked(true);
-    }
-    backColorPick_->setEnabled(state.backColorPickEnabled);
-    texturePick_->setEnabled(state.texturePickEnabled && state.textureRadioEnabled);
+    ground_->Show(model_.Ground(), state);
     for (QWidget* control : punctuationExtras_)
         control->setHidden(!state.punctuationExtrasShown);
     punctuationPick_->setEnabled(state.punctuationColorPickEnabled);
     apply_->setEnabled(state.applyEnabled);
-    ShowPreview();
 }
 
 void CDlgSetUp::accept()
 {
-    model_.Confirm();
-    QDialog::accept();
+    if (model_.Confirm())
+        QDialog::accept();
 }
 
 TLayoutDialogResult RunLayoutDialog(TStyle& style, bool bookOpen, const TDisplayMode& display,

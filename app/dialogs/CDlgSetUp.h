@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 
 #include <QDialog>
 
@@ -19,12 +20,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class GroundControls;
 class ColorSwatch;
 class FieldBinder;
 
 class CDlgSetUp : public QDialog {
 public:
     CDlgSetUp(TStyle& style, bool bookOpen, const TDisplayMode& display, QWidget* parent = nullptr);
+    ~CDlgSetUp() override;
 
     LayoutDialogModel& Model() { return model_; }
     void SetRefresh(std::function<void()> refresh) { model_.SetRefresh(std::move(refresh)); }
@@ -53,7 +56,6 @@ private:
     void AddListRow(QGridLayout* grid, int row, const QString& caption, const QString& name, LayoutList list);
     void AddCode(bool zhu);
     void FillListCombos();
-    void ShowPreview();
     // Pushes the working state to every control and applies the control state.
     void Refresh();
 
@@ -64,12 +66,7 @@ private:
     std::map<LayoutList, QComboBox*> listCombos_;
     std::map<QComboBox*, LayoutField> comboFields_;
     std::map<ColorSwatch*, const ColorRef*> swatches_;
-    QRadioButton* colorRadio_ = nullptr;
-    QRadioButton* textureRadio_ = nullptr;
-    QPushButton* backColorPick_ = nullptr;
-    QPushButton* texturePick_ = nullptr;
-    QLabel* preview_ = nullptr;
-    int previewShown_ = -2;
+    std::unique_ptr<GroundControls> ground_;
     std::vector<QWidget*> textBoxGrid_;
     std::vector<QWidget*> punctuationExtras_;
     QPushButton* punctuationPick_ = nullptr;

@@ -1,6 +1,8 @@
 #include "app/dialogs/ColorSwatch.h"
 
-ColorSwatch::ColorSwatch(QWidget* parent, const QString& name) : QLabel(parent)
+#include <QAbstractButton>
+
+ColorSwatch::ColorSwatch(QWidget* parent, const QString& name) : CStaticEx(parent)
 {
     setObjectName(name);
     setFixedSize(40, 20);
@@ -8,8 +10,11 @@ ColorSwatch::ColorSwatch(QWidget* parent, const QString& name) : QLabel(parent)
     SetColor(0);
 }
 
-void ColorSwatch::SetColor(ColorRef color)
+void ColorSwatch::SetPick(QAbstractButton* pick)
 {
-    color_ = color;
-    setStyleSheet(QStringLiteral("background-color: %1;").arg(ToQColor(color).name()));
+    SetMessage(1, 0);
+    connect(this, &CStaticEx::MessageSent, pick, [pick] {
+        if (pick->isEnabled())
+            pick->click();
+    });
 }

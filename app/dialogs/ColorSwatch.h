@@ -1,15 +1,16 @@
 #pragma once
-// A small filled rectangle showing a chosen colour.
-#include <QLabel>
-
+// A small filled rectangle showing a chosen colour: a CStaticEx swatch that
+// acts as a link to its 選擇 button (a click on it chooses the colour).
+#include "app/controls/StaticEx.h"
 #include "platform/WinTypes.h"
 
-class ColorSwatch : public QLabel {
+class QAbstractButton;
+
+class ColorSwatch : public CStaticEx {
 public:
     ColorSwatch(QWidget* parent, const QString& name);
-    void SetColor(ColorRef color);
-    ColorRef Color() const { return color_; }
-
-private:
-    ColorRef color_ = 0;
+    void SetColor(ColorRef color) { SetBackColor(color); }
+    ColorRef Color() const { return BackColor(); }
+    // The button a click on the swatch presses.
+    void SetPick(QAbstractButton* pick);
 };

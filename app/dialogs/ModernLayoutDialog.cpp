@@ -14,6 +14,7 @@
 #include "app/dialogs/CDlgMark.h"
 #include "app/dialogs/CDlgSelGround.h"
 #include "app/dialogs/ColorSwatch.h"
+#include "app/dialogs/GroundControls.h"
 #include "app/dialogs/DialogParts.h"
 #include "app/dialogs/DialogServices.h"
 #include "app/dialogs/FieldBinder.h"
@@ -122,11 +123,13 @@ QPushButton* ModernLayoutDialog::ColorPick(QWidget* parent, const QString& name,
                                            LayoutField field, const ColorRef* color)
 {
     pushes_.push_back([swatch, color] { swatch->SetColor(*color); });
-    return Button(parent, u"選擇"_s, name, [this, field, color] {
+    QPushButton* pick = Button(parent, u"選擇"_s, name, [this, field, color] {
         ColorRef chosen = *color;
         if (CurrentChooser().Colour(chosen))
             Model().SetShared(field, int32_t(chosen));
     });
+    swatch->SetPick(pick);
+    return pick;
 }
 
 void ModernLayoutDialog::AddBoxFontRows(QGroupBox* group, int row)
@@ -149,23 +152,18 @@ QGroupBox* ModernLayoutDialog::BuildBackgroundGroup()
     auto* group = new QGroupBox(this);
     auto* grid = new QGridLayout(group);
     TGroundChoice& ground = Model().Shared().Ground();
-    QCheckBox* texture = Check(
-        group, u"底紋"_s, u"ground.texture"_s, [this](bool on) { Model().SetShared(LayoutField::UseTexture, on); },
-        [&ground] { return ground.useTexture; });
-    texture->setEnabled(!ground.textures.IsEmpty());
     auto* swatch = new ColorSwatch(group, u"ground.backColor"_s);
-    grid->addWidget(new QLabel(u"底色"_s, group), 0, 0);
-    grid->addWidget(swatch, 0, 1);
-    grid->addWidget(
-        ColorPick(group, u"ground.colorPick"_s, swatch, LayoutField::BackColor, &Model().Work().BACK_COLOR), 0, 2);
-    grid->addWidget(texture, 1, 0);
-    grid->addWidget(Button(group, u"選擇"_s, u"ground.texturePick"_s,
-                           [this, &ground] {
-                               CDlgSelGround choose(&ground.textures, this);
-                               if (Dialogs().RunModal(choose))
-                                   Model().SetShared(LayoutField::Texture, choose.SelectedIndex());
-                           }),
-                    1, 2);
+    QPushButton* colorPick =
+        ColorPick(group, u"ground.colorPick"_s, swatch, LayoutField::BackColor, &Model().Work().BACK_COLOR);
+    QPushButton* texturePick = Button(group, u"選擇"_s, u"ground.texturePick"_s, [this, &ground] {
+        CDlgSelGround choose(&ground.textures, this);
+        if (Dialogs().RunModal(choose))
+            Model().SetShared(LayoutField::Texture, choose.SelectedIndex());
+    });
+    ground_ = std::make_unique<GroundControls>(group, *grid, swatch, colorPick, texturePick, [this](int id) {
+        Model().SetShared(LayoutField::UseTexture, id);
+        Refresh();
+    });
     grid->addWidget(Check(
                         group, u"顯示印章"_s, u"ground.stamp"_s,
                         [this](bool on) { Model().SetShared(LayoutField::ShowStamp, on); },
@@ -268,13 +266,16 @@ void ModernLayoutDialog::Refresh()
     const bool grid = BoxGridEnabled();
     for (QWidget* control : boxGrid_)
         control->setEnabled(grid);
+    ground_->Show(Model().Shared().Ground(), Model().Shared().Controls());
     apply_->setEnabled(Model().Changed());
 }
 
+ModernLayoutDialog::~ModernLayoutDialog() = default;
+
 void ModernLayoutDialog::accept()
 {
-    Model().Confirm();
-    QDialog::accept();
+    if (Model().Confirm())
+        QDialog::accept();
 }
 
 TLayoutDialogResult RunModernLayoutDialog(ModernLayoutDialog& dialog, std::function<void()> refresh)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <vector>
 
 #include <QDialog>
@@ -23,11 +24,13 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class ColorSwatch;
+class GroundControls;
 class FieldBinder;
 
 class ModernLayoutDialog : public QDialog {
 public:
     explicit ModernLayoutDialog(QWidget* parent);
+    ~ModernLayoutDialog() override;
 
     virtual ModernLayoutModel& Model() = 0;
     void accept() override;
@@ -71,6 +74,7 @@ private:
     std::map<LayoutList, QComboBox*> listCombos_;
     std::vector<QWidget*> boxGrid_;
     QPushButton* apply_ = nullptr;
+    std::unique_ptr<GroundControls> ground_;
 };
 
 // Runs an edition's dialog through Dialogs(); refresh runs after each 應用.

@@ -27,6 +27,7 @@ QPushButton* NewColorPick(QWidget* parent, const QString& name, ColorRef* color,
     auto* button = new QPushButton(u"選擇"_s, parent);
     button->setObjectName(name);
     swatch->SetColor(*color);
+    swatch->SetPick(button);
     QObject::connect(button, &QPushButton::clicked, parent, [color, swatch, chosen] {
         const bool picked = CurrentChooser().Colour(*color);
         swatch->SetColor(*color);

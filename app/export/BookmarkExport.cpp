@@ -1,7 +1,6 @@
 #include "app/export/BookmarkExport.h"
 #include "platform/Chooser.h"
 
-#include <QDir>
 
 #include "app/AppGlobals.h"
 #include "app/dialogs/DialogServices.h"
@@ -94,8 +93,7 @@ void ExportBookmarkFiles()
     if (!g_VolumeShown || g_CellEditing)
         return;
     if (!g_CurrentBook) {
-        const QString start = g_ProjectFolder.isEmpty() ? QDir::homePath() : g_ProjectFolder;
-        ExportTextBookmarks(g_TextName, g_VolumeContents, start, RuleInForce());
+        ExportTextBookmarks(g_TextName, g_VolumeContents, GetAppFolder(), RuleInForce());
         return;
     }
     std::vector<TVolumeBookmarks> volumes;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -8,6 +9,8 @@
 #include "app/controls/FolderDialog.h"
 #include "app/controls/ListBmp.h"
 #include "app/controls/StaticEx.h"
+#include "app/dialogs/CDlgSelGround.h"
+#include "app/dialogs/ColorSwatch.h"
 #include "foundation/Picture.h"
 #include "support/ScriptedChooser.h"
 
@@ -96,4 +99,33 @@ TEST(SmallControls, ThumbnailsAreCheckedAndTheClickedOneIsSelected)
     EXPECT_EQ(list.SelectedIndex(), 1);
     list.ClearImageList();
     EXPECT_EQ(list.ItemCount(), 0);
+}
+
+// The dialogs' colour swatches are CStaticEx swatches that press their
+// 選擇 button when clicked (not while it is disabled).
+TEST(SmallControls, ASwatchClickPressesItsPick)
+{
+    QWidget parent;
+    ColorSwatch swatch(&parent, QStringLiteral("swatch"));
+    QPushButton pick(&parent);
+    swatch.SetPick(&pick);
+    QSignalSpy clicked(&pick, &QPushButton::clicked);
+    QTest::mouseClick(&swatch, Qt::LeftButton);
+    EXPECT_EQ(clicked.count(), 1);
+    pick.setEnabled(false);
+    swatch.Click();
+    EXPECT_EQ(clicked.count(), 1);
+    swatch.SetColor(0x0000FF);
+    EXPECT_EQ(static_cast<CStaticEx&>(swatch).BackColor(), 0x0000FFu);
+}
+
+// The ground chooser lists its textures as checked square thumbnails.
+TEST(SmallControls, TheGroundChooserIsAThumbnailList)
+{
+    TImageRefList textures;
+    textures.AddNew();
+    CDlgSelGround chooser(&textures);
+    auto* list = qobject_cast<RListBmp*>(chooser.List());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->ThumbnailSize(), CDlgSelGround::kThumbnailSize);
 }

@@ -247,3 +247,32 @@ TEST_F(TextPane, ReplaceTakesTheMatchFoundWhateverItsCase)
     edit.ReplaceOne(u"zw"_s, u"Q"_s, true);
     EXPECT_EQ(edit.toPlainText(), u"Q one ZW two ZW"_s);
 }
+
+// The vertical presentation forms a text may hold (﹁﹂﹃﹄︵︶︽︾) are drawn
+// in the pane whatever face it was given, not left blank.
+TEST_F(TextPane, VerticalPresentationFormsAreDrawn)
+{
+    const QString forms = u"﹁﹂﹃﹄︵︶︽︾"_s;
+    pane.Editor().setCursorWidth(0);  // the caret is no ink of the text
+    const auto inkOf = [this](const QString& text) {
+        g_TextLines = {text};
+        pane.LoadText();
+        const QImage shot = pane.Editor().viewport()->grab().toImage();
+        int ink = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                ink += qGray(shot.pixel(x, y)) < 128 ? 1 : 0;
+        return ink;
+    };
+    ASSERT_EQ(inkOf(u"\u3000"_s), 0);
+    for (const QString& face : {QString(), u"AR PL UMing TW"_s, u"HanaMinA"_s, u"System"_s}) {
+        QFont font = pane.Editor().font();
+        if (!face.isEmpty())
+            font.setFamily(face);
+        font.setPointSize(20);
+        pane.Editor().setFont(font);
+        pane.resize(600, 200);
+        for (const QChar c : forms)
+            EXPECT_GT(inkOf(QString(c)), 4) << "U+" << QString::number(c.unicode(), 16).toStdString() << " in " << face.toStdString();
+    }
+}
