@@ -207,8 +207,7 @@ QGroupBox* CDlgSetUp::BuildBoxGroup(bool head)
         {u"小字間距", u"notePitch", &size.noteCharSize},
     };
     for (const auto& d : derived) {
-        QLineEdit* edit = binder_->Hundredths(group, prefix + QString::fromUtf16(d.name), d.value);
-        edit->setReadOnly(true);
+        QLineEdit* edit = binder_->DerivedLength(group, prefix + QString::fromUtf16(d.name), d.value);
         if (!head && d.value != &size.pitch)
             textBoxGrid_.push_back(edit);
         AddLabelled(grid, row++, 0, QString::fromUtf16(d.caption), edit);

@@ -22,6 +22,13 @@ QLineEdit* FieldBinder::Hundredths(QWidget* parent, const QString& name, int32_t
     return Bind(parent, name, {nullptr, field, true, INT32_MIN});
 }
 
+QLineEdit* FieldBinder::DerivedLength(QWidget* parent, const QString& name, int32_t* field)
+{
+    QLineEdit* edit = Bind(parent, name, {nullptr, field, true, 0});
+    edit->setReadOnly(true);
+    return edit;
+}
+
 QLineEdit* FieldBinder::Count(QWidget* parent, const QString& name, int32_t* field, int32_t minimum)
 {
     return Bind(parent, name, {nullptr, field, false, minimum});
@@ -79,5 +86,7 @@ void FieldBinder::Push()
 
 QString FieldBinder::Shown(const Binding& binding)
 {
-    return binding.hundredths ? ShownHundredths(*binding.field) : QString::number(*binding.field);
+    // A length's minimum is INT32_MIN but for derived lengths.
+    return binding.hundredths ? ShownHundredths(std::max(*binding.field, binding.minimum))
+                              : QString::number(*binding.field);
 }

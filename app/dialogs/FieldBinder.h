@@ -30,6 +30,9 @@ public:
 
     // A length edit over *field.
     QLineEdit* Hundredths(QWidget* parent, const QString& name, int32_t* field);
+    // A read-only length derived from others: shown as 0 when a box leaves
+    // it no room, never as a negative setting.
+    QLineEdit* DerivedLength(QWidget* parent, const QString& name, int32_t* field);
     // A count edit over *field; values below minimum are refused (the field
     // keeps its value and the edit shows it again when editing ends).
     QLineEdit* Count(QWidget* parent, const QString& name, int32_t* field, int32_t minimum);

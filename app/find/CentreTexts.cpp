@@ -1,6 +1,7 @@
 #include "app/find/CentreTexts.h"
 
 #include "app/AppGlobals.h"
+#include "app/FrameServices.h"
 #include "app/navigation/PageNavigation.h"
 #include "app/navigation/ViewData.h"
 #include "app/view/PageView.h"
@@ -43,6 +44,8 @@ void SetCentreText(ViewData& view, TPageRec& page, const QString& text)
     RebuildViewContents(*view.pages);
     g_VolumeDirty = true;
     ShowPage(view, g_CurrentPage);
+    // The page stays the same, so nothing else reloads the edit pane's rows.
+    Frame().ShownPageChanged(g_CurrentPage);
 }
 
 }  // namespace

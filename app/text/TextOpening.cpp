@@ -1,5 +1,6 @@
 #include "app/text/TextOpening.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -77,6 +78,17 @@ bool TypesetTextLines(TTypesetter& typesetter, bool generating)
     return true;
 }
 
+// Head notes are set in the head box; a style whose head box has no height
+// has no room for them, and the reader is told rather than left to find
+// them missing.
+void ReportHeadNotesWithoutRoom()
+{
+    const bool headNotes = std::any_of(g_TextLines.begin(), g_TextLines.end(),
+                                       [](const QString& line) { return line.contains(u"【MP"); });
+    if (headNotes && g_CurrentStyle && g_CurrentStyle->HEAD_BOX.size.BOX_HEIGHT <= 0)
+        TellUser(QStringLiteral("本文有眉批，但版式的頁眉框高度為0，眉批未排出。"));
+}
+
 // Makes lines, read from path, the text and typesets them.
 bool TakeTextLines(std::vector<QString>&& lines, const QString& path, TTypesetter& typesetter, bool generating)
 {
@@ -111,6 +123,7 @@ void ShowTypesetText(PageView& view, TScanSettings* scan)
     view.Refresh();
     view.GoToPage(0);
     Frame().FillPageCombo(g_CurrentPages->pages.Size());
+    ReportHeadNotesWithoutRoom();
 }
 
 }  // namespace

@@ -91,6 +91,25 @@ QString NextCharacter(const std::vector<QString>& glyphs, int32_t i)
     return IsMark(next) || IsPictureGlyph(next) || IsDroppedMark(next) ? QString() : next;
 }
 
+// Whether a body glyph's cell, ending at bottom, reaches into the frame's
+// inner line (pages only: a column drawn on its own has no frame).
+bool BeyondTheFrame(const PageRenderer& view, int32_t bottom)
+{
+    const WinRect& frame = view.FrameRect;
+    return view.LineKind == LineKinds::Body && frame.bottom > frame.top &&
+           bottom > frame.bottom - view.ScaledStyle.IN_BORDER;
+}
+
+// Letters and digits of the Latin and other narrow scripts stand in the
+// middle of a cell made for a Chinese character.
+int32_t NarrowGlyphShift(Dc& dc, const TFontStyle& font, QStringView glyph)
+{
+    if (glyph.size() != 1 || glyph[0].unicode() >= 0x2E80 || IsMark(glyph) || glyph[0].isSpace())
+        return 0;
+    const int32_t width = dc.GetTextExtent(glyph).width();
+    return width < font.cellWidth ? (font.cellWidth - width) * 100 / 2 : 0;
+}
+
 int32_t EmWidth(const TFontStyle& font) { return font.WIDTH != 0 ? font.WIDTH : font.SIZE; }
 
 // A stop or pause of the reading-mark modes: in the foot of the previous
@@ -197,7 +216,8 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
         }
         const HalfCellLift lift = picture ? HalfCellLift{} : LiftAfter(mode, font, glyphs, i);
 
-        TGlyph placed{DrawnInColumn(glyph), (x + ox + dx) / 100, (y + dy - oy) / 100};
+        TGlyph placed{DrawnInColumn(glyph), (x + ox + dx + NarrowGlyphShift(dc, font, glyph)) / 100,
+                      (y + dy - oy) / 100};
         if (!picture && IsFullMode(mode)) {
             const EmSquare em{x + ox + dx, y + (advance - font.SIZE) / 2 - oy, EmWidth(font), font.SIZE};
             // Its cell, narrowed to clear the ink of the characters around it
@@ -210,6 +230,13 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
             MoveTo(placed, PlaceMarkByInk(dc, placed.text, em, cell));
         } else if (readingMark) {
             MoveTo(placed, PlaceReadingMark(view, dc, placed, previous, previousAt, width, x, y - pitch, y));
+        }
+        if (BeyondTheFrame(view, y + advance)) {
+            // A line lengthened past its box (by an edit of the page) is cut
+            // at the frame; the edit pane marks it.
+            view.LastPitch = pitch;
+            y += pitch - lift.now;
+            continue;
         }
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
             view.DrawHitHighlight(dc, placed);

@@ -8,6 +8,7 @@
 #include "render/RenderGlobals.h"
 #include "render/batches/HitHighlight.h"
 #include "render/frame/PageFrame.h"
+#include "render/glyphs/GlyphText.h"
 #include "render/pipeline/PagePipeline.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/columns/EmphasisForms.h"
@@ -22,18 +23,43 @@ int32_t ColumnX(const TBoxSize& box, int32_t right, int32_t i)
            int32_t(int64_t(box.SPLIT_LINE_WIDTH + box.BOX_WIDTH) * (i + 1) / std::max(box.LINES, 1));
 }
 
+// Side notes keep a pixel away from the column's characters.
+constexpr int32_t kSideNoteGap = 100;
+
+int32_t GlyphWidth(const TFontStyle& font) { return font.WIDTH != 0 ? font.WIDTH : font.SIZE; }
+
+// A side note stands in the margin right of the column's characters. A
+// side-note font wider than that margin (the default one is made as big as
+// a note's cell, which in many styles is a whole character's) is drawn
+// smaller, its characters packed at their new size.
+void FitBesideText(TFontStyle& note, const TFontStyle& text, int32_t pitch)
+{
+    const int32_t textWidth = GlyphWidth(text);
+    const int32_t textRight = AlignAcross(text, HalfKinds::Main, pitch - textWidth) + textWidth;
+    const int32_t margin = pitch - textRight - kSideNoteGap;
+    const int32_t noteWidth = GlyphWidth(note);
+    if (margin <= 0 || noteWidth <= margin)
+        return;
+    note.SIZE = int32_t(int64_t(note.SIZE) * margin / noteWidth);
+    if (note.WIDTH != 0)
+        note.WIDTH = margin;
+    note.WORD_WIDTH = margin;
+    note.WORD_HEIGHT = std::min(note.WORD_HEIGHT, note.SIZE);
+}
+
 void DrawSideNote(PageRenderer& view, Dc& dc, const TCollectedLine& note, int32_t x, int32_t y)
 {
     TStyle& s = view.ScaledStyle;
     TFontStyle& textFont = s.TEXT_BOX.MFONT_GROUP.TEXT_FONT;
     const TFontStyle saved = textFont;
+    const int32_t pitch = s.TEXT_BOX.size.pitch;
     // A font name missing from the list leaves the text font as it is.
     if (const TFontStyle* font = s.CE_PI_ARRAY.GetAtOrNull(FindFontStyleIndex(s.CE_PI_ARRAY, note.fontName))) {
         view.SideNoteFont = font;
         textFont = *font;
     }
+    FitBesideText(textFont, saved, pitch);
     view.LineKind = LineKinds::SideNote;
-    const int32_t pitch = s.TEXT_BOX.size.pitch;
     view.DrawTextLines(dc, x + pitch / 2, pitch, note.text, x, y);
     textFont = saved;
     view.SideNoteFont = nullptr;

@@ -330,3 +330,18 @@ TEST_F(LayoutDialogTest, PlusRunsTheCodeDialogAndRefillsTheCombo)
 }
 
 }  // namespace
+
+namespace {
+
+// The default head box has no height: its derived pitches show 0, not the
+// blanks taken from nothing.
+TEST_F(LayoutDialogTest, NoDerivedValueIsShownNegative)
+{
+    style.HEAD_BOX.size.BOX_HEIGHT = 0;
+    CDlgSetUp dialog(style, false, {});
+    for (const QString& name : {u"headBox.textPitch"_s, u"headBox.notePitch"_s, u"headBox.pitch"_s})
+        EXPECT_FALSE(Child<QLineEdit>(dialog, name)->text().startsWith(u'-')) << name.toStdString();
+    EXPECT_EQ(Child<QLineEdit>(dialog, u"headBox.textPitch"_s)->text(), u"0"_s);
+}
+
+}  // namespace

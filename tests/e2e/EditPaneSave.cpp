@@ -12,6 +12,8 @@
 #include "app/panes/EditView.h"
 #include "app/view/CollatorView.h"
 #include "grid/InPlaceEdit.h"
+#include "platform/RecordingDc.h"
+#include "render/pipeline/PagePipeline.h"
 #include "render/pipeline/ShownPages.h"
 #include "support/MainWindowFixture.h"
 #include "tests/app/BookFixture.h"
@@ -118,6 +120,47 @@ TEST_F(EditPaneSave, AnEditedTitleRebuildsTheContents)
     ASSERT_TRUE(volume);
     EXPECT_TRUE(HasTitle(volume->contents, u"新題"_s)) << "the volume's contents carry the new title";
     EXPECT_FALSE(HasTitle(volume->contents, u"題1"_s));
+}
+
+// 當前頁增加版心文字 shows its row in the edit pane at once, and
+// 刪除當前頁版心文字 takes it away, without leaving the page.
+TEST_F(EditPaneSave, ACentreTextAddedOrRemovedShowsInThePaneAtOnce)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenBookAt(1));
+    const TEditList& list = window->EditView().List();
+    const int rows = list.GetRowCount();
+    ASSERT_TRUE(window->Dispatch(Cmd::AddCentreText));
+    QApplication::processEvents();
+    EXPECT_EQ(list.GetRowCount(), rows + 1);
+    EXPECT_EQ(list.GetItemText(1, 0), g_CurrentPages->pages.GetAtOrNull(g_ShownTextPage)->centreText);
+    EXPECT_FALSE(g_CurrentPages->pages.GetAtOrNull(g_ShownTextPage)->centreText.isEmpty());
+    ASSERT_TRUE(window->Dispatch(Cmd::DeleteCentreText));
+    QApplication::processEvents();
+    EXPECT_EQ(list.GetRowCount(), rows);
+}
+
+// A line lengthened past its column in the pane is cut at the frame, on
+// screen and in print: no glyph is drawn over or below the frame's foot.
+TEST_F(EditPaneSave, ALineTooLongForItsColumnStopsAtTheFrame)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenBookAt(1));
+    const int row = RowOf(1, 0);
+    ASSERT_GT(row, 0);
+    ASSERT_NO_FATAL_FAILURE(Edit(row, Qt::Key_Return, QString(), QString(60, QChar(0x5929))));
+    for (const bool printing : {false, true}) {
+        RecordingDc dc(printing);
+        RenderPage(window->View().Renderer(), dc, g_CurrentPage, QPoint());
+        const WinRect& frame = window->View().Renderer().FrameRect;
+        int drawn = 0;
+        for (const DcCall& call : dc.CallsOf(DcCall::TextOut)) {
+            if (call.text != u"天")
+                continue;
+            ++drawn;
+            EXPECT_LE(call.args[1] - call.state.font.height, frame.bottom / 100) << "printing " << printing;
+        }
+        EXPECT_GT(drawn, 10);
+        EXPECT_LT(drawn, 60);
+    }
 }
 
 }  // namespace

@@ -142,4 +142,17 @@ TEST(MarkInk, MovedIntoItsRoomRightAndBottomFirst)
     EXPECT_TRUE(ReferenceInk(u"︙").has_value());
 }
 
+// A Latin letter stands in the middle of its column like the characters.
+TEST_F(MarksByInk, LatinLettersStandInTheMiddleOfTheColumn)
+{
+    SetMode(TBiaoDianType::NO);
+    UseFace(u"AR PL UMing TW"_qs, 4000, 4800);
+    view.DrawTextLines(dc, kX + 2400, 4800, u"國Ai"_qs, kX, kY);
+    const std::vector<Inked> drawn = Drawn();
+    ASSERT_EQ(drawn.size(), 3u);
+    const int32_t middle = 2 * (kX + 2400) / 100;
+    for (const Inked& d : drawn)
+        EXPECT_NEAR(d.box.left + d.box.right, middle, 4) << d.text.toStdString();
+}
+
 }  // namespace
