@@ -16,6 +16,7 @@ bool g_VolumeDirty = false;
 bool g_IndexDirty = false;
 bool g_LayoutDirty = false;
 int32_t g_AppLook = kDefaultAppLook;
+std::map<QString, TFileStamp> g_FileStamps;
 ServiceSlot<FrameServices> g_InstalledFrame;
 ServiceSlot<DialogServices> g_InstalledDialogs;
 
@@ -52,6 +53,7 @@ void ResetAppGlobals()
     g_IndexDirty = false;
     g_LayoutDirty = false;
     g_AppLook = kDefaultAppLook;
+    g_FileStamps.clear();
     g_InstalledFrame.Reset();
     g_InstalledDialogs.Reset();
 }

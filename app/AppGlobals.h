@@ -6,6 +6,7 @@
 // use, the cover and back-cover pages and the book in the typeset layer;
 // the current style and cover and the display modes in the render layer.)
 #include <cstdint>
+#include <map>
 
 #include <QString>
 
@@ -55,6 +56,14 @@ extern bool g_LayoutDirty;
 inline constexpr int32_t kDefaultAppLook = 214;
 extern int32_t g_AppLook;
 
+// Size and modification time (ms since the epoch) of a file as last read or
+// written, by its absolute path.
+struct TFileStamp {
+    int64_t size = 0;
+    int64_t modified = 0;
+    bool operator==(const TFileStamp&) const = default;
+};
+extern std::map<QString, TFileStamp> g_FileStamps;
 
 // Puts the records of set in place of g_ParaSet's. Pointers into the old
 // records never dangle: the current lists are released, and a current style

@@ -1,62 +1,21 @@
 #include "app/RunProgram.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
-
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QFileInfo>
+#include <QTranslator>
 #include <QTimer>
 
 #include "app/DialogChooser.h"
+#include "app/DisplayCheck.h"
 #include "app/MessageBoxPrompter.h"
+#include "app/QtTranslations.h"
 #include "app/dialogs/AppDialogHooks.h"
 #include "app/frame/MainWindow.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "platform/FontSubstitutions.h"
-
-namespace {
-
-// QApplication aborts when no platform plugin can start; tell the user why
-// instead of letting Qt end the process.
-bool DisplayAvailable()
-{
-    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        return true;
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-// A display named but not there (or refusing us) makes Qt abort inside the
-// application's constructor. A child process starts the platform first and
-// reports whether it could; its own complaints go to /dev/null.
-bool DisplayOpens(int argc, char** argv)
-{
-    std::fflush(nullptr);
-    const pid_t child = fork();
-    if (child < 0)
-        return true;  // no probe: let Qt try
-    if (child == 0) {
-        const int null = open("/dev/null", O_WRONLY);
-        if (null >= 0)
-            dup2(null, STDERR_FILENO);
-        const QGuiApplication probe(argc, argv);
-        _exit(0);
-    }
-    int status = 0;
-    while (waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR)
-            return true;
-    }
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-}  // namespace
 
 int RunProgram(const Edition& edition, int argc, char** argv)
 {
@@ -69,7 +28,7 @@ int RunProgram(const Edition& edition, int argc, char** argv)
                      qUtf8Printable(program));
         return 2;
     }
-    if (!DisplayOpens(argc, argv)) {
+    if (!DisplayOpens()) {
         std::fprintf(stderr,
                      "%s: cannot open the display \"%s\". Run it on a desktop, under Xvfb, or with "
                      "QT_QPA_PLATFORM=offscreen.\n",
@@ -81,6 +40,8 @@ int RunProgram(const Edition& edition, int argc, char** argv)
     QApplication::setApplicationName(program);
     QApplication::setOrganizationName(QStringLiteral("raze"));
     InstallFontSubstitutions();
+    QTranslator qtTranslations;
+    InstallQtTranslations(qtTranslations);
 
     MessageBoxPrompter prompter;
     InstallPrompter(&prompter);

@@ -19,6 +19,7 @@
 #include "editions/horizontal/HorizontalEdition.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/params/Style.h"
+#include "tests/typeset/GeneratedLines.h"
 #include "tests/typeset/PlainLineRun.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
@@ -30,46 +31,13 @@ namespace {
 
 constexpr int64_t kCharacters = 1'000'000;
 
-const QString kVerse = QStringLiteral("山高月小水落石出曾日月之幾何而江山不可復識矣予乃攝衣而上履巉巖披蒙茸");
-const QString kMarks = QStringLiteral("，。、；：「」《》？！");
-
-// A line of plain text with a mark every few characters.
-QString Plain(uint32_t& seed, int32_t length, int64_t& shown)
-{
-    QString text;
-    for (int32_t i = 0; i < length; ++i) {
-        seed = seed * 1103515245u + 12345u;
-        text += kVerse[qsizetype((seed >> 16) % uint32_t(kVerse.size()))];
-        if ((seed >> 8) % 7 == 0)
-            text += kMarks[qsizetype((seed >> 4) % uint32_t(kMarks.size()))];
-    }
-    shown += text.size();
-    return text;
-}
+using generated_lines::Plain;
 
 // Lines of 40 to 300 characters; every line mixes in runs and a note.
 const std::vector<QString>& Lines(int64_t& shown)
 {
     static int64_t total = 0;
-    static const std::vector<QString> lines = [] {
-        std::vector<QString> out;
-        uint32_t seed = 7;
-        while (total < kCharacters) {
-            const int32_t length = 40 + int32_t((seed >> 3) % 260);
-            QString line = Plain(seed, length / 2, total);
-            switch (out.size() % 5) {
-            case 0: line += u"【ZT楷】"_s + Plain(seed, 12, total) + u"【-ZT】"_s; break;
-            case 1: line += u"【ZJ2】"_s + Plain(seed, 3, total) + u"【-ZJ】"_s; break;
-            case 2: line += u"【TS】"_s + Plain(seed, 30, total) + u"【-TS】"_s; break;
-            case 3: line += u"【YQ】"_s + Plain(seed, 1, total) + u"【-YQ】"_s; break;
-            default: line += u"【QD】"_s + Plain(seed, 8, total) + u"【-QD】"_s; break;
-            }
-            line += u"【ZW】"_s + Plain(seed, 5 + length / 10, total) + u"【-ZW】"_s;
-            line += Plain(seed, length / 2, total);
-            out.push_back(line);
-        }
-        return out;
-    }();
+    static const std::vector<QString> lines = GeneratedLines(kCharacters, total);
     shown = total;
     return lines;
 }
@@ -109,22 +77,7 @@ void TypesetMillionCharacters(benchmark::State& state)
 const std::vector<QString>& TaggedLines(int64_t& shown)
 {
     static int64_t total = 0;
-    static const std::vector<QString> lines = [] {
-        std::vector<QString> out = Lines(total);
-        const QString heads[] = {u"【BT1-卷首】"_s, u"【2-1BK】"_s, u"【TT】"_s, u"【1BK】"_s, u""_s,
-                                 u"【TP2*5-3+圖】"_s, u""_s, u"【BT2-節】"_s};
-        for (size_t i = 0; i < out.size(); ++i) {
-            QString& line = out[i];
-            if (i % 200 == 0)
-                line.prepend(u"【JM卷"_s + QString::number(i / 200) + u"】"_s);
-            line.prepend(heads[i % std::size(heads)]);
-            if (i % 3 == 0)
-                line.insert(line.size() / 3, u"【CP批】旁注之文【-CP】"_s);
-            if (i % 4 == 0)
-                line.insert(line.size() / 2, u"【MP】眉批之文【-MP】"_s);
-        }
-        return out;
-    }();
+    static const std::vector<QString> lines = GeneratedTaggedLines(kCharacters, total);
     shown = total;
     return lines;
 }

@@ -109,6 +109,9 @@ public:
     virtual TextMetrics GetTextMetrics() = 0;
     // Width and height (tmHeight) of the text's cell row.
     virtual QSize GetTextExtent(QStringView text) = 0;
+    // Where the text's ink lies, with its cell's top-left at (0, 0): faces
+    // put the same mark in different places of their em squares.
+    virtual WinRect GetInkBox(QStringView text) = 0;
 
     // The text with its cell's top-left at (x, y).
     virtual void TextOut(int32_t x, int32_t y, QStringView text) = 0;

@@ -60,3 +60,14 @@ GdiFont MakeGdiFont(const DcFont& request, bool antialias)
     }
     return made;
 }
+
+WinRect InkBoxOf(const QFont& font, int32_t ascent, int32_t emboldenPx, QStringView text)
+{
+    // One unit's own box; the tight box of a string reaches too low for
+    // some marks.
+    const QFontMetrics metrics(font);
+    const QRect ink = text.size() == 1 ? metrics.boundingRect(text[0]) : metrics.tightBoundingRect(text.toString());
+    if (ink.isEmpty())
+        return {};
+    return {ink.left(), ink.top() + ascent, ink.right() + 1 + emboldenPx, ink.bottom() + 1 + ascent};
+}

@@ -24,3 +24,7 @@ struct GdiFont {
 
 // antialias false draws glyphs with plain pixels (used by pixel tests).
 GdiFont MakeGdiFont(const DcFont& font, bool antialias);
+
+// The ink of the text in the font, its cell's top-left at (0, 0) (the
+// baseline one ascent down), widened by the emboldening stroke.
+WinRect InkBoxOf(const QFont& font, int32_t ascent, int32_t emboldenPx, QStringView text);

@@ -168,6 +168,12 @@ QSize PainterDc::GetTextExtent(QStringView text)
     return QSize(made.runs->Shape(text.toString()).advance, made.height);
 }
 
+WinRect PainterDc::GetInkBox(QStringView text)
+{
+    const MadeFont& made = CurrentFont();
+    return InkBoxOf(made.font, made.ascent, made.emboldenPx, text);
+}
+
 void PainterDc::TextOut(int32_t x, int32_t y, QStringView text)
 {
     const MadeFont& made = CurrentFont();

@@ -49,6 +49,7 @@ public:
 
     TextMetrics GetTextMetrics() override;
     QSize GetTextExtent(QStringView text) override;
+    WinRect GetInkBox(QStringView text) override;
     void TextOut(int32_t x, int32_t y, QStringView text) override;
 
     void Polyline(std::span<const QPoint> points) override;

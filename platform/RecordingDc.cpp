@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include <QFontMetrics>
 #include <QImage>
 
 #include "platform/GdiFont.h"
@@ -40,13 +41,34 @@ void RecordingDc::SetDevice(int32_t width, int32_t height, int32_t dpi)
     dpi_ = dpi;
 }
 
-TextMetrics RecordingDc::GetTextMetrics() { return {EmHeightOf(State().font), 0, 0}; }
+TextMetrics RecordingDc::GetTextMetrics()
+{
+    if (!installedFaces_)
+        return {EmHeightOf(State().font), 0, 0};
+    const QFontMetrics metrics(MakeGdiFont(State().font, true).font);
+    const int32_t height = metrics.ascent() + metrics.descent();
+    return {height, height - EmHeightOf(State().font), metrics.leading()};
+}
 
 QSize RecordingDc::GetTextExtent(QStringView text)
 {
     const DcFont& font = State().font;
+    if (installedFaces_) {
+        const QFontMetrics metrics(MakeGdiFont(font, true).font);
+        return QSize(metrics.horizontalAdvance(text.toString()), metrics.ascent() + metrics.descent());
+    }
     const int32_t cell = font.width != 0 ? 2 * std::abs(font.width) : EmHeightOf(font);
     return QSize(cell * CodePoints(text), EmHeightOf(font));
+}
+
+WinRect RecordingDc::GetInkBox(QStringView text)
+{
+    if (installedFaces_) {
+        const GdiFont made = MakeGdiFont(State().font, true);
+        return InkBoxOf(made.font, QFontMetrics(made.font).ascent(), made.emboldenPx, text);
+    }
+    const QSize cell = GetTextExtent(text);
+    return {0, 0, cell.width(), cell.height()};
 }
 
 DcCall& RecordingDc::Record(DcCall::Kind kind, std::vector<int32_t> coordinates)

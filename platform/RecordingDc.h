@@ -4,7 +4,9 @@
 // origin added). Its font metrics are synthetic, so that what is drawn does
 // not depend on the fonts installed: a font's cell is |em height| high with
 // no leading, and each character is twice the average width wide (a CJK
-// character is two average widths), or one em when the width is 0.
+// character is two average widths), or one em when the width is 0; its
+// ink fills the cell. Tests that place glyphs by where a face puts its ink
+// take the installed faces' metrics instead (UseInstalledFaces).
 //
 // It lives beside PainterDc as the second backend of Dc: the drawing tests
 // of every layer and the tools that need the geometry of a page without
@@ -40,6 +42,9 @@ public:
 
     TextMetrics GetTextMetrics() override;
     QSize GetTextExtent(QStringView text) override;
+    WinRect GetInkBox(QStringView text) override;
+    // Metrics, extents and ink of the installed faces, as PainterDc has them.
+    void UseInstalledFaces() { installedFaces_ = true; }
     void TextOut(int32_t x, int32_t y, QStringView text) override;
 
     void Polyline(std::span<const QPoint> points) override;
@@ -68,6 +73,7 @@ private:
     std::vector<QPoint> Shifted(std::span<const QPoint> points) const;
 
     bool printing_;
+    bool installedFaces_ = false;
     int32_t width_ = 1000;
     int32_t height_ = 1000;
     int32_t dpi_ = 96;

@@ -9,7 +9,10 @@
 // such operation through CurrentTypesetEdition() (the layout context's and
 // typesetter's members of the same names), never by asking which edition
 // runs.
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <vector>
 
 #include <QString>
@@ -129,6 +132,17 @@ public:
     void MapPagesToSource(QStringView source, std::vector<int32_t>& map) const;
     int32_t FindInTypesetText(int32_t start, QStringView text, QStringView key) const;
     QString StripTagsForDisplay(QStringView line) const;
+
+    // --- What measuring asks of a unit (typeset/cells) ---
+    // The punctuation classes above that decide a unit's room, as bits,
+    // looked up in a table built from them on first use: an edition's
+    // classes never change, and measuring asks for every character.
+    enum RoomClass : uint8_t { kPunctClass = 1, kRoomlessClass = 2, kHalfCellClass = 4, kSentenceEndClass = 8 };
+    uint8_t RoomClassesOf(char16_t c) const;
+
+private:
+    mutable std::once_flag roomClassesBuilt_;
+    mutable std::unique_ptr<std::array<uint8_t, 0x10000>> roomClasses_;
 };
 
 // The forms of the edition the program runs as (g_Edition).

@@ -1,5 +1,7 @@
 #include "app/books/BookOpening.h"
 
+#include <utility>
+
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
 #include "app/books/BookGeneration.h"
@@ -39,8 +41,12 @@ void OnFileOpenTypeset(CollatorView& view, const ShowBookPanes& showBookPanes)
 
 bool OpenTypesetFile(CollatorView& view, const QString& path, const ShowBookPanes& showBookPanes)
 {
+    int32_t version = 0;
+    std::unique_ptr<TBook> read = ReadTypesetBookAside(path, version);
+    if (!read)
+        return false;  // what was open stays open
     ResetProjectState(view);
-    if (LoadTypesetBook(view, path) != 0)
+    if (LoadTypesetBook(view, path, std::move(read), version) != 0)
         return false;
     Frame().RebuildParaMenu();
     if (showBookPanes)
@@ -57,17 +63,27 @@ bool OpenTypesetFile(CollatorView& view, const QString& path, const ShowBookPane
     return shown;
 }
 
-int32_t LoadTypesetBook(CollatorView& view, const QString& path)
+std::unique_ptr<TBook> ReadTypesetBookAside(const QString& path, int32_t& version)
+{
+    auto book = std::make_unique<TBook>();
+    book->LoadFolder(StripExtension(path), g_Edition->Extension(FileKind::VolumeData));
+    if (book->volumes.Size() == 0) {
+        TellUser(u"没有找到豎排文件！"_s);
+        return nullptr;
+    }
+    if (ReadTypesetParameters(path, *book, version) != FileRead::Whole)
+        return nullptr;
+    return book;
+}
+
+int32_t LoadTypesetBook(CollatorView& view, const QString& path, std::unique_ptr<TBook> read, int32_t version)
 {
     const QString base = StripExtension(path);
     g_LastTypesetFolder = GetFolderPart(base);
     g_ProjectFolder = base;
     ClearBooks(view.Data.books);
-    TBook* book = AddNewBook(view.Data.books);
-    book->LoadFolder(base, g_Edition->Extension(FileKind::VolumeData));
-    if (book->volumes.Size() == 0)
-        TellUser(u"没有找到豎排文件！"_s);
-    else if (ReadTypesetFile(path, *book) == kTypesetRead)
+    TBook* book = view.Data.books.Append(std::move(read));
+    if (UseTypesetBook(*book, version) == kTypesetRead)
         return 0;
     // Nothing may keep pointing into the book that goes.
     LeaveBook(*book);

@@ -399,8 +399,8 @@ void CDlgSetUp::Refresh()
 
 void CDlgSetUp::accept()
 {
-    model_.Confirm();
-    QDialog::accept();
+    if (model_.Confirm())
+        QDialog::accept();
 }
 
 TLayoutDialogResult RunLayoutDialog(TStyle& style, bool bookOpen, const TDisplayMode& display,

@@ -4,6 +4,7 @@
 
 #include "foundation/io/DataFolders.h"
 #include "foundation/params/Box.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/SpecialFormatDialogs.h"
 #include "platform/Prompter.h"
 
@@ -460,19 +461,37 @@ void LayoutDialogModel::ApplyDialogToStyle()
     DeriveBoxSize(work_.TEXT_BOX.size);
 }
 
-void LayoutDialogModel::Apply()
+bool LayoutDialogModel::WorkInRange(bool ruleIsInnerFrame) const
+{
+    TStyle probe = work_;
+    if (ruleIsInnerFrame)
+        probe.TEXT_BOX.size.SPLIT_LINE_WIDTH = work_.IN_BORDER;
+    const std::optional<TLayoutFault> fault = FindLayoutFault(probe);
+    if (fault)
+        TellUser(LayoutFaultMessage(*fault));
+    return !fault;
+}
+
+bool LayoutDialogModel::Apply()
 {
     if (CheckStyleChanged()) {
+        if (!WorkInRange(true))
+            return false;
         ApplyDialogToStyle();
         appliedOnce_ = true;
     }
     CheckStyleChanged();
     if (refresh_)
         refresh_();
+    return true;
 }
 
-void LayoutDialogModel::Confirm()
+bool LayoutDialogModel::Confirm()
 {
-    if (CheckStyleChanged())
-        ApplyDialogToStyle();
+    if (!CheckStyleChanged())
+        return true;
+    if (!WorkInRange(true))
+        return false;
+    ApplyDialogToStyle();
+    return true;
 }

@@ -87,10 +87,16 @@ public:
     bool Changed() const { return changed_; }
     // Writes the working state into the style.
     void ApplyDialogToStyle();
-    // 應用: applies when changed, checks again and refreshes.
-    void Apply();
-    // 確定: applies when changed; the changed flag stays as computed.
-    void Confirm();
+    // Whether every working value lies in its range; the first outside is
+    // told to the user, by its caption and range. The rule between columns
+    // is the inner frame line's in the woodblock dialog, kept in the others.
+    bool WorkInRange(bool ruleIsInnerFrame) const;
+    // 應用: applies when changed, checks again and refreshes. False, and
+    // nothing written, when a value is outside its range.
+    bool Apply();
+    // 確定: applies when changed; the changed flag stays as computed. False,
+    // and nothing written, when a value is outside its range.
+    bool Confirm();
     // Something was written into the style by 應用.
     bool AppliedOnce() const { return appliedOnce_; }
     // Runs after each 應用 (RefreshAfterSettings on the active view).

@@ -274,8 +274,8 @@ ModernLayoutDialog::~ModernLayoutDialog() = default;
 
 void ModernLayoutDialog::accept()
 {
-    Model().Confirm();
-    QDialog::accept();
+    if (Model().Confirm())
+        QDialog::accept();
 }
 
 TLayoutDialogResult RunModernLayoutDialog(ModernLayoutDialog& dialog, std::function<void()> refresh)

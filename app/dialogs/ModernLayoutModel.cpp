@@ -79,21 +79,28 @@ void ModernLayoutModel::ApplyDialogToStyle()
     ComputeStylePageSize(s, display_);
 }
 
-void ModernLayoutModel::Apply()
+bool ModernLayoutModel::Apply()
 {
     if (CheckStyleChanged()) {
+        if (!shared_.WorkInRange(false))
+            return false;
         ApplyDialogToStyle();
         appliedOnce_ = true;
     }
     CheckStyleChanged();
     if (refresh_)
         refresh_();
+    return true;
 }
 
-void ModernLayoutModel::Confirm()
+bool ModernLayoutModel::Confirm()
 {
-    if (CheckStyleChanged())
-        ApplyDialogToStyle();
+    if (!CheckStyleChanged())
+        return true;
+    if (!shared_.WorkInRange(false))
+        return false;
+    ApplyDialogToStyle();
+    return true;
 }
 
 const TModernField* FindModernField(const TModernField* begin, const TModernField* end, int32_t field)

@@ -37,8 +37,9 @@ public:
     bool CheckStyleChanged();
     bool Changed() const { return changed_; }
     void ApplyDialogToStyle();
-    void Apply();
-    void Confirm();
+    // Both false, writing nothing, when a value is outside its range (told).
+    bool Apply();
+    bool Confirm();
     bool AppliedOnce() const { return appliedOnce_; }
     void SetRefresh(std::function<void()> refresh) { refresh_ = std::move(refresh); }
 

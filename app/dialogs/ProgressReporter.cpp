@@ -14,8 +14,9 @@
 
 namespace {
 
-// How often the windows get to repaint while the work runs.
-constexpr qint64 kPumpEveryMs = 50;
+// How often the windows get to repaint while the work runs: often enough
+// to look alive, seldom enough that painting takes little of the work.
+constexpr qint64 kPumpEveryMs = 100;
 
 // The window itself: closing it is pressing 取消.
 class ProgressWindow final : public QDialog {
@@ -39,20 +40,25 @@ ProgressReporter::ProgressReporter(const QString& title, int32_t units) : title_
     pumped_.start();
 }
 
-ProgressReporter::~ProgressReporter()
+ProgressReporter::~ProgressReporter() { Close(); }
+
+void ProgressReporter::Close()
 {
     if (!window_)
         return;
-    window_->hide();
+    window_.reset();
+    label_ = nullptr;
+    bar_ = nullptr;
     if (cursorPushed_)
         QGuiApplication::restoreOverrideCursor();
+    cursorPushed_ = false;
 }
 
 bool ProgressReporter::Step(int32_t done, const QString& text)
 {
     if (cancelled_)
         return false;
-    if (!window_ && started_.elapsed() >= Dialogs().ProgressShowDelay())
+    if (!window_ && !shownOnce_ && started_.elapsed() >= Dialogs().ProgressShowDelay())
         Show();
     if (window_) {
         label_->setText(QStringLiteral("%1（%2/%3）").arg(text).arg(done + 1).arg(units_));
@@ -61,6 +67,8 @@ bool ProgressReporter::Step(int32_t done, const QString& text)
     }
     if (pumped_.elapsed() >= kPumpEveryMs || (window_ && done == 0))
         Pump();
+    if (cancelled_)
+        Close();
     return !cancelled_;
 }
 
@@ -82,6 +90,7 @@ void ProgressReporter::Show()
     layout->addWidget(cancel, 0, Qt::AlignRight);
     window->resize(360, window->sizeHint().height());
     window_.reset(window);
+    shownOnce_ = true;
     window_->show();
     // The work's wait cursor would hide that 取消 can still be pressed.
     cursorPushed_ = QGuiApplication::overrideCursor() != nullptr;

@@ -2,8 +2,8 @@
 // Long work over many units (the volumes of a book) shows its progress: a
 // window with the unit being worked on, a bar and a 取消 button, while the
 // main window keeps repainting. The loop calls Step before each unit; once
-// 取消 was pressed Step says stop, so that the work ends between two units
-// and the caller can say how far it came. The window shows when the work
+// 取消 was pressed Step says stop (and the window goes), so that the work
+// ends between two units and the caller can say how far it came. The window shows when the work
 // has run a moment (Dialogs().ProgressShowDelay()) and closes when the
 // reporter goes; short work shows nothing.
 #include <cstdint>
@@ -29,6 +29,8 @@ public:
     // volume's name). False once 取消 was pressed: leave that unit undone.
     bool Step(int32_t done, const QString& text);
     bool Cancelled() const { return cancelled_; }
+    // The work is over: the window goes (before the work's closing message).
+    void Close();
     int32_t Units() const { return units_; }
 
 private:
@@ -40,6 +42,7 @@ private:
     int32_t units_ = 0;
     bool cancelled_ = false;
     bool cursorPushed_ = false;
+    bool shownOnce_ = false;
     QElapsedTimer started_;
     QElapsedTimer pumped_;
     std::unique_ptr<QDialog> window_;

@@ -21,7 +21,8 @@ bool ReadIndex(TBinFile& file, TBook& book)
     for (TFile& volume : book.volumes)
         if (!ReadVolumeIndexEntry(file, volume))
             return false;
-    return true;
+    // An entry cut short is rebuilt like a missing one.
+    return !file.AtEnd();
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ bool WriteIndexFile(const TBook& book)
         file.WriteInt32(book.volumes.Size());
         for (const TFile& volume : book.volumes)
             WriteVolumeIndexEntry(file, volume);
-    });
+    }, OverwriteCheck::None);
 }
 
 bool ReadIndexFile(TBook& book)

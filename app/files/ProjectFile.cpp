@@ -4,10 +4,12 @@
 
 #include "app/AppGlobals.h"
 #include "app/files/FileFrame.h"
+#include "app/files/FileStamps.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/BinFile.h"
 #include "foundation/io/Paths.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/StyleBinary.h"
 #include "platform/Prompter.h"
 #include "render/RenderGlobals.h"
@@ -24,14 +26,6 @@ bool ReadsListsOf(int32_t version)
 
 TDisplayMode CurrentDisplayMode() { return {g_TwoPageMode != 0, g_FourInOneMode != 0}; }
 
-void ReadParaSetInPlace(TBinFile& file, int32_t version)
-{
-    TParaSet read;
-    // A file that ends early still gives the records it holds whole.
-    ReadParaSet(file, version, read, CurrentDisplayMode());
-    ReplaceProjectParaSet(std::move(read));
-}
-
 // The set in use is now g_ParaSet: the current style and cover must be its
 // records, also when they were taken from a book's set before.
 void UseProjectParaSet()
@@ -42,39 +36,74 @@ void UseProjectParaSet()
         g_CurrentCover = g_ParaSet.covers.FindByName(&TCoverPara::NAME, g_CurrentCover->NAME);
 }
 
-// True for an accepted frame; a refusal is told to the user.
-bool AcceptOrTell(FrameCheck check)
+// Whole for an accepted frame; a refusal is told to the user.
+FileRead AcceptOrTell(FrameCheck check)
 {
     if (check == FrameCheck::TooOld)
         TellUser(QStringLiteral("不支持此項目文件！"));
     else if (check == FrameCheck::ForeignMagic)
         TellUser(QStringLiteral("不是項目文件！"));
-    return check == FrameCheck::Accepted;
+    if (check == FrameCheck::Ended)
+        return FileRead::Damaged;
+    return check == FrameCheck::Accepted ? FileRead::Whole : FileRead::Refused;
 }
 
 }  // namespace
 
 QString ProjectFilePath() { return g_ProjectName + u'.' + g_Edition->Extension(FileKind::Project); }
 
-bool ReadProjectFile(const QString& path)
-{
-    TBinFile file;
-    return file.OpenRead(path) && ReadProjectFile(file, path);
-}
-
-bool ReadProjectFile(TBinFile& file, const QString& path)
+FileRead ReadProjectData(TBinFile& file, TProjectData& data)
 {
     int32_t version = 0;
-    if (!AcceptOrTell(ReadFileFrame(file, FileKind::Project, version)))
-        return false;
+    const FileRead frame = AcceptOrTell(ReadFileFrame(file, FileKind::Project, version));
+    if (frame != FileRead::Whole)
+        return frame;
+    data.holdsLists = ReadsListsOf(version);
+    if (data.holdsLists)
+        ReadParaSet(file, version, data.set, CurrentDisplayMode());
+    // A value no page can be made of is damage as much as a cut.
+    if (FindLayoutFault(data.set))
+        return FileRead::Damaged;
+    return WholeUnlessEnded(file);
+}
 
+FileRead ReadProjectFile(const QString& path, TProjectData& data)
+{
+    TBinFile file;
+    FileRead read = OpenToRead(file, path);
+    if (read == FileRead::Whole)
+        read = ReadProjectData(file, data);
+    if (read == FileRead::Whole)
+        RememberFileStamp(path);
+    return read;
+}
+
+void UseProjectData(TProjectData&& data, const QString& path)
+{
     g_ProjectName = StripExtension(path);
     g_ProjectFolder = GetFolderPart(path);
-    if (ReadsListsOf(version))
-        ReadParaSetInPlace(file, version);
+    if (data.holdsLists)
+        ReplaceProjectParaSet(std::move(data.set));
     UseProjectParaSet();
     g_ProjectDirty = false;
+}
+
+bool ReadProjectFile(const QString& path)
+{
+    TProjectData data;
+    if (!WholeOrTell(ReadProjectFile(path, data), path))
+        return false;
+    UseProjectData(std::move(data), path);
     return true;
+}
+
+FileRead ReadProjectFile(TBinFile& file, const QString& path)
+{
+    TProjectData data;
+    const FileRead read = ReadProjectData(file, data);
+    if (read == FileRead::Whole)
+        UseProjectData(std::move(data), path);
+    return read;
 }
 
 bool SaveProjectFile()

@@ -10,18 +10,33 @@
 // them, the other editions read no list from them and keep the set.
 #include <QString>
 
+#include "app/files/FileFrame.h"
+#include "foundation/params/Style.h"
+
 class TBinFile;
 
-// Reads the file into g_ParaSet, makes it the set in use, sets
-// g_ProjectName and g_ProjectFolder from the path and clears
-// g_ProjectDirty. The current style and cover are re-pointed into the new
-// records (by name, else the first style). False, silently, when the file
-// cannot be opened; false after a message for a file too old or of another
-// edition. A damaged file gives what it holds.
+// A project file read aside: its parameter set, when the file holds lists.
+struct TProjectData {
+    TParaSet set;
+    bool holdsLists = false;
+};
+
+// Reads a project file without touching the working state. Refused
+// silently when the file cannot be opened, after a message when it is too
+// old or of another edition; Damaged, untold, when it ends early or is empty.
+FileRead ReadProjectData(TBinFile& file, TProjectData& data);
+FileRead ReadProjectFile(const QString& path, TProjectData& data);
+// Makes data the open project's parameter set and the set in use, names the
+// project after path and clears g_ProjectDirty. The current style and cover
+// are re-pointed into the new records (by name, else the first style).
+void UseProjectData(TProjectData&& data, const QString& path);
+
+// Reads the file and uses it; false when it was not read whole (a damaged
+// file is told, and nothing of it is used).
 bool ReadProjectFile(const QString& path);
 // The same from a stream opened for reading (a file or a buffer); path
-// names the project.
-bool ReadProjectFile(TBinFile& file, const QString& path);
+// names the project. Nothing is told of a damaged stream.
+FileRead ReadProjectFile(TBinFile& file, const QString& path);
 
 // Writes g_ParaSet to the project file of g_ProjectName, asking before it
 // replaces an existing file. True when the file was written (g_ProjectDirty

@@ -1,15 +1,21 @@
 #include "app/files/TypesetFile.h"
 
+#include <functional>
 #include <utility>
+
+#include <QDateTime>
+#include <QFileInfo>
 
 #include "app/AppGlobals.h"
 #include "app/files/CompanionPaths.h"
 #include "app/files/FileFrame.h"
+#include "app/files/FileStamps.h"
 #include "app/files/IndexFile.h"
 #include "app/files/VolumeDataFile.h"
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/BinFile.h"
 #include "foundation/io/Paths.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/StyleBinary.h"
 #include "platform/Prompter.h"
 #include "platform/WaitCursor.h"
@@ -25,44 +31,75 @@ constexpr int32_t kFirstIndexedVersion = 25;
 
 QString TypesetExtension() { return g_Edition->Extension(FileKind::Typeset); }
 
-int32_t Refuse(const QString& message)
+FileRead Refuse(const QString& message)
 {
     TellUser(message);
-    return kTypesetFailed;
+    return FileRead::Refused;
 }
 
 // The version and magic read; a refused frame is told to the user.
-bool AcceptFrame(TBinFile& file, int32_t& version)
+FileRead AcceptFrame(TBinFile& file, int32_t& version)
 {
     const FrameCheck check = ReadFileFrame(file, FileKind::Typeset, version);
     if (check == FrameCheck::TooOld)
-        Refuse(QStringLiteral("不支持此") + TypesetExtension() + QStringLiteral("文件！"));
-    else if (check == FrameCheck::ForeignMagic)
-        Refuse(QStringLiteral("不是排版文件！"));
-    return check == FrameCheck::Accepted;
+        return Refuse(QStringLiteral("不支持此") + TypesetExtension() + QStringLiteral("文件！"));
+    if (check == FrameCheck::ForeignMagic)
+        return Refuse(QStringLiteral("不是排版文件！"));
+    return check == FrameCheck::Ended ? FileRead::Damaged : FileRead::Whole;
 }
 
-int32_t ReadTypeset(TBinFile& file, TBook& book)
+// The counts and the set into book; nothing else is touched.
+FileRead ReadTypeset(TBinFile& file, TBook& book, int32_t& version)
 {
-    int32_t version = 0;
-    if (!AcceptFrame(file, version))
-        return kTypesetFailed;
+    const FileRead frame = AcceptFrame(file, version);
+    if (frame != FileRead::Whole)
+        return frame;
 
     file.ReadInt32(book.coverPages);
     file.ReadInt32(book.backPages);
     TParaSet read;
     if (version >= g_Edition->MinStyleListFileVersion())
         ReadParaSet(file, version, read, {g_TwoPageMode != 0, g_FourInOneMode != 0});
+    // A value no page can be made of is damage as much as a cut.
+    if (file.AtEnd() || FindLayoutFault(read))
+        return FileRead::Damaged;
     if (read.styles.IsEmpty())
         return Refuse(QStringLiteral("打開") + TypesetExtension() + QStringLiteral("文件出錯！"));
     book.parameters = std::move(read);
-    file.Close();
+    return FileRead::Whole;
+}
 
-    g_CurrentParaSet = &book.parameters;
-    g_CurrentStyle = book.parameters.styles.First();
-    if (version < kFirstIndexedVersion || !ReadIndexFile(book))
-        return RebuildIndex(book) ? kTypesetRead : kTypesetFailed;
-    return kTypesetRead;
+// A volume written after the index (a generation or save that did not get
+// to the index) has an entry that may no longer hold.
+bool NewerThanIndex(const TFile& volume, const QDateTime& indexed)
+{
+    return QFileInfo(volume.name).lastModified() > indexed;
+}
+
+bool RefreshIndexEntries(TBook& book, const std::function<bool(const TFile&)>& stale)
+{
+    const WaitCursor wait;
+    std::vector<QString> leafTexts;  // the shown volume's are not touched
+    g_CurrentPages = &g_PageTable;
+    bool refreshed = false;
+    for (TFile& volume : book.volumes) {
+        if (!stale(volume))
+            continue;
+        if (!ReadVolumeDataFile(volume.name)) {
+            TellUser(QStringLiteral("打開文件出錯！"));
+            return false;
+        }
+        RebuildContents(leafTexts, false, false);
+        CopyBookmarkTree(volume.contents, g_VolumeContents);
+        volume.sections = g_SectionList;
+        volume.pageCount = g_PageTable.pages.Size();
+        volume.coverPages = g_CoverPages;
+        volume.backPages = g_BackPages;
+        refreshed = true;
+    }
+    if (refreshed)
+        WriteIndexFile(book);
+    return true;
 }
 
 }  // namespace
@@ -86,10 +123,35 @@ bool WriteTypesetFile(const TBook& book)
     return saved;
 }
 
-int32_t ReadTypesetFile(const QString& path, TBook& book)
+FileRead ReadTypesetParameters(const QString& path, TBook& book, int32_t& version)
 {
     TBinFile file;
-    return file.OpenRead(path) ? ReadTypeset(file, book) : kTypesetFailed;
+    FileRead read = OpenToRead(file, path);
+    if (read == FileRead::Whole)
+        read = ReadTypeset(file, book, version);
+    if (read == FileRead::Whole)
+        RememberFileStamp(path);
+    WholeOrTell(read, path);
+    return read;
+}
+
+int32_t UseTypesetBook(TBook& book, int32_t version)
+{
+    g_CurrentParaSet = &book.parameters;
+    g_CurrentStyle = book.parameters.styles.First();
+    if (version < kFirstIndexedVersion || !ReadIndexFile(book))
+        return RebuildIndex(book) ? kTypesetRead : kTypesetFailed;
+    const QDateTime indexed = QFileInfo(GetCompanionPath(&book, kIndexCompanion)).lastModified();
+    const auto stale = [&indexed](const TFile& volume) { return NewerThanIndex(volume, indexed); };
+    return RefreshIndexEntries(book, stale) ? kTypesetRead : kTypesetFailed;
+}
+
+int32_t ReadTypesetFile(const QString& path, TBook& book)
+{
+    int32_t version = 0;
+    if (ReadTypesetParameters(path, book, version) != FileRead::Whole)
+        return kTypesetFailed;
+    return UseTypesetBook(book, version);
 }
 
 bool IsTypesetFileOfEdition(const QString& path)
@@ -100,32 +162,20 @@ bool IsTypesetFileOfEdition(const QString& path)
         TellUser(QStringLiteral("打開") + TypesetExtension() + QStringLiteral("文件出錯！"));
         return false;
     }
-    return AcceptFrame(file, version);
+    return WholeOrTell(AcceptFrame(file, version), path);
 }
 
 int32_t ReadTypesetFile(const QByteArray& bytes, TBook& book)
 {
     TBinFile file;
-    return file.OpenReadBuffer(bytes) ? ReadTypeset(file, book) : kTypesetFailed;
+    int32_t version = 0;
+    if (!file.OpenReadBuffer(bytes) || ReadTypeset(file, book, version) != FileRead::Whole)
+        return kTypesetFailed;
+    file.Close();
+    return UseTypesetBook(book, version);
 }
 
 bool RebuildIndex(TBook& book)
 {
-    const WaitCursor wait;
-    std::vector<QString> leafTexts;  // the shown volume's are not touched
-    g_CurrentPages = &g_PageTable;
-    for (TFile& volume : book.volumes) {
-        if (!ReadVolumeDataFile(volume.name)) {
-            TellUser(QStringLiteral("打開文件出錯！"));
-            return false;
-        }
-        RebuildContents(leafTexts, false, false);
-        CopyBookmarkTree(volume.contents, g_VolumeContents);
-        volume.sections = g_SectionList;
-        volume.pageCount = g_PageTable.pages.Size();
-        volume.coverPages = g_CoverPages;
-        volume.backPages = g_BackPages;
-    }
-    WriteIndexFile(book);
-    return true;
+    return RefreshIndexEntries(book, [](const TFile&) { return true; });
 }

@@ -14,6 +14,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "app/files/FileFrame.h"
+
 struct TBook;
 
 // What ReadTypesetFile gives.
@@ -26,11 +28,18 @@ inline constexpr int32_t kTypesetFailed = 2;
 // false.
 bool WriteTypesetFile(const TBook& book);
 
-// Reads the file into the book and makes the book's set the one in use,
-// its first style current. The index file is read too, or, when it cannot
-// be read or the file is older than version 25, rebuilt from the volumes'
-// data files and written again. kTypesetFailed, silently when the file
-// cannot be opened, else after a message.
+// Reads the file's counts and set into the book, touching nothing else: a
+// book that cannot be opened leaves the open one as it was. Refused
+// silently when the file cannot be opened, else after a message; Damaged
+// after the damaged-file message. version gets the file's version.
+FileRead ReadTypesetParameters(const QString& path, TBook& book, int32_t& version);
+// Makes the book's set the one in use, its first style current, and reads
+// its index file: when that cannot be read or the file is older than
+// version 25, the index is rebuilt from the volumes' data files and written
+// again; the entries of volumes written after the index are refreshed.
+int32_t UseTypesetBook(TBook& book, int32_t version);
+// Both in turn. kTypesetFailed, silently when the file cannot be opened,
+// else after a message.
 int32_t ReadTypesetFile(const QString& path, TBook& book);
 // The same over the bytes of a file.
 int32_t ReadTypesetFile(const QByteArray& bytes, TBook& book);

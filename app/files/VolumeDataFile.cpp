@@ -1,7 +1,10 @@
 #include "app/files/VolumeDataFile.h"
 
+#include <utility>
+
 #include "app/AppGlobals.h"
 #include "app/files/FileFrame.h"
+#include "app/files/FileStamps.h"
 #include "foundation/io/BinFile.h"
 #include "foundation/text/ScrambledString.h"
 #include "platform/Prompter.h"
@@ -52,26 +55,37 @@ bool WriteVolumeDataFile(const QString& path, QString* volumeDataPath)
 bool ReadVolumeDataFile(const QString& path)
 {
     TBinFile file;
-    return file.OpenRead(path) && ReadVolumeDataFile(file);
+    FileRead read = OpenToRead(file, path);
+    if (read == FileRead::Whole)
+        read = ReadVolumeDataFile(file);
+    if (read == FileRead::Whole)
+        RememberFileStamp(path);
+    return WholeOrTell(read, path);
 }
 
-bool ReadVolumeDataFile(TBinFile& file)
+FileRead ReadVolumeDataFile(TBinFile& file)
 {
     int32_t version = 0;
     const FrameCheck check = ReadFileFrame(file, FileKind::VolumeData, version);
     if (check == FrameCheck::TooOld)
         TellUser(QStringLiteral("不支持此文件！"));
+    if (check == FrameCheck::Ended)
+        return FileRead::Damaged;
     if (check != FrameCheck::Accepted)
-        return false;
+        return FileRead::Refused;
 
-    g_TextName.clear();
-    ReadScrambledString(file, g_TextName);
-    // Reads on even when the title was cut short, so that the table is
-    // emptied and never keeps the pages of another volume.
-    ReadPageList(file, version, g_PageTable);
+    // Read aside: a damaged file leaves the shown volume as it was.
+    QString title;
+    TPageTable pages;
+    ReadScrambledString(file, title);
+    ReadPageList(file, version, pages);
+    if (file.AtEnd())
+        return FileRead::Damaged;
+    g_TextName = title;
+    g_PageTable = std::move(pages);
     // What the file leaves out of a page, worked out again under the set
     // in use, so that the pages show as they were typeset.
     if (g_CurrentParaSet)
         CurrentTypesetEdition().RestoreUsedSizes(g_PageTable, g_CurrentParaSet->styles);
-    return true;
+    return FileRead::Whole;
 }

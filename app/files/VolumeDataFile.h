@@ -11,6 +11,8 @@
 // page form, so they do not survive a save.
 #include <QString>
 
+#include "app/files/FileFrame.h"
+
 class TBinFile;
 
 // Writes g_TextName and g_PageTable to path. Once the file is open, path is
@@ -22,7 +24,9 @@ bool WriteVolumeDataFile(const QString& path, QString* volumeDataPath = nullptr)
 
 // Reads path into g_TextName and g_PageTable. False, silently, when the file
 // cannot be opened or belongs to another edition; false after a message for
-// a file too old. A damaged file gives the pages it holds whole.
+// a file too old or damaged (empty, or ending before its counts say), and
+// then the shown volume is left as it was.
 bool ReadVolumeDataFile(const QString& path);
-// The same from a stream opened for reading (a file or a buffer).
-bool ReadVolumeDataFile(TBinFile& file);
+// The same from a stream opened for reading (a file or a buffer); nothing
+// is told of a damaged stream.
+FileRead ReadVolumeDataFile(TBinFile& file);

@@ -295,6 +295,7 @@ void ReplaceInAllVolumes(ViewData& view, const CDlgFind& dialog)
         if (!SaveReplacedVolume(view, changed))
             break;
     }
+    progress.Close();
     // Also after 取消 or a failed write: the index then matches the volume
     // files as they are.
     if (titlesChanged) {

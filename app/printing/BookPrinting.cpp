@@ -1,11 +1,16 @@
 #include "app/printing/BookPrinting.h"
 
+#include <memory>
+
 #include <QPdfWriter>
 
 #include "app/AppGlobals.h"
+#include "app/dialogs/ProgressReporter.h"
 #include "app/files/SavePrompts.h"
 #include "app/files/VolumeDataFile.h"
 #include "app/view/CollatorView.h"
+#include "foundation/io/Paths.h"
+#include "platform/Prompter.h"
 #include "render/RenderGlobals.h"
 #include "render/contents/Contents.h"
 #include "render/pipeline/ShownPages.h"
@@ -103,6 +108,62 @@ private:
     int32_t volume_ = -1;
 };
 
+// Sheets of more than one volume show their progress by volume; after
+// 取消 no sheet of a later volume is printed. The page view does not paint
+// meanwhile: its drawing state is the printer's.
+class VolumeProgress {
+public:
+    VolumeProgress(CollatorView& view, int32_t from, int32_t to) : view_(view)
+    {
+        for (int32_t unit = from; unit <= to; ++unit)
+            Count(SheetVolume(unit - 1));
+        if (volumes_ < 2)
+            return;
+        reporter_ = std::make_unique<ProgressReporter>(QStringLiteral("打印"), volumes_);
+        view_.setUpdatesEnabled(false);
+        last_ = -1;
+    }
+    ~VolumeProgress()
+    {
+        if (reporter_)
+            view_.setUpdatesEnabled(true);
+    }
+    VolumeProgress(const VolumeProgress&) = delete;
+    VolumeProgress& operator=(const VolumeProgress&) = delete;
+
+    // A unit of volume (-1: a cover or blank place) is next; false: leave it.
+    bool Reach(int32_t volume)
+    {
+        if (!reporter_ || reporter_->Cancelled())
+            return !reporter_;
+        if (volume < 0 || volume == last_)
+            return true;
+        last_ = volume;
+        const TFile* file = g_CurrentBook->volumes.GetAtOrNull(volume);
+        return reporter_->Step(reached_++, file ? GetFileTitlePart(file->name) : QString());
+    }
+    void TellWhereStopped() const
+    {
+        if (reporter_ && reporter_->Cancelled())
+            TellUser(QStringLiteral("打印已取消：已打印%1冊，共%2冊").arg(reached_ - 1).arg(volumes_));
+    }
+
+private:
+    void Count(int32_t volume)
+    {
+        if (volume >= 0 && volume != last_)
+            ++volumes_;
+        if (volume >= 0)
+            last_ = volume;
+    }
+
+    CollatorView& view_;
+    std::unique_ptr<ProgressReporter> reporter_;
+    int32_t volumes_ = 0;
+    int32_t reached_ = 0;
+    int32_t last_ = -1;
+};
+
 }  // namespace
 
 bool AskSaveBeforePrinting(int32_t from, int32_t to)
@@ -118,13 +179,18 @@ int32_t PrintBookUnits(CollatorView& view, QPagedPaintDevice& device, int32_t fr
     if (NothingToPrint())
         return 0;
     ShownVolumeAside shown(view);
+    VolumeProgress progress(view, from, to);
     PrintSteps steps;
-    steps.beforeUnit = [&shown](int32_t unit) {
+    steps.beforeUnit = [&shown, &progress](int32_t unit) {
         const int32_t volume = SheetVolume(unit);
+        if (!progress.Reach(volume))
+            return false;
         return !IsOtherVolume(volume) || shown.Load(volume);
     };
     steps.restore = [&shown](int32_t savedPage) { shown.Restore(savedPage); };
-    return PrintShownUnits(view.Renderer(), device, from, to, g_PrintMargins, steps);
+    const int32_t printed = PrintShownUnits(view.Renderer(), device, from, to, g_PrintMargins, steps);
+    progress.TellWhereStopped();
+    return printed;
 }
 
 QPageLayout::Orientation StoredPrintOrientation()

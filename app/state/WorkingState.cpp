@@ -39,6 +39,9 @@ void ResetProjectState(CollatorView& view)
 
     g_ProjectName.clear();
     g_ProjectDirty = false;
+    // The save questions came first; a flag left by a text project's
+    // settings would ask about the next book's layout for nothing.
+    g_LayoutDirty = false;
     view.Data.volumeDataPath.clear();
     view.Data.scan = TScanSettings();
     g_VolumeShown = false;

@@ -54,12 +54,7 @@ bool OpenProjectPath(ViewData& view, const QString& path)
         return true;
     if (!AskSaveBeforeReplacing())
         return false;
-    g_LoadingText = false;
-    Frame().ResetProjectState();
-    if (ReadProjectFile(path) && OpenProjectText(*view.pages, view.typesetter, &view.scan))
-        return true;
-    TellUser(QStringLiteral("打开项目文件出错！"));
-    return false;
+    return OpenProjectFile(path, *view.pages, view.typesetter, &view.scan);
 }
 
 bool RetypesetText(ViewData& view)

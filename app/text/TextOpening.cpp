@@ -1,5 +1,11 @@
 #include "app/text/TextOpening.h"
 
+#include <utility>
+#include <vector>
+
+#include <QDir>
+#include <QFileInfo>
+
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
 #include "app/files/ProjectFile.h"
@@ -18,27 +24,37 @@
 
 namespace {
 
-bool ReadTextLines(const QString& path)
+// The lines of a text file; false, after saying why, when it cannot be
+// read or holds no line.
+bool ReadTextLines(const QString& path, std::vector<QString>& lines)
 {
     TTextFile file;
-    if (!file.OpenRead(path))
-        return false;
-    g_TextLines.clear();
-    QString line;
-    while (file.ReadLine(line))
-        g_TextLines.push_back(line);
-    file.Close();
-    return true;
+    if (file.OpenRead(path)) {
+        QString line;
+        while (file.ReadLine(line))
+            lines.push_back(line);
+        file.Close();
+        if (!lines.empty())
+            return true;
+    }
+    if (QFileInfo(path).isFile() && lines.empty())
+        TellUser(QStringLiteral("預處理文本文件是空的，無法打開：%1").arg(QDir::toNativeSeparators(path)));
+    else
+        TellUser(QStringLiteral("打开预处理文本文件出错！"));
+    return false;
 }
 
-// The text the user chose when it belongs to the open project, whatever its
-// extension (or none); else the project's own text, g_ProjectName + ".txt".
-QString ProjectTextPath(const TTypesetter& typesetter)
+// The text the user chose when it belongs to the project named base,
+// whatever its extension (or none); else the project's own text,
+// base + ".txt".
+QString ProjectTextPath(const TTypesetter& typesetter, const QString& base)
 {
-    if (!typesetter.textPath.isEmpty() && StripExtension(typesetter.textPath) == g_ProjectName)
+    if (!typesetter.textPath.isEmpty() && StripExtension(typesetter.textPath) == base)
         return typesetter.textPath;
-    return g_ProjectName + QStringLiteral(".txt");
+    return base + QStringLiteral(".txt");
 }
+
+QString ProjectFileOf(const QString& base) { return base + u'.' + g_Edition->Extension(FileKind::Project); }
 
 bool TypesetTextLines(TTypesetter& typesetter, bool generating)
 {
@@ -61,6 +77,42 @@ bool TypesetTextLines(TTypesetter& typesetter, bool generating)
     return true;
 }
 
+// Makes lines, read from path, the text and typesets them.
+bool TakeTextLines(std::vector<QString>&& lines, const QString& path, TTypesetter& typesetter, bool generating)
+{
+    g_TextLines = std::move(lines);
+    if (!generating)
+        Frame().ShowTextPaneHideEditPane();
+    typesetter.textPath = path;
+    return TypesetTextLines(typesetter, generating);
+}
+
+// The open project's text names the document.
+void NameProjectText()
+{
+    g_TextName = GetFileNamePart(g_ProjectName);
+    g_TextSavePath = g_ProjectName;
+    Frame().SetDocumentTitle(g_TextName);
+}
+
+// The typeset text shown from its first page.
+void ShowTypesetText(PageView& view, TScanSettings* scan)
+{
+    Frame().HideEditPane();
+    if (scan)
+        ReadScanSettingsFile(g_ProjectName + u'.' + g_Edition->Extension(FileKind::ScanSettings), *scan);
+    g_CurrentStyle = g_CurrentParaSet->styles.First();
+    g_CurrentCover = nullptr;
+    g_VolumeShown = true;
+    g_CurrentPage = 0;
+    for (TStyle& style : g_CurrentParaSet->styles)
+        SyncStyleFonts(style);
+    RebuildViewContents(view);
+    view.Refresh();
+    view.GoToPage(0);
+    Frame().FillPageCombo(g_CurrentPages->pages.Size());
+}
+
 }  // namespace
 
 bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, TScanSettings* scan)
@@ -70,6 +122,16 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
         return true;  // already open
     if (!AskSaveBeforeReplacing())
         return false;
+    // What the open needs is read before anything is replaced: a text or
+    // project file that cannot be used leaves what was open as it was.
+    std::vector<QString> lines;
+    if (!ReadTextLines(path, lines))
+        return false;
+    TProjectData project;
+    const QString projectPath = ProjectFileOf(base);
+    const FileRead projectRead = ReadProjectFile(projectPath, project);
+    if (projectRead == FileRead::Damaged)
+        return WholeOrTell(projectRead, projectPath);
     // Only now: after a Cancel, a later re-typeset must not honour the
     // text's 【CS…】 lines and replace the edited parameters.
     g_LoadingText = true;
@@ -77,34 +139,53 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
     g_ProjectName = base;
     g_ProjectFolder = GetFolderPart(base);
     g_ProjectDirty = true;
-    typesetter.textPath = path;
-    if (ReadProjectFile(ProjectFilePath()))
+    if (projectRead == FileRead::Whole) {
+        UseProjectData(std::move(project), projectPath);
         g_LoadingText = false;
-    return OpenProjectText(view, typesetter, scan);
+    }
+    NameProjectText();
+    if (!TakeTextLines(std::move(lines), path, typesetter, false))
+        return false;
+    ShowTypesetText(view, scan);
+    return true;
+}
+
+bool OpenProjectFile(const QString& path, PageView& view, TTypesetter& typesetter, TScanSettings* scan)
+{
+    // A project's own parameters are never replaced by its text's 【CS…】
+    // lines, also not on a later re-typeset after a failed open.
+    g_LoadingText = false;
+    TProjectData project;
+    std::vector<QString> lines;
+    const QString base = StripExtension(path);
+    const QString textPath = ProjectTextPath(typesetter, base);
+    if (!WholeOrTell(ReadProjectFile(path, project), path) || !ReadTextLines(textPath, lines)) {
+        TellUser(QStringLiteral("打开项目文件出错！"));
+        return false;
+    }
+    Frame().ResetProjectState();
+    UseProjectData(std::move(project), path);
+    NameProjectText();
+    if (!TakeTextLines(std::move(lines), textPath, typesetter, false))
+        return false;
+    ShowTypesetText(view, scan);
+    return true;
 }
 
 bool OpenProjectText(PageView& view, TTypesetter& typesetter, TScanSettings* scan)
 {
     if (g_ProjectName.isEmpty())
         return false;
-    g_TextName = GetFileNamePart(g_ProjectName);
-    g_TextSavePath = g_ProjectName;
-    Frame().SetDocumentTitle(g_TextName);
+    NameProjectText();
     return LoadAndShowText(view, typesetter, scan);
 }
 
 bool LoadTextLines(TTypesetter& typesetter, bool generating)
 {
-    const QString path = ProjectTextPath(typesetter);
-    if (!ReadTextLines(path)) {
-        TellUser(QStringLiteral("打开预处理文本文件出错！"));
-        return false;
-    }
-    if (!generating)
-        Frame().ShowTextPaneHideEditPane();
-    typesetter.textPath = path;
+    const QString path = ProjectTextPath(typesetter, g_ProjectName);
+    std::vector<QString> lines;
     // The lines just read replace whatever the pane held.
-    return TypesetTextLines(typesetter, generating);
+    return ReadTextLines(path, lines) && TakeTextLines(std::move(lines), path, typesetter, generating);
 }
 
 bool BuildPagesFromText(TTypesetter& typesetter, bool generating)
@@ -120,18 +201,6 @@ bool LoadAndShowText(PageView& view, TTypesetter& typesetter, TScanSettings* sca
 {
     if (!LoadTextLines(typesetter, false))
         return false;
-    Frame().HideEditPane();
-    if (scan)
-        ReadScanSettingsFile(g_ProjectName + u'.' + g_Edition->Extension(FileKind::ScanSettings), *scan);
-    g_CurrentStyle = g_CurrentParaSet->styles.First();
-    g_CurrentCover = nullptr;
-    g_VolumeShown = true;
-    g_CurrentPage = 0;
-    for (TStyle& style : g_CurrentParaSet->styles)
-        SyncStyleFonts(style);
-    RebuildViewContents(view);
-    view.Refresh();
-    view.GoToPage(0);
-    Frame().FillPageCombo(g_CurrentPages->pages.Size());
+    ShowTypesetText(view, scan);
     return true;
 }

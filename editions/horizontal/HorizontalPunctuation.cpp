@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "editions/horizontal/HorizontalTypesetting.h"
+#include "foundation/text/UnitSets.h"
 
 namespace {
 
@@ -10,12 +11,13 @@ constexpr std::u16string_view kOpeningMarks = u"‘“〈《「『【〔〖〘�
 constexpr std::u16string_view kClosingMarks = u"·’”\u3000、。〉》」』】〕〗〙〛！），：；？］｝";
 constexpr std::u16string_view kSentenceEnds = u"。？！";
 
-bool Holds(std::u16string_view set, char16_t c) { return set.find(c) != std::u16string_view::npos; }
+enum MarkClass : size_t { kPausesOrBrackets, kOpening, kClosing, kSentenceEnd };
+constexpr UnitSets<4> kClassSets({kPausesAndBrackets, kOpeningMarks, kClosingMarks, kSentenceEnds});
 
 }  // namespace
 
-bool HorizontalTypesetting::IsOpeningMark(char16_t c) const { return Holds(kOpeningMarks, c); }
-bool HorizontalTypesetting::IsClosingMark(char16_t c) const { return Holds(kClosingMarks, c); }
-bool HorizontalTypesetting::IsQuoteBracketPause(char16_t c) const { return Holds(kPausesAndBrackets, c); }
-bool HorizontalTypesetting::IsSentenceEnd(char16_t c) const { return Holds(kSentenceEnds, c); }
+bool HorizontalTypesetting::IsOpeningMark(char16_t c) const { return kClassSets.Holds(kOpening, c); }
+bool HorizontalTypesetting::IsClosingMark(char16_t c) const { return kClassSets.Holds(kClosing, c); }
+bool HorizontalTypesetting::IsQuoteBracketPause(char16_t c) const { return kClassSets.Holds(kPausesOrBrackets, c); }
+bool HorizontalTypesetting::IsSentenceEnd(char16_t c) const { return kClassSets.Holds(kSentenceEnd, c); }
 bool HorizontalTypesetting::IsRoomlessMark(char16_t) const { return false; }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "foundation/text/TagUtils.h"
+#include "foundation/text/UnitSets.h"
 
 namespace {
 
@@ -20,6 +21,11 @@ constexpr Units kClosingMarks = u"’”、。〉》」』】〕〗〙〛︶︸�
 static_assert(kPunctMarks.size() == 47 && kJuDouDropMarks.size() == 40 && kDotOrBookTitleMarks.size() == 12 &&
               kBookTitleMarks.size() == 8 && kQuoteBracketPauses.size() == 26 && kOpeningMarks.size() == 22 &&
               kClosingMarks.size() == 29);
+
+// The classes by set, in the order of kClassSets.
+enum MarkClass : size_t { kPunct, kJuDouDrop, kDotOrBookTitle, kBookTitle, kQuoteBracketPause, kOpening, kClosing };
+constexpr UnitSets<7> kClassSets({kPunctMarks, kJuDouDropMarks, kDotOrBookTitleMarks, kBookTitleMarks,
+                                  kQuoteBracketPauses, kOpeningMarks, kClosingMarks});
 
 // Horizontal forms and, at the same position, their vertical forms.
 constexpr Units kHorizontalForms = u"（）｛｝［］【】〖〗《》〈〉“「”」‘『’』…";
@@ -128,13 +134,13 @@ void PlacePunctGlyph(bool zhineng, QStringView glyph, int32_t width, int32_t siz
 
 }  // namespace
 
-bool IsPunctMark(char16_t c) { return In(kPunctMarks, c); }
-bool IsJuDouDropMark(char16_t c) { return In(kJuDouDropMarks, c); }
-bool IsDotOrBookTitleMark(char16_t c) { return In(kDotOrBookTitleMarks, c); }
-bool IsBookTitleMark(char16_t c) { return In(kBookTitleMarks, c); }
-bool IsQuoteBracketPause(char16_t c) { return In(kQuoteBracketPauses, c); }
-bool IsOpeningMark(char16_t c) { return In(kOpeningMarks, c); }
-bool IsClosingMark(char16_t c) { return In(kClosingMarks, c); }
+bool IsPunctMark(char16_t c) { return kClassSets.Holds(kPunct, c); }
+bool IsJuDouDropMark(char16_t c) { return kClassSets.Holds(kJuDouDrop, c); }
+bool IsDotOrBookTitleMark(char16_t c) { return kClassSets.Holds(kDotOrBookTitle, c); }
+bool IsBookTitleMark(char16_t c) { return kClassSets.Holds(kBookTitle, c); }
+bool IsQuoteBracketPause(char16_t c) { return kClassSets.Holds(kQuoteBracketPause, c); }
+bool IsOpeningMark(char16_t c) { return kClassSets.Holds(kOpening, c); }
+bool IsClosingMark(char16_t c) { return kClassSets.Holds(kClosing, c); }
 
 char16_t VerticalPunctForm(char16_t c)
 {

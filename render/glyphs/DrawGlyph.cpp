@@ -1,9 +1,11 @@
 // One glyph drawn at once or collected in the page's batch, and the side
 // line of a title.
+#include <algorithm>
 #include <utility>
 
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/glyphs/MarkPlacement.h"
 #include "render/state/DrawingScope.h"
 #include "typeset/markup/Spans.h"
 
@@ -26,8 +28,6 @@ bool NeedsHanaMinB(const TFontStyle& font, QStringView glyph)
     const char16_t low = glyph[1].unicode();
     return high < 0xD87E || (high == 0xD87E && low < 0xDC00);
 }
-
-bool IsBold(const TFontStyle& font) { return font.TYPE == FontType::BOLD || font.TYPE == FontType::BOLD_ITALICS; }
 
 // Only plain main text and plain notes wait for the batch; everything else
 // (fitted or attached fonts, special formats in white or framed) is drawn at
@@ -54,12 +54,7 @@ void PageRenderer::DrawGlyph(Dc& dc, TGlyph glyph, int32_t kind)
     if ((mode == TBiaoDianType::JUDOU || mode == TBiaoDianType::JUDIAN) &&
         (glyph.text == u"。" || glyph.text == u"、")) {
         const TBiaoDianPara& marks = ScaledStyle.BIAO_DIAN;
-        TFontStyle song = CurFont;
-        song.NAME = kSongFace;
-        if (IsBold(song) != marks.BOLD)
-            song.TYPE ^= FontType::BOLD;
-        if (song.SIZE > 0)
-            song.WIDTH = song.SIZE;
+        TFontStyle song = ReadingMarkFont(CurFont, marks);
         dc.SelectFont(MakeFontFromStyle(song, dc));
         if (!marks.USE_TEXT_COLOR)
             dc.SetTextColor(marks.BIAO_DIAN_COLOR);
@@ -76,11 +71,24 @@ void PageRenderer::DrawGlyph(Dc& dc, TGlyph glyph, int32_t kind)
         CurrentBatch->notes.push_back(std::move(glyph));
 }
 
+// The line stands at the left of the character's cell, clear of its ink,
+// and down the middle of the cell, wherever the face keeps the line in its
+// em square.
 void PageRenderer::DrawSideLine(Dc& dc, const TGlyph& glyph)
 {
+    const WinRect charInk = dc.GetInkBox(glyph.text);
+    const int32_t clearLeft = charInk.IsEmpty() ? glyph.x : std::min(glyph.x, glyph.x + charInk.left);
     const DcFont font{int32_t(-CurFont.WORD_HEIGHT * 1.1 / 100), -(CurFont.WIDTH / 200), kFontWeightNormal, false,
                       kSongFace};
     const DcFont old = dc.SelectFont(font);
-    dc.TextOut(int32_t(glyph.x - CurFont.WIDTH * 0.1 / 100), glyph.y, InsideBookTitle ? kWavyLine : kStraightLine);
+    const QStringView line = InsideBookTitle ? kWavyLine : kStraightLine;
+    const WinRect ink = dc.GetInkBox(line);
+    int32_t x = int32_t(glyph.x - CurFont.WIDTH * 0.1 / 100);
+    int32_t y = glyph.y;
+    if (!ink.IsEmpty()) {
+        x = clearLeft - 1 - ink.right;
+        y = glyph.y + CurFont.cellHeight / 2 - (ink.top + ink.bottom) / 2;
+    }
+    dc.TextOut(x, y, line);
     dc.SelectFont(old);
 }

@@ -8,6 +8,7 @@
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/glyphs/GlyphText.h"
+#include "render/glyphs/MarkPlacement.h"
 #include "render/interpreter/DroppedMarks.h"
 #include "render/pictures/DrawPicture.h"
 
@@ -59,6 +60,68 @@ void DrawCellBox(const PageRenderer& view, Dc& dc, int32_t advance, int32_t widt
     dc.LineTo(left, top);
 }
 
+// How far the half-height mode pulls the next glyph up after this one, now
+// or (after a run's closing 。) at the next run's opening mark.
+struct HalfCellLift {
+    int32_t now = 0;
+    bool deferred = false;
+};
+
+HalfCellLift LiftAfter(TBiaoDianType mode, const TFontStyle& font, const std::vector<QString>& glyphs, int32_t i)
+{
+    if (mode != TBiaoDianType::ZHINENG)
+        return {};
+    const QString& glyph = glyphs[size_t(i)];
+    if (IsHalfHeightMark(glyph))
+        return {int32_t(font.WORD_HEIGHT * 0.5), false};
+    if (glyph != u"。")
+        return {};
+    const QString next = size_t(i) + 1 < glyphs.size() ? glyphs[size_t(i) + 1] : QString();
+    if (IsMark(next) && !IsBookTitleMark(next[0].unicode()))
+        return {font.WORD_HEIGHT / 2, false};
+    return {0, true};
+}
+
+// The glyph after i when it is a character drawn in the same font.
+QString NextCharacter(const std::vector<QString>& glyphs, int32_t i)
+{
+    if (size_t(i) + 1 >= glyphs.size())
+        return {};
+    const QString& next = glyphs[size_t(i) + 1];
+    return IsMark(next) || IsPictureGlyph(next) || IsDroppedMark(next) ? QString() : next;
+}
+
+int32_t EmWidth(const TFontStyle& font) { return font.WIDTH != 0 ? font.WIDTH : font.SIZE; }
+
+// A stop or pause of the reading-mark modes: in the foot of the previous
+// character's cell, right of that character's ink, in the face the marks
+// are drawn in. cellTop and cellBottom bound the previous cell (units).
+std::optional<QPoint> PlaceReadingMark(PageRenderer& view, Dc& dc, const TGlyph& placed, const QString& previous,
+                        QPoint previousAt, int32_t width, int32_t x, int32_t cellTop, int32_t cellBottom)
+{
+    int32_t clearOf = x / 100;
+    if (!previous.isEmpty()) {
+        const WinRect ink = dc.GetInkBox(previous);
+        if (!ink.IsEmpty())
+            clearOf = previousAt.x() + ink.right + 1;
+    }
+    TFontStyle song = ReadingMarkFont(view.CurFont, view.ScaledStyle.BIAO_DIAN);
+    const DcFont old = dc.SelectFont(PageRenderer::MakeFontFromStyle(song, dc));
+    const EmSquare em{placed.x * 100, placed.y * 100, EmWidth(song), song.SIZE};
+    const std::optional<QPoint> at =
+        PlaceMarkByInk(dc, placed.text, em, {clearOf, cellTop / 100, (x + width) / 100, cellBottom / 100});
+    dc.SelectFont(old);
+    return at;
+}
+
+void MoveTo(TGlyph& glyph, std::optional<QPoint> at)
+{
+    if (at) {
+        glyph.x = at->x();
+        glyph.y = at->y();
+    }
+}
+
 }  // namespace
 
 void DrawPictureGlyph(const PageRenderer& view, Dc& dc, QStringView glyph, int32_t x, int32_t y)
@@ -94,6 +157,8 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
     const std::vector<QString> glyphs = SplitGlyphs(KeepGlyphTagsOnly(balanced));
     const int32_t n = int32_t(glyphs.size());
 
+    QString previous;  // the glyph before when it was a character: marks keep clear of it
+    QPoint previousAt;
     for (int32_t i = 0; i < n; ++i) {
         const QString& glyph = glyphs[size_t(i)];
         if (IsDroppedMark(glyph)) {
@@ -110,6 +175,7 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
 
         int32_t ox = 0;
         int32_t oy = 0;
+        const bool readingMark = !picture && IsJuDouMode(mode) && IsStopOrPause(glyph);
         if (!picture && IsFullMode(mode)) {
             if (TrackBookTitleBracket(glyph, view.InsideBookTitle, view.InsideChapterTitle)) {
                 // Title marks only switch the side lines; the one put in front
@@ -124,13 +190,27 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
                 PunctGlyphOffsetPutong(glyph, font.WIDTH, font.SIZE, ox, oy);
             else
                 PunctGlyphOffsetZhineng(glyph, font.WIDTH, font.SIZE, ox, oy);
-        } else if (!picture && IsJuDouMode(mode) && IsStopOrPause(glyph)) {
+        } else if (readingMark) {
             // Set into the previous character's cell.
             ox = font.cellWidth * 80;
             oy = font.externalLeading * 100 + advance - font.cellHeight * 30;
         }
+        const HalfCellLift lift = picture ? HalfCellLift{} : LiftAfter(mode, font, glyphs, i);
 
-        const TGlyph placed{DrawnInColumn(glyph), (x + ox + dx) / 100, (y + dy - oy) / 100};
+        TGlyph placed{DrawnInColumn(glyph), (x + ox + dx) / 100, (y + dy - oy) / 100};
+        if (!picture && IsFullMode(mode)) {
+            const EmSquare em{x + ox + dx, y + (advance - font.SIZE) / 2 - oy, EmWidth(font), font.SIZE};
+            // Its cell, narrowed to clear the ink of the characters around it
+            // (some faces reach a little beyond their cells).
+            WinRect cell{x / 100, y / 100, (x + width) / 100, (y + pitch - lift.now) / 100};
+            if (!previous.isEmpty())
+                cell.top = std::max(cell.top, previousAt.y() + dc.GetInkBox(previous).bottom);
+            if (const QString next = NextCharacter(glyphs, i); !next.isEmpty())
+                cell.bottom = std::min(cell.bottom, (y + pitch - lift.now + dy) / 100 + dc.GetInkBox(next).top);
+            MoveTo(placed, PlaceMarkByInk(dc, placed.text, em, cell));
+        } else if (readingMark) {
+            MoveTo(placed, PlaceReadingMark(view, dc, placed, previous, previousAt, width, x, y - pitch, y));
+        }
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
             view.DrawHitHighlight(dc, placed);
         if (picture)
@@ -141,19 +221,13 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
             view.DrawSideLine(dc, placed);
         if (!view.RunQdMark.isEmpty() && !IsMark(glyph))
             view.DrawEmphasisMarks(dc, advance, width, x, y);
+        previous = picture || IsMark(glyph) ? QString() : placed.text;
+        previousAt = QPoint(placed.x, placed.y);
 
-        if (mode == TBiaoDianType::ZHINENG) {
-            if (IsHalfHeightMark(glyph)) {
-                y -= int32_t(font.WORD_HEIGHT * 0.5);
-            } else if (glyph == u"。") {
-                const QString next = i + 1 < n ? glyphs[size_t(i) + 1] : QString();
-                if (IsMark(next) && !IsBookTitleMark(next[0].unicode()))
-                    y -= font.WORD_HEIGHT / 2;
-                else
-                    view.DeferPunctLift = true;  // the next run's opening mark is lifted instead
-            }
-        }
-        if (IsJuDouMode(mode) && IsStopOrPause(glyph))
+        y -= lift.now;
+        if (lift.deferred)
+            view.DeferPunctLift = true;  // the next run's opening mark is lifted instead
+        if (readingMark)
             continue;  // takes no room
         view.LastPitch = pitch;
         y += pitch;

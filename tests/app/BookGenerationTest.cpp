@@ -183,15 +183,17 @@ TEST_P(BookGenerationCases, AVolumeThatCannotBeWrittenIsNamedAndStopsTheRun)
     EXPECT_EQ(g_CurrentBook, nullptr);
 }
 
-// A typeset file whose folder holds no volume-data file opens nothing.
+// A typeset file whose folder holds no volume-data file opens nothing and
+// changes nothing.
 TEST_P(BookGenerationCases, OpeningABookWithoutVolumesShowsNothing)
 {
     PutFile(folder + u'.' + Ext(FileKind::Typeset), LeBytes().I32(32).Data());
     prompter.ExpectTell(u"没有找到豎排文件！"_s);
+    const TParaSet* inUse = g_CurrentParaSet;
     EXPECT_FALSE(OpenTypesetFile(*view, folder + u'.' + Ext(FileKind::Typeset)));
     EXPECT_EQ(view->Data.books.Size(), 0);
     EXPECT_EQ(g_CurrentBook, nullptr);
-    EXPECT_EQ(g_CurrentParaSet, &g_ParaSet);
+    EXPECT_EQ(g_CurrentParaSet, inUse);
     EXPECT_FALSE(g_VolumeShown);
 }
 INSTANTIATE_TEST_SUITE_P(Woodblock, BookGenerationCases, ::testing::Values(EditionKind::Woodblock), EditionName);

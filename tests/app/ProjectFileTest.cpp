@@ -175,18 +175,6 @@ TEST_P(ProjectFileTest, VersionGates)
     }
 }
 
-// A count that runs past the data gives what the file holds.
-TEST_P(ProjectFileTest, ADamagedCountStopsAtTheEndOfTheData)
-{
-    const QString path = dir.filePath(u"damaged.xm"_s);
-    PutFile(path, LeBytes().I32(32).WStr(g_Edition->Magic(FileKind::Project)).I32(1000000000).Data());
-    HoldOldSet();
-    EXPECT_TRUE(ReadProjectFile(path));
-    EXPECT_TRUE(g_ParaSet.covers.IsEmpty());
-    EXPECT_TRUE(g_ParaSet.styles.IsEmpty());
-    EXPECT_EQ(g_CurrentStyle, nullptr);
-}
-
 TEST_P(ProjectFileTest, AMissingFileFailsSilently)
 {
     EXPECT_FALSE(ReadProjectFile(dir.filePath(u"none.xm"_s)));

@@ -156,26 +156,6 @@ TEST_P(VolumeDataFileTest, VersionGates)
     }
 }
 
-// A page count that runs past the data gives the pages the file holds; a
-// file that ends inside its title still empties the table.
-TEST_P(VolumeDataFileTest, ADamagedFileGivesWhatItHolds)
-{
-    const QByteArray frame = LeBytes().I32(32).WStr(g_Edition->Magic(FileKind::VolumeData)).Data();
-    LeBytes counted;
-    Scrambled(counted, u"卷"_s).I32(1000000000);
-    PutFile(Path(), frame + counted.Data());
-    AppendPageRecord(g_PageTable);
-    EXPECT_TRUE(ReadVolumeDataFile(Path()));
-    EXPECT_EQ(g_TextName, u"卷"_s);
-    EXPECT_TRUE(g_PageTable.pages.IsEmpty());
-
-    PutFile(Path(), frame + QByteArray::fromHex("6400"));
-    AppendPageRecord(g_PageTable);
-    EXPECT_TRUE(ReadVolumeDataFile(Path()));
-    EXPECT_TRUE(g_TextName.isEmpty());
-    EXPECT_TRUE(g_PageTable.pages.IsEmpty());
-}
-
 // A unit that the key would turn into 0 (U+FF9C at the first position) is
 // stored as U+FFFD, and the user is told.
 TEST_P(VolumeDataFileTest, AnUnstorableUnitIsReplacedAndReported)

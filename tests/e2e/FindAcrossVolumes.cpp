@@ -80,9 +80,14 @@ protected:
         find->SetFindText(key);
         find->ReplaceEdit().setText(replacement);
         prompter.ExpectAsk(u"是否替換所有查找到的文字？"_s, Prompter::Answer::Yes).ExpectTell(message);
+        // The progress window is gone when the message shows.
+        QWidget* upAtTheMessage = nullptr;
+        prompter.OnTell([&upAtTheMessage] { upAtTheMessage = QApplication::activeModalWidget(); });
         QTest::mouseClick(find->ButtonOf(CDlgFind::ReplaceAllVolumes), Qt::LeftButton);
         QApplication::processEvents();
         EXPECT_TRUE(prompter.Done());
+        EXPECT_EQ(upAtTheMessage, nullptr);
+        prompter.OnTell({});
     }
     // The titles the directory pane shows under each volume, opened as a
     // click on its arrow does.
@@ -203,6 +208,7 @@ TEST_F(FindAcrossVolumes, ReplacedTitlesReachTheTreeAndTheIndex)
 {
     OpenBook();
     EXPECT_EQ(VolumeTitles(), (QStringList{u"卷1:卷1,題一"_s, u"卷2:卷2,題一"_s, u"卷3:卷3,題一"_s}));
+    FakeDialogs dialogs;  // the progress window at once
     ReplaceInAllVolumes(u"題一"_s, u"題二"_s, u"共替換3處"_s);
     EXPECT_FALSE(g_IndexDirty);
     const QStringList replaced{u"卷1:卷1,題二"_s, u"卷2:卷2,題二"_s, u"卷3:卷3,題二"_s};

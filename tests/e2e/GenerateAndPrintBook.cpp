@@ -277,6 +277,46 @@ TEST_F(BookFlow, CancelStopsTheGenerationBetweenVolumes)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
+// 4-in-1 sheets of three volumes show the printing's progress by volume;
+// 取消 at the second volume prints the first volume's sheets only and says
+// so, and the view is as it was.
+TEST_F(BookFlow, CancelStopsPrintingSheetsBetweenVolumes)
+{
+    Generate();
+    if (g_4in1Data.pageOrders.empty()) {
+        Parse4in1Splits(g_4in1Data, u""_s);
+        Build4in1PageOrder(g_4in1Data);
+    }
+    CollatorView& view = window->View();
+    ASSERT_TRUE(view.ToggleFourInOne());
+    const int32_t count = GetShownPageCount();
+    int32_t beforeSecond = -1;
+    for (int32_t s = 0; s < count && beforeSecond < 0; ++s) {
+        int32_t volume = 0, page = 0;
+        if (Decode4in1Entry(ShownPageToTextPages(s).first, volume, page) && volume == 1)
+            beforeSecond = s;
+    }
+    ASSERT_GT(beforeSecond, 0) << "no sheet of the second volume";
+    const int32_t shown = g_CurrentPage;
+
+    FakeDialogs dialogs;
+    QStringList steps;
+    dialogs.OnProgress([&steps](QDialog& progress) {
+        steps << progress.findChild<QLabel*>()->text();
+        if (ProgressStepOf(progress) == 1)
+            PressCancel(progress);
+    });
+    prompter.ExpectTell(u"打印已取消：已打印1冊，共3冊"_s);
+    QPdfWriter pdf(dir.filePath(u"sheets.pdf"_s));
+    PreparePdfWriter(pdf);
+    EXPECT_EQ(PrintBookUnits(view, pdf, 1, count), beforeSecond);
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(steps, (QStringList{u"卷1（1/3）"_s, u"卷2（2/3）"_s}));
+    EXPECT_EQ(g_CurrentVolume, 0);
+    EXPECT_EQ(g_CurrentPage, shown);
+    EXPECT_TRUE(view.updatesEnabled());
+}
+
 TEST_F(BookFlow, CancelledFolderChoiceLeavesTheProject)
 {
     OpenDirtyText();

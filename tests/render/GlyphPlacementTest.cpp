@@ -82,9 +82,9 @@ TEST_F(Placement, DashesStandUprightInTheColumn)
                                          {"︱", kMainX, 120},
                                          {"︱", kMainX, 140},
                                          {"長", kMainX, 160},
-                                         {"︹", kMainX, 180},
+                                         {"︹", 107, 180},  // toward 注, by its ink
                                          {"注", kMainX, 200},
-                                         {"︺", kMainX, 220}}));
+                                         {"︺", 103, 220}}));
 }
 
 TEST_F(Placement, BookTitleContinuedFromThePreviousColumn)
@@ -109,8 +109,10 @@ TEST_F(Placement, BookTitleContinuedFromThePreviousColumn)
     EXPECT_EQ(highlighted, std::vector<QString>{u"︴"_qs});
     const std::vector<DcCall> texts = dc.CallsOf(DcCall::TextOut);
     ASSERT_EQ(texts.size(), 5u);  // 書, ︴, 名, ︴, 字
-    // The wavy line: 宋体 one tenth taller than the cell, at the glyph's place.
-    EXPECT_EQ((Out{texts[1].text, texts[1].args[0], texts[1].args[1]}), (Out{"︴", kMainX, 100}));
+    // The wavy line: 宋体 one tenth taller than the cell, its ink (here its
+    // 22-pixel cell) ending a pixel left of the character's and centred on
+    // the character's cell.
+    EXPECT_EQ((Out{texts[1].text, texts[1].args[0], texts[1].args[1]}), (Out{"︴", kMainX - 1 - 22, 99}));
     EXPECT_EQ(texts[1].state.font.height, -22);
     EXPECT_FALSE(view.InsideBookTitle);
     EXPECT_EQ(view.HitIndex, 4);
@@ -188,7 +190,7 @@ TEST_F(Placement, EmphasisMarks)
     const Case cases[] = {
         // One mark: ((x + w - 800) / 100, (y + (2000 - 800) / 2) / 100) per character, none for a mark.
         {"<QD一>甲乙<-QD>", {{"甲", kMainX, 100}, {"○", 122, 106}, {"乙", kMainX, 120}, {"○", 122, 126}}},
-        {"<QD一>、<-QD>", {{"、", 115, 90}}},  // a mark gets no emphasis mark
+        {"<QD一>、<-QD>", {{"、", 109, 100}}},  // a mark gets no emphasis mark
         // Two: above and below the cell's middle, right-aligned.
         {"<QD二>甲<-QD>", {{"甲", kMainX, 100}, {"、", 125, 103}, {"、", 126, 109}}},
     };

@@ -100,13 +100,16 @@ TEST_F(Interpreter, PunctuationModes)
         const char* text;
         std::vector<Out> glyphs;
     };
-    // 。 in modes 1 and 2 sits in the previous cell: x + 20 * 80, y - (2000 - 20 * 30).
+    // The recording face's ink fills its cell, so marks placed by their ink
+    // keep to the room they own. 。 in modes 1 and 2 sits in the previous
+    // cell, right of the character's ink (105 + 20), within the column.
     const Case cases[] = {
         {TBiaoDianType::NO, "甲，乙「丙」", {{"甲", kMainX, 100}, {"乙", kMainX, 120}, {"丙", kMainX, 140}}},
-        {TBiaoDianType::JUDOU, "甲；乙", {{"甲", kMainX, 100}, {"。", 121, 106}, {"乙", kMainX, 120}}},
-        {TBiaoDianType::JUDIAN, "甲，乙", {{"甲", kMainX, 100}, {"。", 121, 106}, {"乙", kMainX, 120}}},
-        // Full height: the comma moves half a width right and 0.6 of a size up in its own cell.
-        {TBiaoDianType::PUTONG, "甲，乙", {{"甲", kMainX, 100}, {"，", 115, 108}, {"乙", kMainX, 140}}},
+        {TBiaoDianType::JUDOU, "甲；乙", {{"甲", kMainX, 100}, {"。", 126, 100}, {"乙", kMainX, 120}}},
+        {TBiaoDianType::JUDIAN, "甲，乙", {{"甲", kMainX, 100}, {"。", 126, 100}, {"乙", kMainX, 120}}},
+        // Full height: the comma, moved half a width right and 0.6 of a size
+        // up, is kept in its own cell: below 甲, above 乙, in the column.
+        {TBiaoDianType::PUTONG, "甲，乙", {{"甲", kMainX, 100}, {"，", 108, 120}, {"乙", kMainX, 140}}},
     };
     for (const Case& c : cases) {
         dc.ClearCalls();

@@ -36,6 +36,8 @@ Prompter::Answer ScriptedPrompter::Ask(const QString& text, Buttons)
 
 void ScriptedPrompter::Tell(const QString& text)
 {
+    if (onTell_)
+        onTell_();
     if (expected_.empty() || expected_.front().question || expected_.front().text != text) {
         ADD_FAILURE() << "unexpected message: " << text.toStdString();
         return;

@@ -3,6 +3,7 @@
 // answer, and fails the test on any message it did not expect. Installed for
 // its lifetime; it checks at the end that every expected message came.
 #include <deque>
+#include <functional>
 
 #include "platform/Prompter.h"
 
@@ -20,6 +21,8 @@ public:
     void Tell(const QString& text) override;
 
     bool Done() const { return expected_.empty(); }
+    // Runs as each message is shown (to look at the windows then).
+    void OnTell(std::function<void()> look) { onTell_ = std::move(look); }
 
 private:
     struct Expected {
@@ -29,4 +32,5 @@ private:
     };
     std::deque<Expected> expected_;
     Prompter* previous_;
+    std::function<void()> onTell_;
 };

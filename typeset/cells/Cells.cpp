@@ -80,22 +80,23 @@ bool CellMarkFollows(const TypesetEdition& edition, QStringView text, qsizetype 
     return false;
 }
 
-Room CharRoom(TBiaoDianType mode, QStringView text, qsizetype at, qsizetype next, int32_t advance)
+Room CharRoom(const TypesetEdition& edition, TBiaoDianType mode, QStringView text, qsizetype at, qsizetype next,
+              int32_t advance)
 {
     const char16_t c = text[at].unicode();
     const Room none{0, 0};
     const Room full{advance, 1};
+    const uint8_t classes = edition.RoomClassesOf(c);
     if (!GivesMarksRoom(mode))
-        return IsPunctMark(c) ? none : full;
-    const TypesetEdition& edition = CurrentTypesetEdition();
-    if (edition.IsRoomlessMark(c))
+        return classes & TypesetEdition::kPunctClass ? none : full;
+    if (classes & TypesetEdition::kRoomlessClass)
         return none;
     if (mode != TBiaoDianType::ZHINENG)
         return full;
     const Room half{advance / 2, 1};
-    if (edition.IsQuoteBracketPause(c))
+    if (classes & TypesetEdition::kHalfCellClass)
         return half;
-    if (edition.IsSentenceEnd(c) && CellMarkFollows(edition, text, next))
+    if (classes & TypesetEdition::kSentenceEndClass && CellMarkFollows(edition, text, next))
         return half;
     return full;
 }
@@ -105,6 +106,7 @@ template <class Take>
 void WalkRooms(QStringView text, int32_t advance, Take take)
 {
     const TBiaoDianType mode = CurrentPunctuationMode();
+    const TypesetEdition& edition = CurrentTypesetEdition();
     ElementWalk walk(text);
     while (!walk.AtEnd()) {
         const qsizetype at = walk.Position();
@@ -114,7 +116,7 @@ void WalkRooms(QStringView text, int32_t advance, Take take)
         if (glyph)
             room = {advance, 1};
         else if (!tag)
-            room = CharRoom(mode, text, at, walk.Position(), advance);
+            room = CharRoom(edition, mode, text, at, walk.Position(), advance);
         if (!take(room, walk.Position()))
             return;
     }
@@ -192,3 +194,18 @@ int32_t TypesetEdition::FitChars(QStringView text, int32_t advance, int32_t& len
 }
 
 bool TypesetEdition::IsRoomlessMark(char16_t c) const { return IsDotOrBookTitleMark(c); }
+
+uint8_t TypesetEdition::RoomClassesOf(char16_t c) const
+{
+    std::call_once(roomClassesBuilt_, [this] {
+        auto table = std::make_unique<std::array<uint8_t, 0x10000>>();
+        for (uint32_t u = 0; u < table->size(); ++u) {
+            const char16_t unit = char16_t(u);
+            (*table)[u] = uint8_t((IsPunctMark(unit) ? kPunctClass : 0) | (IsRoomlessMark(unit) ? kRoomlessClass : 0) |
+                                  (IsQuoteBracketPause(unit) ? kHalfCellClass : 0) |
+                                  (IsSentenceEnd(unit) ? kSentenceEndClass : 0));
+        }
+        roomClasses_ = std::move(table);
+    });
+    return (*roomClasses_)[c];
+}

@@ -25,6 +25,7 @@
 #include <QStringView>
 
 #include "typeset/markup/Spans.h"
+#include "typeset/notes/RemainingRuns.h"
 #include "typeset/pages/PageRecord.h"
 #include "typeset/placing/RunCursor.h"
 #include "typeset/runs/RunGroup.h"
@@ -147,6 +148,8 @@ struct TLayoutContext {
     // PlaceRuns places at least one cell, overflowing if it must, so that
     // placement always ends.
     bool mustPlaceCell = false;
+    // A single-line note's runs left, for MeasureRemainingRuns.
+    TRemainingRuns remainingRuns;
 
     // The vertical and horizontal editions: the width (height) of the
     // column (line) being filled, 0 while unknown, and the summed sizes of

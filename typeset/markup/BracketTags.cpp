@@ -73,15 +73,38 @@ void ConvertOpener(QString& line, const OpenerForm& opener)
     }
 }
 
+// The units that follow a "【" in the line. Every form opens with "【" and
+// converting one never makes another "【", so a form whose second unit is
+// not among these is not in the line: its search is skipped.
+QString UnitsAfterOpen(QStringView line)
+{
+    QString units;
+    for (qsizetype i = line.indexOf(MarkupTags::Open); i >= 0 && i + 1 < line.size();
+         i = line.indexOf(MarkupTags::Open, i + 1))
+        units += line[i + MarkupTags::Open.size()];
+    return units;
+}
+
+bool MayHold(const QString& unitsAfterOpen, QStringView form)
+{
+    return !form.startsWith(MarkupTags::Open) || form.size() <= MarkupTags::Open.size() ||
+           unitsAfterOpen.contains(form[MarkupTags::Open.size()]);
+}
+
 }  // namespace
 
 QString NormalizeBracketTags(QStringView line)
 {
     QString text = line.toString();
+    const QString after = UnitsAfterOpen(line);
+    if (after.isEmpty())
+        return text;
     for (const FixedForm& form : kFixedForms)
-        text = ReplaceAllText(text, form.bracket, form.angle);
+        if (MayHold(after, form.bracket))
+            text = ReplaceAllText(text, form.bracket, form.angle);
     for (const OpenerForm& opener : kOpeners)
-        ConvertOpener(text, opener);
+        if (MayHold(after, opener.bracket))
+            ConvertOpener(text, opener);
     return text;
 }
 

@@ -5,6 +5,7 @@
 
 #include "foundation/params/Box.h"
 #include "foundation/params/PunctuationMarks.h"
+#include "foundation/text/StringUtils.h"
 #include "typeset/TypesetEdition.h"
 #include "typeset/cells/Cells.h"
 #include "typeset/layout/LayoutContext.h"
@@ -64,26 +65,110 @@ int32_t TLayoutContext::BalancedNoteSplit() const
 
 void TLayoutContext::MeasureRemainingRuns() { CurrentTypesetEdition().MeasureRemainingRuns(*this); }
 
-// The sentence end of the current run itself is not looked at: its piece
-// was measured when it was placed.
-void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
+namespace {
+
+bool StartsWithMark(const QString& text) { return !text.isEmpty() && IsPunctMark(text.front().unicode()); }
+
+// Cells and length of one run's text (a circled group is one cell).
+std::pair<int64_t, int64_t> RunRoom(const TRunGroup& group, QStringView text, int32_t advance)
+{
+    if (group.kind == TRunGroup::Circled)
+        return {1, advance};
+    return {::CountCells(text), ::MeasureCells(text, advance)};
+}
+
+// The sums of the later runs, from each run to the last: run k counts whole,
+// less half the advance of the run before it when that one ends a sentence
+// and run k opens with a mark.
+void SumLaterRuns(TRemainingRuns& sums, const std::vector<TRunGroup>& groups)
 {
     const TypesetEdition& edition = CurrentTypesetEdition();
-    int64_t cells = 0;
-    int64_t length = 0;
-    bool first = true;
+    struct Run {
+        int64_t cells, length;
+        int32_t lift;  // given back when the run before it ends a sentence
+    };
+    std::vector<Run> runs;
     bool endsSentence = false;
     int32_t previousAdvance = 0;
-    ForEachRunLeft(context.cursor, context.runGroups, [&](const TRunGroup& group, const QString& text, int32_t advance) {
-        const bool circled = group.kind == TRunGroup::Circled;
-        cells += circled ? 1 : ::CountCells(text);
-        length += circled ? advance : ::MeasureCells(text, advance);
-        if (endsSentence && !text.isEmpty() && IsPunctMark(text.front().unicode()))
-            length -= previousAdvance / 2;
-        endsSentence = !first && !text.isEmpty() && edition.IsSentenceEnd(text.back().unicode());
-        previousAdvance = advance;
-        first = false;
-    });
-    context.cellsLeft = SaturateToInt32(cells);
-    context.lengthLeft = SaturateToInt32(length);
+    for (const TRunGroup& group : groups) {
+        sums.groupStarts.push_back(runs.size());
+        for (const TZtSpan& run : group.runs) {
+            const int32_t advance = ScaleByRatioText(run);
+            const auto [cells, length] = RunRoom(group, run.text, advance);
+            runs.push_back({cells, length, endsSentence && StartsWithMark(run.text) ? previousAdvance / 2 : 0});
+            endsSentence = !run.text.isEmpty() && edition.IsSentenceEnd(run.text.back().unicode());
+            previousAdvance = advance;
+        }
+    }
+    sums.cellsFrom.assign(runs.size() + 1, 0);
+    sums.lengthFrom.assign(runs.size() + 1, 0);
+    sums.laterLift.assign(runs.size() + 1, 0);
+    for (size_t k = runs.size(); k-- > 0;) {
+        sums.laterLift[k] = runs[k].lift;
+        sums.cellsFrom[k] = runs[k].cells + sums.cellsFrom[k + 1];
+        sums.lengthFrom[k] = runs[k].length + sums.lengthFrom[k + 1] - sums.laterLift[k + 1];
+    }
+    sums.ready = true;
+}
+
+// The units of text up to and with its first character, tags skipped.
+qsizetype ThroughFirstCharacter(QStringView text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u'<') {
+        const qsizetype close = text.indexOf(u'>', at);
+        if (close < 0)
+            break;
+        at = close + 1;
+    }
+    return at < text.size() ? NextCodePointIndex(text, at) : at;
+}
+
+// The rest of the current run, measured from what it was the last time:
+// the units placed since are taken off. A unit's room looks at the next
+// character only, so the placed units are measured with the rest's first
+// character after them, less that character alone.
+void MeasureCurrentRest(TRemainingRuns& sums, size_t run, const TRunGroup& group, const TZtSpan& span,
+                        const QString& rest)
+{
+    const int32_t advance = ScaleByRatioText(span);
+    const qsizetype placed = sums.textSize - rest.size();
+    const bool suffix = sums.run == run && placed >= 0 && sums.textSize <= span.text.size();
+    if (!suffix || group.kind == TRunGroup::Circled) {
+        const auto [cells, length] = RunRoom(group, rest, advance);
+        sums.cells = cells;
+        sums.length = length;
+    } else if (placed > 0) {
+        const QStringView before = QStringView(span.text).right(sums.textSize);
+        const QStringView head = QStringView(rest).left(ThroughFirstCharacter(rest));
+        sums.cells -= ::CountCells(before.left(placed));
+        sums.length -= int64_t(::MeasureCells(before.left(placed + head.size()), advance)) - ::MeasureCells(head, advance);
+    }
+    sums.run = run;
+    sums.textSize = rest.size();
+}
+
+}  // namespace
+
+// The sentence end of the current run itself is not looked at: its piece
+// was measured when it was placed. The later runs are summed once per
+// segment and the current run's rest kept as a running total, so that a
+// long note is not measured again at every column.
+void TypesetEdition::MeasureRemainingRuns(TLayoutContext& context) const
+{
+    TRemainingRuns& sums = context.remainingRuns;
+    const TRunCursor& cursor = context.cursor;
+    const TZtSpan* span = CurrentRun(cursor, context.runGroups);
+    if (!span) {
+        context.cellsLeft = 0;
+        context.lengthLeft = 0;
+        return;
+    }
+    if (!sums.ready)
+        SumLaterRuns(sums, context.runGroups);
+    const TRunGroup& group = context.runGroups[size_t(cursor.groupIndex)];
+    const size_t run = sums.groupStarts[size_t(cursor.groupIndex)] + size_t(cursor.runIndex);
+    MeasureCurrentRest(sums, run, group, *span, cursor.text);
+    context.cellsLeft = SaturateToInt32(sums.cells + sums.cellsFrom[run + 1]);
+    context.lengthLeft = SaturateToInt32(sums.length + sums.lengthFrom[run + 1]);
 }

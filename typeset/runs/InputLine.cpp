@@ -11,6 +11,7 @@ void TLayoutContext::ResetLineState()
 {
     segments.clear();
     runGroups.clear();
+    remainingRuns.Clear();
     headNoteMarks.clear();
     sideNoteMarks.clear();
     SideNoteOffsets.clear();
@@ -33,6 +34,7 @@ void TypesetEdition::LayoutInputLine(TLayoutContext& context, QStringView text) 
     const QString expanded = ExpandEmphasisRuns(context, text);
     context.segments.clear();
     context.runGroups.clear();
+    context.remainingRuns.Clear();
     context.segmentIndex = 0;
     context.cursor = TRunCursor();
     context.cellsLeft = 0;

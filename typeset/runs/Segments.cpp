@@ -152,6 +152,7 @@ void TLayoutContext::SplitNoteHalves(QStringView text)
 {
     runGroups.clear();
     leftRunGroups.clear();
+    remainingRuns.Clear();
     explicitHalf = 0;
     leftListState = 0;
     cellsLeft = lengthLeft = 0;

@@ -41,6 +41,26 @@ TagAt ReadTag(QStringView text, qsizetype i, const TSourceMapForm& form)
 
 }  // namespace
 
+SourceMap::ScanStep SourceMap::StepScan(QStringView text, qsizetype i, int32_t& depth, const TSourceMapForm& form)
+{
+    const QChar c = text[i];
+    if (c == QChar(form.tagOpen)) {
+        const TagAt tag = ReadTag(text, i, form);
+        if (tag.step == TagStep::JumpTo)
+            return {tag.next, false};
+        if (tag.step == TagStep::Skip) {
+            ++depth;
+            return {i + 1, false};
+        }
+        if (tag.step == TagStep::Matched)
+            depth = 0;
+    } else if (c == QChar(form.tagClose) && depth > 0) {
+        --depth;
+        return {i + 1, false};
+    }
+    return {i + 1, depth == 0 && !IsSkippedBlank(c)};
+}
+
 int32_t SourceMap::FindInTypesetText(int32_t start, QStringView text, QStringView key, const TSourceMapForm& form)
 {
     if (key.isEmpty() || text.size() < key.size())
@@ -49,41 +69,22 @@ int32_t SourceMap::FindInTypesetText(int32_t start, QStringView text, QStringVie
     qsizetype matched = 0;  // key units matched
     qsizetype first = 0;    // where the partial match began
     for (qsizetype i = std::max(start, 0); i < text.size();) {
-        const QChar c = text[i];
-        if (c == QChar(form.tagOpen)) {
-            const TagAt tag = ReadTag(text, i, form);
-            if (tag.step == TagStep::JumpTo) {
-                i = tag.next;
-                continue;
-            }
-            if (tag.step == TagStep::Skip) {
-                ++depth;
-                ++i;
-                continue;
-            }
-            if (tag.step == TagStep::Matched)
-                depth = 0;
-        } else if (c == QChar(form.tagClose) && depth > 0) {
-            --depth;
-            ++i;
+        const qsizetype at = i;
+        const ScanStep step = StepScan(text, at, depth, form);
+        i = step.next;
+        if (!step.compared)
             continue;
-        }
-        if (depth > 0 || IsSkippedBlank(c)) {
-            ++i;
-            continue;
-        }
-        if (c != key[matched]) {
+        if (text[at] != key[matched]) {
             // Start again just after where the partial match began, so that
             // tags skipped inside it are read again from their start.
-            i = matched > 0 ? first + 1 : i + 1;
+            i = matched > 0 ? first + 1 : at + 1;
             matched = 0;
             continue;
         }
         if (matched == 0)
-            first = i;
+            first = at;
         if (++matched == key.size())
-            return int32_t(i);
-        ++i;
+            return int32_t(at);
     }
     return -1;
 }

@@ -6,6 +6,7 @@
 #include "typeset/TypesetGlobals.h"
 #include "typeset/columns/ColumnStrings.h"
 #include "typeset/pages/PageRecord.h"
+#include "typeset/sourcemap/TypesetTextIndex.h"
 
 namespace {
 
@@ -29,19 +30,19 @@ QString PageKey(const TPageRec& page, const TSourceMapForm& form)
 
 // Where the page ends in the source: after its key and after its pictures'
 // tags, whichever is later; from when nothing is found.
-int32_t PageEnd(const TPageRec& page, int32_t from, QStringView source, QStringView matched,
+int32_t PageEnd(const TPageRec& page, int32_t from, QStringView source, const TypesetTextIndex& matched,
                 const TSourceMapForm& form)
 {
     int32_t textEnd = from;
     int32_t pictureEnd = from;
     const QString key = PageKey(page, form);
     if (!key.isEmpty()) {
-        const int32_t h = SourceMap::FindInTypesetText(from, matched, key, form);
+        const int32_t h = matched.Find(from, key);
         if (h >= 0)
             textEnd = SkipClosingTagsAndBreaks(h, source);
     }
     for (const TPageItem& picture : page.pictures) {
-        const int32_t m = SourceMap::FindInTypesetText(from, matched, picture.name, form);
+        const int32_t m = matched.Find(from, picture.name);
         if (m >= 0)
             pictureEnd = SkipClosingTagsAndBreaks(m + 1, source);
     }
@@ -66,10 +67,11 @@ void SourceMap::MapPagesToSource(QStringView source, std::vector<int32_t>& map, 
         map.push_back(int32_t(cover + coverEnd.size() - 1));
     if (!g_CurrentPages)
         return;
+    const TypesetTextIndex index(matched, form);
     int32_t end = 0;
     const int32_t lastBody = g_CurrentPages->pages.Size() - g_BackPages - 1;
     for (int32_t p = std::max(g_CoverPages, 0); p <= lastBody; ++p) {
-        end = PageEnd(g_CurrentPages->pages[p], end, source, matched, form);
+        end = PageEnd(g_CurrentPages->pages[p], end, source, index, form);
         map.push_back(end);
     }
     if (g_BackPages > 0)

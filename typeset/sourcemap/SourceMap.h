@@ -38,6 +38,15 @@ void MapPagesToSource(QStringView source, std::vector<int32_t>& map, const TSour
 // skipped whole, and glyph and picture tags ("TZ", "TP") matched as text.
 int32_t FindInTypesetText(int32_t start, QStringView text, QStringView key, const TSourceMapForm& form);
 
+// One step of that scan at unit i with depth layout tags open: the unit to
+// look at next, and whether unit i is compared with the key (it is then
+// the unit after i). depth is updated.
+struct ScanStep {
+    qsizetype next;
+    bool compared;
+};
+ScanStep StepScan(QStringView text, qsizetype i, int32_t& depth, const TSourceMapForm& form);
+
 // A typeset line reduced to what it shows, in the form of the matched text:
 // layout tags go, a glyph tag is written inside the form's brackets, other
 // tags stay.

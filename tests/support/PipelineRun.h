@@ -1,0 +1,36 @@
+#pragma once
+// A text through the whole pipeline of the installed edition: typeset under
+// a parameter set, then every shown page drawn onto a recording Dc at zoom
+// 1, as the page view draws it. What a run gives is checked by the pipeline
+// fuzz target and by the tests of its findings:
+// - the pages stay within what the text can make (PagesBound);
+// - where every tag of the text keeps its text, each Han character of the
+//   text is on the pages once;
+// - no glyph is visible outside its page.
+#include <cstdint>
+
+#include <QString>
+
+struct TParaSet;
+
+struct TPipelineRun {
+    int32_t pages = 0;
+    int32_t textHan = -1;  // the text's Han characters; -1 when a tag may drop text
+    int32_t pageHan = 0;   // those on the pages
+    int32_t glyphsOutside = 0;
+    QString firstOutside;  // the first glyph visible outside its page, with where
+};
+
+// The most pages a text of this length may make.
+int32_t PagesBound(const QString& text);
+
+// Typesets the text (lines split at line ends) into the set, which gets the
+// default style when it has none, and draws every shown page.
+TPipelineRun RunPipeline(const QString& text, TParaSet& set, bool twoPage);
+
+// Han characters (the unified ideographs of the basic plane and extension
+// A) in a text, tags <…> left out.
+int32_t CountHan(const QString& text, bool skipTags);
+// Whether every bracket tag of the text keeps its text in place: line-head
+// raises and indents, justification, a column count, spacing runs.
+bool TagsKeepText(const QString& text);
