@@ -9,10 +9,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/controls/EditEx.h"
 #include "app/dialogs/ColorSwatch.h"
 #include "app/dialogs/DialogParts.h"
 #include "app/dialogs/FontFaces.h"
@@ -51,7 +51,8 @@ CDlgFont::CDlgFont(const TFontAndColor& values, QWidget* parent) : QDialog(paren
     grid->addWidget(style_, 1, 1);
     grid->addWidget(size_, 1, 2);
 
-    sample_ = new QPlainTextEdit(u"字體舉例 Sample Text"_s, this);
+    sample_ = new CEditEx(this);
+    sample_->setText(u"字體舉例 Sample Text"_s);
     sample_->setObjectName(u"sample"_s);
     sample_->setReadOnly(true);
     sample_->setMinimumHeight(70);
@@ -163,10 +164,7 @@ void CDlgFont::UpdateFontSample()
     QFont sampleFont = FontToQFont(font);
     sampleFont.setPointSize(values_.size);
     sample_->setFont(sampleFont);
-    QPalette palette = sample_->palette();
-    palette.setColor(QPalette::Text, ToQColor(showColors_ ? values_.textColor : 0));
-    palette.setColor(QPalette::Base, ToQColor(showColors_ ? values_.backColor : kWhite));
-    sample_->setPalette(palette);
+    sample_->SetColors(showColors_ ? values_.textColor : 0, showColors_ ? values_.backColor : kWhite);
 }
 
 void CDlgFont::accept()

@@ -9,7 +9,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QPlainTextEdit;
+class CEditEx;
 class QPushButton;
 class ColorSwatch;
 
@@ -41,7 +41,7 @@ private:
     QComboBox* style_;
     QComboBox* size_;
     QComboBox* script_;
-    QPlainTextEdit* sample_;
+    CEditEx* sample_;  // the sample box, in the chosen colours
     ColorSwatch* textSwatch_;
     ColorSwatch* backSwatch_;
     QPushButton* backPick_;

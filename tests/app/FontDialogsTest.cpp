@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/controls/EditEx.h"
 #include "app/dialogs/CDlgFont.h"
 #include "app/dialogs/FontFaces.h"
 #include "app/dialogs/MDlgFont.h"
@@ -164,6 +165,19 @@ TEST(CDlgFontTest, SystemColourHidesTheBackgroundPickAndWhitens)
     EXPECT_TRUE(pick->isHidden());
     EXPECT_EQ(dialog.Values().backColor, 0xFFFFFFu);
     EXPECT_EQ(dialog.Values().SYS_BKCOLOR, 1);
+}
+
+// The sample is the coloured edit box and shows the chosen colours.
+TEST(CDlgFontTest, TheSampleBoxShowsTheColours)
+{
+    TFontAndColor font;
+    font.SYS_BKCOLOR = 0;
+    font.textColor = 0x0000FF;
+    font.backColor = 0x00FF00;
+    CDlgFont dialog(font);
+    auto* sample = Child<CEditEx>(dialog, u"sample"_s);
+    EXPECT_EQ(sample->palette().color(QPalette::Text), QColor(Qt::red));
+    EXPECT_EQ(sample->palette().color(QPalette::Base), QColor(Qt::green));
 }
 
 TEST(CDlgFontTest, ListedFaceKeepsItsStoredScriptAtOpening)
