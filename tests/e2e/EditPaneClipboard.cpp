@@ -15,6 +15,7 @@
 #include "app/view/CollatorView.h"
 #include "platform/RecordingDc.h"
 #include "render/pipeline/PagePipeline.h"
+#include "support/GridRows.h"
 #include "support/MainWindowFixture.h"
 #include "tests/app/BookFixture.h"
 
@@ -35,16 +36,7 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
-    int RowOf(int32_t page, int32_t line) const
-    {
-        const TEditList& list = window->EditView().List();
-        for (int row = 1; row < list.GetRowCount(); ++row) {
-            const EditRowTarget t = RowToPageLine(list.Rows(), row);
-            if (t.page == page && t.line == line)
-                return row;
-        }
-        return 0;
-    }
+    int RowOf(int32_t page, int32_t line) const { return GridRowOf(window->EditView().List(), page, line); }
     // The glyphs of the text page as drawn that equal text.
     int DrawnCount(const QString& text)
     {

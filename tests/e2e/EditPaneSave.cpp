@@ -15,6 +15,7 @@
 #include "platform/RecordingDc.h"
 #include "render/pipeline/PagePipeline.h"
 #include "render/pipeline/ShownPages.h"
+#include "support/GridRows.h"
 #include "support/MainWindowFixture.h"
 #include "tests/app/BookFixture.h"
 
@@ -43,16 +44,7 @@ protected:
         QApplication::processEvents();
     }
     // The grid row of the line of text page page; 0 when none.
-    int RowOf(int32_t page, int32_t line) const
-    {
-        const TEditList& list = window->EditView().List();
-        for (int row = 1; row < list.GetRowCount(); ++row) {
-            const EditRowTarget t = RowToPageLine(list.Rows(), row);
-            if (t.page == page && t.line == line)
-                return row;
-        }
-        return 0;
-    }
+    int RowOf(int32_t page, int32_t line) const { return GridRowOf(window->EditView().List(), page, line); }
     // Opens the cell's editor with key (and its text), adds more at the
     // caret and ends the edit with Enter.
     void Edit(int row, int key, const QString& typed, const QString& more)

@@ -76,6 +76,16 @@ protected:
         prompter.ExpectTell(kDone);
         window->Dispatch(Cmd::MakeTypeset);
     }
+    // The book's volumes shown as 4-in-1 sheets (with the default page
+    // order when the book gives none).
+    bool ShowFourInOne()
+    {
+        if (g_4in1Data.pageOrders.empty()) {
+            Parse4in1Splits(g_4in1Data, u""_s);
+            Build4in1PageOrder(g_4in1Data);
+        }
+        return window->View().ToggleFourInOne();
+    }
     // A dirty text project open and shown.
     void OpenDirtyText()
     {
@@ -212,12 +222,8 @@ TEST_F(BookFlow, PreviewShowsEveryUnit)
 TEST_F(BookFlow, FourInOneSheetsOfOtherVolumesLeaveTheShownVolumeAlone)
 {
     Generate();
-    if (g_4in1Data.pageOrders.empty()) {
-        Parse4in1Splits(g_4in1Data, u""_s);
-        Build4in1PageOrder(g_4in1Data);
-    }
     CollatorView& view = window->View();
-    ASSERT_TRUE(view.ToggleFourInOne());
+    ASSERT_TRUE(ShowFourInOne());
     ASSERT_EQ(g_CurrentVolume, 0);
     const QByteArray fileBefore = FileBytes(VolumeFile(1));
     TPageRec* edited = g_PageTable.pages.GetAtOrNull(1);
@@ -283,12 +289,8 @@ TEST_F(BookFlow, CancelStopsTheGenerationBetweenVolumes)
 TEST_F(BookFlow, CancelStopsPrintingSheetsBetweenVolumes)
 {
     Generate();
-    if (g_4in1Data.pageOrders.empty()) {
-        Parse4in1Splits(g_4in1Data, u""_s);
-        Build4in1PageOrder(g_4in1Data);
-    }
     CollatorView& view = window->View();
-    ASSERT_TRUE(view.ToggleFourInOne());
+    ASSERT_TRUE(ShowFourInOne());
     const int32_t count = GetShownPageCount();
     int32_t beforeSecond = -1;
     for (int32_t s = 0; s < count && beforeSecond < 0; ++s) {
