@@ -121,6 +121,15 @@ std::optional<QPoint> PlaceReadingMark(PageRenderer& view, Dc& dc, const TGlyph&
                            {clearOf, cellTop / 100, (x + width) / 100, cellBottom / 100});
 }
 
+void NoteCutLine(PageRenderer& view)
+{
+    if (!view.CurrentPageRec || view.CurrentLine < 0)
+        return;
+    const std::pair<const TPageRec*, int32_t> line{view.CurrentPageRec, view.CurrentLine};
+    if (view.CutLines.empty() || view.CutLines.back() != line)
+        view.CutLines.push_back(line);
+}
+
 void MoveTo(TGlyph& glyph, std::optional<QPoint> at)
 {
     if (at) {
@@ -222,6 +231,7 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
         if (BeyondTheFrame(view, y + advance)) {
             // A line lengthened past its box (by an edit of the page) is cut
             // at the frame; the edit pane marks it.
+            NoteCutLine(view);
             view.LastPitch = pitch;
             y += pitch - lift.now;
             continue;
