@@ -8,6 +8,7 @@
 #include <QLabel>
 
 #include "app/controls/FolderDialog.h"
+#include "app/dialogs/DialogServices.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ QString RunFileDialog(QFileDialog& dialog)
 
 QString DialogChooser::OpenFile(const QString& filter, const QString& startFolder)
 {
-    QFileDialog dialog(parent_, QString(), startFolder, filter);
+    QFileDialog dialog(DialogParent(parent_), QString(), startFolder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     return RunFileDialog(dialog);
@@ -32,7 +33,7 @@ QString DialogChooser::OpenFile(const QString& filter, const QString& startFolde
 QString DialogChooser::SaveFile(const QString& filter, const QString& defaultExt, const QString& proposedName,
                                 const QString& startFolder)
 {
-    QFileDialog dialog(parent_, QString(), startFolder, filter);
+    QFileDialog dialog(DialogParent(parent_), QString(), startFolder, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultExt);
     if (!proposedName.isEmpty())
@@ -42,7 +43,7 @@ QString DialogChooser::SaveFile(const QString& filter, const QString& defaultExt
 
 QString DialogChooser::Folder(const QString& startFolder, const QString& title)
 {
-    QFileDialog dialog(parent_, title, startFolder);
+    QFileDialog dialog(DialogParent(parent_), title, startFolder);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -61,7 +62,8 @@ QString DialogChooser::Folder(const QString& startFolder, const QString& title)
 bool DialogChooser::Colour(ColorRef& colour)
 {
     const QColor initial(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-    const QColor chosen = QColorDialog::getColor(initial, parent_, QString(), QColorDialog::DontUseNativeDialog);
+    const QColor chosen =
+        QColorDialog::getColor(initial, DialogParent(parent_), QString(), QColorDialog::DontUseNativeDialog);
     if (!chosen.isValid())
         return false;
     colour = Rgb(uint8_t(chosen.red()), uint8_t(chosen.green()), uint8_t(chosen.blue()));
@@ -71,7 +73,8 @@ bool DialogChooser::Colour(ColorRef& colour)
 bool DialogChooser::Font(QFont& font)
 {
     bool chosen = false;
-    const QFont picked = QFontDialog::getFont(&chosen, font, parent_, QString(), QFontDialog::DontUseNativeDialog);
+    const QFont picked =
+        QFontDialog::getFont(&chosen, font, DialogParent(parent_), QString(), QFontDialog::DontUseNativeDialog);
     if (chosen)
         font = picked;
     return chosen;

@@ -3,12 +3,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "app/dialogs/DialogServices.h"
 #include "foundation/Edition.h"
 #include "foundation/FoundationGlobals.h"
 
 Prompter::Answer MessageBoxPrompter::Ask(const QString& text, Buttons buttons)
 {
-    QMessageBox box(QMessageBox::Question, g_Edition->Title(), text, QMessageBox::NoButton, parent_);
+    QMessageBox box(QMessageBox::Question, g_Edition->Title(), text, QMessageBox::NoButton, DialogParent(parent_));
     QAbstractButton* yes = box.addButton(QStringLiteral("是"), QMessageBox::YesRole);
     QAbstractButton* no = box.addButton(QStringLiteral("否"), QMessageBox::NoRole);
     QAbstractButton* cancel = nullptr;
@@ -29,7 +30,7 @@ Prompter::Answer MessageBoxPrompter::Ask(const QString& text, Buttons buttons)
 
 void MessageBoxPrompter::Tell(const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, g_Edition->Title(), text, QMessageBox::NoButton, parent_);
+    QMessageBox box(QMessageBox::Information, g_Edition->Title(), text, QMessageBox::NoButton, DialogParent(parent_));
     box.addButton(QStringLiteral("確定"), QMessageBox::AcceptRole);
     box.exec();
 }

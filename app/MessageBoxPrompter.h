@@ -1,5 +1,6 @@
 #pragma once
-// The program's message boxes: 是/否/取消 buttons under the program's title.
+// The program's message boxes: 是/否/取消 buttons under the program's title,
+// over the modal dialog open at the time, else over the parent given.
 #include "platform/Prompter.h"
 
 class QWidget;

@@ -173,6 +173,10 @@ public:
     int32_t CentreLinePx = 0;
 
     const TPageRec* CurrentPageRec = nullptr;
+    // The line of CurrentPageRec being drawn (-1: none), and each line the
+    // frame cut, once: a line an edit lengthened past its box.
+    int32_t CurrentLine = -1;
+    std::vector<std::pair<const TPageRec*, int32_t>> CutLines;
     std::vector<QString> LeafTexts;
     // The open text's name: the running title where a leaf gives none. Fed
     // by the owner, like LeafTexts.

@@ -1,5 +1,6 @@
 #include "app/dialogs/DialogServices.h"
 
+#include <QApplication>
 #include <QDialog>
 
 #include "app/AppGlobals.h"
@@ -21,3 +22,9 @@ DialogServices& Dialogs()
 }
 
 DialogServices* InstallDialogServices(DialogServices* services) { return g_InstalledDialogs.Install(services); }
+
+QWidget* DialogParent(QWidget* fallback)
+{
+    QWidget* modal = QApplication::activeModalWidget();
+    return modal ? modal : fallback;
+}

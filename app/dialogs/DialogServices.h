@@ -4,6 +4,7 @@
 // blocks in a modal loop. (The common colour, file and folder dialogs are
 // the Chooser's: platform/Chooser.h.)
 class QDialog;
+class QWidget;
 
 class DialogServices {
 public:
@@ -22,3 +23,8 @@ DialogServices& Dialogs();
 // Installs services (not owned; null restores the desktop's). Returns the
 // ones installed before.
 DialogServices* InstallDialogServices(DialogServices* services);
+
+// The window a message or a common dialog stands over: the modal dialog
+// open now (a message over the layout dialog must keep that dialog in
+// front of the main window), else fallback.
+QWidget* DialogParent(QWidget* fallback);

@@ -3,7 +3,10 @@
 #include <array>
 
 #include <QApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <QStyle>
 #include <QStyleFactory>
 
@@ -30,6 +33,17 @@ const std::array<Look, 9> kLooks = {{
     {"Fusion", QColor(0xD7, 0xEE, 0xEC), Qt::black},
 }};
 
+// How much of the text colour a disabled text keeps, the rest being the
+// window's; and how opaque a disabled icon is drawn.
+constexpr double kDisabledTextShare = 0.45;
+constexpr double kDisabledIconOpacity = 0.35;
+
+QColor Mixed(const QColor& a, const QColor& b, double shareOfA)
+{
+    const auto mix = [shareOfA](int x, int y) { return int(x * shareOfA + y * (1 - shareOfA) + 0.5); };
+    return QColor(mix(a.red(), b.red()), mix(a.green(), b.green()), mix(a.blue(), b.blue()));
+}
+
 QPalette PaletteOf(const Look& look, QStyle& style)
 {
     QPalette palette = style.standardPalette();
@@ -39,8 +53,33 @@ QPalette PaletteOf(const Look& look, QStyle& style)
     palette.setColor(QPalette::Button, look.window);
     palette.setColor(QPalette::WindowText, look.text);
     palette.setColor(QPalette::ButtonText, look.text);
+    // Set after the others: the colours above went to every group.
+    const QColor faint = Mixed(look.text, look.window, kDisabledTextShare);
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+        palette.setColor(QPalette::Disabled, role, faint);
     return palette;
 }
+
+// The look's style with disabled icons drawn faint: the style's own grey
+// ramp keeps them as bright as enabled ones on a dark window.
+class FaintDisabledIcons : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QPixmap generatedIconPixmap(QIcon::Mode mode, const QPixmap& pixmap, const QStyleOption* option) const override
+    {
+        const QPixmap base = QProxyStyle::generatedIconPixmap(mode, pixmap, option);
+        if (mode != QIcon::Disabled || base.isNull())
+            return base;
+        QPixmap faint(base.size());
+        faint.setDevicePixelRatio(base.devicePixelRatio());
+        faint.fill(Qt::transparent);
+        QPainter painter(&faint);
+        painter.setOpacity(kDisabledIconOpacity);
+        painter.drawPixmap(0, 0, base);
+        return faint;
+    }
+};
 
 }  // namespace
 
@@ -53,6 +92,7 @@ void ApplyAppLook(int id)
         style = QStyleFactory::create(QStringLiteral("Fusion"));
     if (!style)
         return;
-    QApplication::setStyle(style);  // the application takes it
-    QApplication::setPalette(PaletteOf(look, *style));
+    const QPalette palette = PaletteOf(look, *style);
+    QApplication::setStyle(new FaintDisabledIcons(style));  // the application takes it, and it the base
+    QApplication::setPalette(palette);
 }

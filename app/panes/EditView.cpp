@@ -11,6 +11,7 @@
 #include "grid/DrawTextFormat.h"
 #include "grid/InPlaceEdit.h"
 #include "render/RenderGlobals.h"
+#include "render/pipeline/LinesPastTheFrame.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
 
@@ -21,6 +22,9 @@ namespace {
 // tip shows it whole).
 constexpr uint32_t kRowFormat = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
 constexpr ColorRef kHitText = Rgb(255, 255, 255);
+// A line that no longer fits its column: dark red on pale red.
+constexpr ColorRef kTooLongText = Rgb(160, 0, 0);
+constexpr ColorRef kTooLongBack = Rgb(255, 205, 205);
 constexpr ColorRef kHitBack = Rgb(0, 0, 255);
 
 DcFont ToDcFont(const TFontAndColor& font)
@@ -128,10 +132,27 @@ void TEditList::Fill()
         item.format = kRowFormat;
         SetItem(item);
     }
+    MarkTooLongLines();
     for (int row = 0; row < GetRowCount(); ++row)
         AutoSizeRow(row);
     ExpandColumnsToFit();
     viewport()->update();
+}
+
+void TEditList::MarkTooLongLines()
+{
+    const std::vector<std::pair<const TPageRec*, int32_t>> tooLong = LinesPastTheFrame(g_CurrentPage);
+    for (int row = 1; row < GetRowCount(); ++row) {
+        const EditRowTarget target = RowToPageLine(rows_, row);
+        const std::pair<const TPageRec*, int32_t> line{g_CurrentPages->pages.GetAtOrNull(target.page), target.line};
+        const bool marked = std::find(tooLong.begin(), tooLong.end(), line) != tooLong.end();
+        TGridItem item = InitGridItem();
+        item.row = row;
+        item.mask = kItemBackground | kItemTextColour;
+        item.background = marked ? kTooLongBack : kGridDefaultColour;
+        item.textColour = marked ? kTooLongText : kGridDefaultColour;
+        SetItem(item);
+    }
 }
 
 bool TEditList::OnEditCell(int row, int col, uint32_t startChar)
@@ -166,6 +187,8 @@ void TEditList::WriteBack(int row, const QString& text)
             Frame().RefreshPageTree();
         if (goToCurrentPage_)
             goToCurrentPage_();
+        MarkTooLongLines();
+        viewport()->update();
     }
     writing_ = false;
     if (reloadPending_) {

@@ -2,7 +2,8 @@
 // The 編輯 pane: the typeset lines of the shown page of the open book, one
 // per grid row, corrected in place. An edited cell (typed, deleted, cut,
 // pasted or dropped) is written back into its page record and marks the
-// volume modified; the characters of the last find are drawn white on blue.
+// volume modified; the characters of the last find are drawn white on blue;
+// a line too long for its column (cut at the frame) is shown red.
 // The frame refills the grid where the shown page changes, never from a
 // paint.
 #include <cstdint>
@@ -47,6 +48,9 @@ private:
     void Fill();
     void Empty();
     void WriteBack(int row, const QString& text);
+    // Red for the rows whose lines run past the frame, the plain colours
+    // for the others.
+    void MarkTooLongLines();
 
     EditPaneRows rows_;
     std::function<void()> goToCurrentPage_;

@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "foundation/params/PunctuationMarks.h"
 #include "foundation/text/StringUtils.h"
 #include "foundation/text/TagUtils.h"
+#include "render/interpreter/DroppedMarks.h"
 #include "typeset/markup/MarkupTags.h"
 
 namespace {
@@ -93,6 +95,15 @@ std::vector<QString> SplitGlyphs(QStringView text)
         glyphs.push_back(std::move(glyph));
     }
     return glyphs;
+}
+
+QString NextCharacter(const std::vector<QString>& glyphs, int32_t i)
+{
+    if (size_t(i) + 1 >= glyphs.size())
+        return {};
+    const QString& next = glyphs[size_t(i) + 1];
+    const bool mark = next.size() == 1 && IsPunctMark(next[0].unicode());
+    return mark || IsPictureGlyph(next) || IsDroppedMark(next) ? QString() : next;
 }
 
 bool IsPictureGlyph(QStringView glyph)

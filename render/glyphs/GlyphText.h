@@ -26,6 +26,10 @@ QString KeepGlyphTagsOnly(QStringView text);
 // points, as CharAtSkippingGlyphTags gives them one by one.
 std::vector<QString> SplitGlyphs(QStringView text);
 
+// The glyph after i when it is a character drawn in the run's font (no
+// mark, picture or dropped mark): the glyph a mark keeps clear of.
+QString NextCharacter(const std::vector<QString>& glyphs, int32_t i);
+
 // A glyph tag "<TZname>" stands for the picture of a character; an empty
 // one ("<TZ>") for none, so it draws nothing.
 bool IsPictureGlyph(QStringView glyph);

@@ -10,22 +10,35 @@
 
 namespace {
 
+enum FlowMask : unsigned { kColumn = 1, kLine = 2, kBoth = kColumn | kLine };
+
 struct MarkInk {
     std::u16string_view marks;
     WinRect ink;
+    unsigned flows;
 };
 
 // Where the face the offsets were made for keeps its marks.
 constexpr MarkInk kReferenceInks[] = {
-    {u"。", {5, 70, 30, 95}},
-    {u"、", {5, 72, 30, 95}},
-    {u"，", {8, 75, 22, 98}},
-    {u"？", {8, 15, 42, 85}},
-    {u"！", {20, 15, 30, 85}},
-    {u"：", {15, 30, 25, 80}},
-    {u"；", {15, 30, 27, 88}},
-    {u"﹁﹃︻︵︹︗︷", {25, 55, 95, 90}},  // opening: toward the character below
-    {u"﹂﹄︼︶︺︘︸", {5, 10, 75, 45}},    // closing: toward the character above
+    {u"。", {5, 70, 30, 95}, kBoth},
+    {u"、", {5, 72, 30, 95}, kBoth},
+    {u"，", {8, 75, 22, 98}, kBoth},
+    {u"？", {8, 15, 42, 85}, kBoth},
+    {u"！", {20, 15, 30, 85}, kBoth},
+    {u"：", {15, 30, 25, 80}, kBoth},
+    {u"；", {15, 30, 27, 88}, kBoth},
+    {u"﹁﹃︻︵︹︗︷", {25, 55, 95, 90}, kColumn},  // opening: toward the character below
+    {u"﹂﹄︼︶︺︘︸", {5, 10, 75, 45}, kColumn},    // closing: toward the character above
+    // Along a line: openings toward the character after, closings toward
+    // the one before; quotation marks high.
+    {u"“‘", {60, 5, 90, 35}, kLine},
+    {u"”’", {10, 5, 40, 35}, kLine},
+    {u"「『", {55, 5, 90, 60}, kLine},
+    {u"」』", {10, 40, 45, 95}, kLine},
+    {u"《〈", {45, 5, 90, 95}, kLine},
+    {u"》〉", {10, 5, 55, 95}, kLine},
+    {u"（［｛【〔〖〘〚", {55, 5, 90, 95}, kLine},
+    {u"）］｝】〕〗〙〛", {10, 5, 45, 95}, kLine},
 };
 constexpr WinRect kCentred{0, 0, 100, 100};
 // Marks the drawing stands upright in the column besides the table's.
@@ -37,13 +50,14 @@ int32_t Scaled(int32_t hundredths, int32_t length) { return int32_t(int64_t(hund
 
 }  // namespace
 
-std::optional<WinRect> ReferenceInk(QStringView glyph)
+std::optional<WinRect> ReferenceInk(QStringView glyph, MarkFlow flow)
 {
     if (glyph.size() != 1)
         return std::nullopt;
     const char16_t c = glyph[0].unicode();
+    const unsigned mask = flow == MarkFlow::Column ? kColumn : kLine;
     for (const MarkInk& entry : kReferenceInks)
-        if (entry.marks.find(c) != std::u16string_view::npos)
+        if ((entry.flows & mask) && entry.marks.find(c) != std::u16string_view::npos)
             return entry.ink;
     if (IsPunctMark(c) || kUprightMarks.find(c) != std::u16string_view::npos)
         return kCentred;
@@ -65,9 +79,10 @@ WinRect MovedInto(WinRect box, const WinRect& room)
     return {box.left + dx, box.top + dy, box.right + dx, box.bottom + dy};
 }
 
-std::optional<QPoint> PlaceMarkByInk(Dc& dc, QStringView glyph, const EmSquare& em, const WinRect& room)
+std::optional<QPoint> PlaceMarkByInk(Dc& dc, QStringView glyph, const EmSquare& em, const WinRect& room,
+                                     MarkFlow flow)
 {
-    const std::optional<WinRect> reference = ReferenceInk(glyph);
+    const std::optional<WinRect> reference = ReferenceInk(glyph, flow);
     if (!reference)
         return std::nullopt;
     const WinRect ink = dc.GetInkBox(glyph);
@@ -80,6 +95,15 @@ std::optional<QPoint> PlaceMarkByInk(Dc& dc, QStringView glyph, const EmSquare& 
     const int32_t y = int32_t(std::lround(wantY - (ink.top + ink.bottom) / 2.0));
     const WinRect placed = MovedInto({x + ink.left, y + ink.top, x + ink.right, y + ink.bottom}, room);
     return QPoint(placed.left - ink.left, placed.top - ink.top);
+}
+
+std::optional<QPoint> PlaceMarkInFont(Dc& dc, const DcFont& font, QStringView glyph, const EmSquare& em,
+                                      const WinRect& room, MarkFlow flow)
+{
+    const DcFont old = dc.SelectFont(font);
+    const std::optional<QPoint> at = PlaceMarkByInk(dc, glyph, em, room, flow);
+    dc.SelectFont(old);
+    return at;
 }
 
 TFontStyle ReadingMarkFont(const TFontStyle& font, const TBiaoDianPara& marks)

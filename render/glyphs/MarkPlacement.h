@@ -15,13 +15,18 @@
 #include "platform/WinTypes.h"
 
 class Dc;
+struct DcFont;
 struct TBiaoDianPara;
 struct TFontStyle;
+
+// Which way the text runs: down a column (brackets in their vertical forms)
+// or along a line (brackets in their own forms, lying on their sides).
+enum class MarkFlow { Column, Line };
 
 // The ink of the mark in that face's em square, in hundredths of the em
 // across and down; marks without a place of their own are centred; nothing
 // for characters.
-std::optional<WinRect> ReferenceInk(QStringView glyph);
+std::optional<WinRect> ReferenceInk(QStringView glyph, MarkFlow flow = MarkFlow::Column);
 
 // The em square a mark is moved from, in hundredths of a pixel: its
 // top-left after the mode's offsets, and its width and height.
@@ -37,7 +42,13 @@ struct EmSquare {
 // moved into the room (pixels): the right and bottom edges first, so that
 // ink bigger than the room keeps to its left and top. Nothing for a glyph
 // without a reference or without ink: it stays where the mode put it.
-std::optional<QPoint> PlaceMarkByInk(Dc& dc, QStringView glyph, const EmSquare& em, const WinRect& room);
+std::optional<QPoint> PlaceMarkByInk(Dc& dc, QStringView glyph, const EmSquare& em, const WinRect& room,
+                                     MarkFlow flow = MarkFlow::Column);
+
+// The same for a glyph drawn in another font than the selected one (the
+// reading marks' face): measured in that font, which is then put back.
+std::optional<QPoint> PlaceMarkInFont(Dc& dc, const DcFont& font, QStringView glyph, const EmSquare& em,
+                                      const WinRect& room, MarkFlow flow = MarkFlow::Column);
 
 // The box moved the least way into the room, by the rule above.
 WinRect MovedInto(WinRect box, const WinRect& room);

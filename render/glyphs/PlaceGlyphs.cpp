@@ -82,15 +82,6 @@ HalfCellLift LiftAfter(TBiaoDianType mode, const TFontStyle& font, const std::ve
     return {0, true};
 }
 
-// The glyph after i when it is a character drawn in the same font.
-QString NextCharacter(const std::vector<QString>& glyphs, int32_t i)
-{
-    if (size_t(i) + 1 >= glyphs.size())
-        return {};
-    const QString& next = glyphs[size_t(i) + 1];
-    return IsMark(next) || IsPictureGlyph(next) || IsDroppedMark(next) ? QString() : next;
-}
-
 // Whether a body glyph's cell, ending at bottom, reaches into the frame's
 // inner line (pages only: a column drawn on its own has no frame).
 bool BeyondTheFrame(const PageRenderer& view, int32_t bottom)
@@ -125,12 +116,18 @@ std::optional<QPoint> PlaceReadingMark(PageRenderer& view, Dc& dc, const TGlyph&
             clearOf = previousAt.x() + ink.right + 1;
     }
     TFontStyle song = ReadingMarkFont(view.CurFont, view.ScaledStyle.BIAO_DIAN);
-    const DcFont old = dc.SelectFont(PageRenderer::MakeFontFromStyle(song, dc));
     const EmSquare em{placed.x * 100, placed.y * 100, EmWidth(song), song.SIZE};
-    const std::optional<QPoint> at =
-        PlaceMarkByInk(dc, placed.text, em, {clearOf, cellTop / 100, (x + width) / 100, cellBottom / 100});
-    dc.SelectFont(old);
-    return at;
+    return PlaceMarkInFont(dc, PageRenderer::MakeFontFromStyle(song, dc), placed.text, em,
+                           {clearOf, cellTop / 100, (x + width) / 100, cellBottom / 100});
+}
+
+void NoteCutLine(PageRenderer& view)
+{
+    if (!view.CurrentPageRec || view.CurrentLine < 0)
+        return;
+    const std::pair<const TPageRec*, int32_t> line{view.CurrentPageRec, view.CurrentLine};
+    if (view.CutLines.empty() || view.CutLines.back() != line)
+        view.CutLines.push_back(line);
 }
 
 void MoveTo(TGlyph& glyph, std::optional<QPoint> at)
@@ -234,6 +231,7 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
         if (BeyondTheFrame(view, y + advance)) {
             // A line lengthened past its box (by an edit of the page) is cut
             // at the frame; the edit pane marks it.
+            NoteCutLine(view);
             view.LastPitch = pitch;
             y += pitch - lift.now;
             continue;

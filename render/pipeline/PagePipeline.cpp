@@ -215,6 +215,7 @@ void RenderSpread(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pa
 
 void RenderPage(PageRenderer& view, Dc& dc, int32_t shown, QPoint origin)
 {
+    view.CutLines.clear();
     if (!g_CurrentParaSet || !g_VolumeShown || g_CellEditing || shown < 0)
         return;
     const TextPages pages = ShownPageToTextPages(shown);

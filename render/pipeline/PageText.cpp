@@ -79,8 +79,10 @@ void RenderEdition::DrawPageColumns(PageRenderer& view, Dc& dc) const
         for (int32_t i = 0; i < n; ++i) {
             const int32_t x = ColumnX(box, view.TextRight, i);
             view.LineKind = LineKinds::Body;
+            view.CurrentLine = i;
             view.DrawTextLines(dc, x + box.pitch / 2, box.pitch, ExpandQdSpans(page.lines[size_t(i)].text), x,
                                view.TextTop);
+            view.CurrentLine = -1;
             if (size_t(i) < page.collectedLines.size() && !page.collectedLines[size_t(i)].text.isEmpty())
                 DrawSideNote(view, dc, page.collectedLines[size_t(i)], x, view.TextTop);
         }

@@ -2,8 +2,11 @@
 // lines typed into the grid reach the page records, a changed title
 // rebuilds the contents, and 保存本冊數據修改 writes the volume-data file,
 // from which the lines read back.
+#include <tuple>
+
 #include <QApplication>
 #include <QDockWidget>
+#include <QImage>
 #include <QKeyEvent>
 
 #include "app/commands/CommandIds.h"
@@ -153,6 +156,45 @@ TEST_F(EditPaneSave, ALineTooLongForItsColumnStopsAtTheFrame)
         EXPECT_GT(drawn, 10);
         EXPECT_LT(drawn, 60);
     }
+}
+
+// The pane shows such a line in red, and only while it is too long: typed
+// back to a short text it looks like the others again.
+TEST_F(EditPaneSave, ALineTooLongForItsColumnIsShownRedInThePane)
+{
+    ASSERT_NO_FATAL_FAILURE(OpenBookAt(1));
+    const int row = RowOf(1, 0);
+    const int other = RowOf(1, 1);
+    ASSERT_GT(row, 0);
+    ASSERT_GT(other, 0);
+    // Red and blue of the row's pixels left of its text, and the item's colours.
+    const auto shown = [this](int r) {
+        QApplication::processEvents();
+        TEditList& list = window->EditView().List();
+        TGridItem item;
+        item.row = r;
+        item.mask = kItemBackground;
+        EXPECT_TRUE(list.GetItem(item));
+        WinRect cell;
+        EXPECT_TRUE(list.GetCellRect(r, 0, &cell));
+        const QImage image = list.viewport()->grab().toImage();
+        const QColor pixel = image.pixelColor(cell.left + 1, (cell.top + cell.bottom) / 2);
+        return std::tuple(item.background, pixel.red() > 240 && pixel.blue() < 230);
+    };
+    const auto [plainBackground, plainRed] = shown(row);
+    EXPECT_FALSE(plainRed);
+
+    ASSERT_NO_FATAL_FAILURE(Edit(row, Qt::Key_Return, QString(), QString(60, QChar(0x5929))));
+    const auto [background, red] = shown(row);
+    EXPECT_NE(background, plainBackground);
+    EXPECT_TRUE(red);
+    EXPECT_FALSE(std::get<1>(shown(other))) << "the line below still fits";
+
+    TEditList& list = window->EditView().List();
+    list.SetFocusCell({row, 0});
+    QTest::keyClick(&list, Qt::Key_Delete);
+    ASSERT_NO_FATAL_FAILURE(Edit(row, Qt::Key_A, u"天"_s, QString()));
+    EXPECT_FALSE(std::get<1>(shown(row)));
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QToolButton>
+#include <QImage>
 
 #include "app/commands/CommandIds.h"
 #include "app/view/CollatorView.h"
@@ -113,6 +115,47 @@ TEST_F(StartState, LookRadioAndPaneTogglesFollowTheUpdatePass)
     window->Dispatch(Cmd::EditPane);
     EXPECT_TRUE(window->EditDock().isVisible());
     EXPECT_TRUE(window->ActionsOf(Cmd::EditPane).front()->isChecked());
+}
+
+// How far a button's pixels stand from its background (its corner pixel),
+// summed: what makes it readable.
+double Contrast(QWidget& button)
+{
+    const QImage image = button.grab().toImage();
+    const QColor back = image.pixelColor(1, 1);
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            sum += std::abs(c.red() - back.red()) + std::abs(c.green() - back.green()) +
+                   std::abs(c.blue() - back.blue());
+        }
+    return sum;
+}
+
+// In every look, the black one too, a disabled toolbar button is plainly
+// fainter than the same button enabled.
+TEST_F(StartState, DisabledToolbarButtonsLookDisabledInEveryLook)
+{
+    QToolButton* button = nullptr;
+    for (QToolButton* b : window->findChildren<QToolButton*>())
+        if (b->defaultAction() && b->isVisible() && !b->defaultAction()->icon().isNull() && b->isEnabled()) {
+            button = b;
+            break;
+        }
+    ASSERT_TRUE(button);
+    QAction* action = button->defaultAction();
+    for (int look = 210; look <= 218; ++look) {
+        ASSERT_TRUE(window->Dispatch(look));
+        action->setEnabled(true);
+        QApplication::processEvents();
+        const double enabled = Contrast(*button);
+        action->setEnabled(false);
+        QApplication::processEvents();
+        const double disabled = Contrast(*button);
+        EXPECT_LT(disabled, enabled * 0.6) << "look " << look << " " << action->text().toStdString();
+    }
+    action->setEnabled(true);
 }
 
 // With no book open a change applied in the layout dialog marks the project

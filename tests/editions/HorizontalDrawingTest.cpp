@@ -200,8 +200,10 @@ TEST_F(HorizontalDrawingTest, LinesRunDownAtTheirHeights)
 }
 
 // Along the line (advance 1720; the recording Dc's glyphs of width 1700
-// are 1600 wide: +60): in ZHINENG "，" is drawn 172 early and takes half a
-// cell; ASCII takes half the pitch; a fitted run of one character takes its
+// are 1600 wide: +60): in ZHINENG "，" would take half a cell, but the
+// recording Dc's comma is as wide as a character, so it keeps its whole
+// cell rather than run into the next one (installed faces:
+// MarkPlacementTest); ASCII takes half the pitch; a fitted run of one character takes its
 // advance without dividing by 0, of two the fitted pitch; a fit shorter
 // than the character narrows it (860: glyphs 800 wide, +30).
 TEST_F(HorizontalDrawingTest, GlyphsAlongTheLine)
@@ -214,7 +216,7 @@ TEST_F(HorizontalDrawingTest, GlyphsAlongTheLine)
         std::vector<int32_t> xs;
         int32_t end;
     } cases[] = {
-        {u"甲，乙"_s, {60, 1720 - 172 + 60, 2 * 1720 - 860 + 60}, 3 * 1720 - 860},
+        {u"甲，乙"_s, {60, 1720, 2 * 1720}, 3 * 1720 - 60},
         {u"ab甲"_s, {60, 860 + 60, 1720 + 60}, 2 * 1720},
         {u"<ZJ1-3>甲<-ZJ>乙"_s, {60, 1720 + 60}, 2 * 1720},
         {u"<ZJ1-2>甲乙<-ZJ>"_s, {60, 2 * 3440 - 1720 + 1 + 60}, 2 * 3440 - 1720 + 1 + 1720},
@@ -236,8 +238,8 @@ TEST_F(HorizontalDrawingTest, GlyphsAlongTheLine)
 }
 
 // In 句讀 and 句點 a stop or pause takes no cell: it is drawn at half size in
-// the lower right quarter of the character before it (the recording Dc's
-// cells: 1600 wide, 1700 high), never over the character after it.
+// the foot of the character before it, below its ink (the recording Dc's
+// cells: 1600 wide, 1700 high, all ink), never over the character after it.
 TEST_F(HorizontalDrawingTest, StopsAndPausesSitInThePreviousCell)
 {
     for (const TBiaoDianType mode : {TBiaoDianType::JUDOU, TBiaoDianType::JUDIAN}) {
@@ -252,8 +254,8 @@ TEST_F(HorizontalDrawingTest, StopsAndPausesSitInThePreviousCell)
         for (const size_t mark : {1u, 3u}) {
             const DcCall& before = glyphs[mark - 1];
             const DcCall& it = glyphs[mark];
-            EXPECT_NEAR(it.args[0], before.args[0] + 8, 1) << it.text.toStdString();
-            EXPECT_NEAR(it.args[1], before.args[1] + 8, 1) << it.text.toStdString();
+            EXPECT_GE(it.args[0], before.args[0]) << it.text.toStdString();
+            EXPECT_GE(it.args[1], before.args[1] + 17) << it.text.toStdString();
             EXPECT_EQ(it.state.font.height, before.state.font.height / 2) << it.text.toStdString();
             EXPECT_LE(it.args[0] + 8, glyphs[mark + 1].args[0]) << it.text.toStdString();
         }

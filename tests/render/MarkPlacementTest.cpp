@@ -9,6 +9,8 @@
 #include "platform/FontSubstitutions.h"
 #include "platform/GdiFont.h"
 #include "render/glyphs/MarkPlacement.h"
+#include "foundation/FoundationGlobals.h"
+#include "support/Editions.h"
 
 namespace {
 
@@ -29,7 +31,8 @@ const TBiaoDianType kModes[] = {TBiaoDianType::JUDOU, TBiaoDianType::JUDIAN, TBi
 
 bool IsMarkOrLine(const QString& text)
 {
-    return text == u"︴" || text == u"︳" || ReferenceInk(text).has_value();
+    return text == u"︴" || text == u"︳" || ReferenceInk(text).has_value() ||
+           ReferenceInk(text, MarkFlow::Line).has_value();
 }
 
 struct Inked {
@@ -79,6 +82,24 @@ std::string Describe(const Inked& d)
            std::to_string(d.box.right) + "," + std::to_string(d.box.bottom) + "]";
 }
 
+// Each mark's ink against every character's; how many marks were drawn.
+size_t ExpectNoMarkOverACharacter(const std::vector<Inked>& drawn, const std::string& where)
+{
+    size_t marks = 0;
+    for (const Inked& mark : drawn) {
+        if (!IsMarkOrLine(mark.text))
+            continue;
+        ++marks;
+        for (const Inked& character : drawn) {
+            if (!IsMarkOrLine(character.text)) {
+                EXPECT_FALSE(Overlap(mark.box, character.box))
+                    << where << ": " << Describe(mark) << " over " << Describe(character);
+            }
+        }
+    }
+    return marks;
+}
+
 TEST_F(MarksByInk, NoMarkCoversACharacterInAnyModeOrFace)
 {
     // A column a fifth wider than the characters, as the default style has.
@@ -92,20 +113,9 @@ TEST_F(MarksByInk, NoMarkCoversACharacterInAnyModeOrFace)
                     dc.ClearCalls();
                     view.InsideBookTitle = view.InsideChapterTitle = false;
                     view.DrawTextLines(dc, kX + size * 3 / 5, size * 6 / 5, column, kX, kY);
-                    const std::vector<Inked> drawn = Drawn();
-                    size_t marks = 0;
-                    for (const Inked& mark : drawn) {
-                        if (!IsMarkOrLine(mark.text))
-                            continue;
-                        ++marks;
-                        for (const Inked& character : drawn) {
-                            if (IsMarkOrLine(character.text))
-                                continue;
-                            EXPECT_FALSE(Overlap(mark.box, character.box))
-                                << face.toStdString() << " size " << size << " mode " << int(mode) << ": "
-                                << Describe(mark) << " over " << Describe(character);
-                        }
-                    }
+                    const size_t marks = ExpectNoMarkOverACharacter(
+                        Drawn(), face.toStdString() + " size " + std::to_string(size) + " mode " +
+                                     std::to_string(int(mode)));
                     EXPECT_TRUE(marks > 0 || mode == TBiaoDianType::JUDOU || mode == TBiaoDianType::JUDIAN)
                         << column.toStdString();
                 }
@@ -153,6 +163,117 @@ TEST_F(MarksByInk, LatinLettersStandInTheMiddleOfTheColumn)
     const int32_t middle = 2 * (kX + 2400) / 100;
     for (const Inked& d : drawn)
         EXPECT_NEAR(d.box.left + d.box.right, middle, 4) << d.text.toStdString();
+}
+
+// Lines of the horizontal program: the horizontal forms of the marks,
+// brackets and quotations lying on their sides.
+const QString kLines[] = {
+    u"銀。蒿，鱗、問？答！曰：曰；書"_qs,
+    u"曰「書」又『引』（注）文《書名》〈篇〉終“引”‘單’【注】"_qs,
+    u"甲。「乙，丙。」丁、《戊》己？」"_qs,
+};
+
+class HorizontalMarksByInk : public MarksByInk {
+protected:
+    void SetUp() override
+    {
+        previous_ = InstallEdition(&EditionFor(EditionKind::Horizontal));
+        MarksByInk::SetUp();
+        view.LineKind = LineKinds::CentreTop;  // drawn at once
+    }
+    void TearDown() override
+    {
+        MarksByInk::TearDown();
+        InstallEdition(previous_);
+    }
+    // Characters of `size` set side by side at `advance`, lines half as
+    // tall again as the characters (as the default style has them).
+    void UseLineFace(const QString& face, int32_t size, int32_t advance)
+    {
+        TFontStyle& font = TextFont();
+        SetFont(font, size, size);
+        font.NAME = face;
+        font.WORD_WIDTH = advance;
+        font.WORD_HEIGHT = size * 3 / 2;
+        view.CurFontPair = &view.ScaledStyle.TEXT_BOX.MFONT_GROUP;
+    }
+    std::vector<Inked> DrawLine(const QString& line, int32_t lineSize)
+    {
+        dc.ClearCalls();
+        view.DrawTextLines(dc, kY + lineSize / 2, lineSize, line, kX, kY);
+        return Drawn();
+    }
+
+private:
+    const Edition* previous_ = nullptr;
+};
+
+TEST_F(HorizontalMarksByInk, NoMarkCoversACharacterInAnyModeOrFace)
+{
+    constexpr int32_t kSizes[] = {1800, 7200};  // 100 % and 400 % of the default
+    for (const QString& face : kFaces) {
+        for (const int32_t size : kSizes) {
+            for (const int32_t advance : {size, size * 21 / 20}) {
+                for (const TBiaoDianType mode : kModes) {
+                    SetMode(mode);
+                    UseLineFace(face, size, advance);
+                    for (const QString& line : kLines) {
+                        const size_t marks = ExpectNoMarkOverACharacter(
+                            DrawLine(line, size * 3 / 2), face.toStdString() + " size " + std::to_string(size) +
+                                                              " advance " + std::to_string(advance) + " mode " +
+                                                              std::to_string(int(mode)) + " " + line.toStdString());
+                        // The reading-mark modes keep only stops and pauses.
+                        EXPECT_TRUE(marks > 0 || mode == TBiaoDianType::JUDOU || mode == TBiaoDianType::JUDIAN)
+                            << line.toStdString();
+                    }
+                }
+            }
+        }
+    }
+}
+
+// Each mark stands in the cell its mode gives it: a whole cell in
+// 標點(全高), the first half of one for pauses and brackets in 標點(部分半高),
+// and in the foot of the character before in 句讀; a stop low in the line,
+// a quotation mark high.
+TEST_F(HorizontalMarksByInk, EachMarkInTheCellItsModeGivesIt)
+{
+    constexpr int32_t kSize = 4000;
+    constexpr int32_t kLineSize = 6000;
+    const struct {
+        TBiaoDianType mode;
+        QString line;
+        int32_t cellLeft, cellRight;  // of the mark (glyph 1), in units; the next cell starts at the right
+        bool low;
+    } cases[] = {
+        {TBiaoDianType::PUTONG, u"銀。蒿"_qs, kSize, 2 * kSize, true},
+        {TBiaoDianType::PUTONG, u"銀，蒿"_qs, kSize, 2 * kSize, true},
+        {TBiaoDianType::ZHINENG, u"銀，蒿"_qs, kSize, kSize * 3 / 2, true},
+        {TBiaoDianType::ZHINENG, u"銀「蒿"_qs, kSize, kSize * 3 / 2, false},
+        {TBiaoDianType::ZHINENG, u"銀“蒿"_qs, kSize, kSize * 3 / 2, false},
+        {TBiaoDianType::JUDOU, u"銀。蒿"_qs, 0, kSize, true},
+    };
+    for (const QString& face : kFaces) {
+        for (const auto& c : cases) {
+            SetMode(c.mode);
+            UseLineFace(face, kSize, kSize);
+            const std::vector<Inked> drawn = DrawLine(c.line, kLineSize);
+            ASSERT_EQ(drawn.size(), 3u);
+            const Inked& mark = drawn[1];
+            const std::string where = face.toStdString() + " " + c.line.toStdString() + " mode " +
+                                      std::to_string(int(c.mode)) + " " + Describe(mark);
+            EXPECT_GE(mark.box.left, (kX + c.cellLeft) / 100) << where;
+            EXPECT_LE(mark.box.right, (kX + c.cellRight) / 100 + 1) << where;
+            // The character after it in the next cell, not pushed on.
+            EXPECT_GE(drawn[2].box.left, (kX + c.cellRight) / 100) << where;
+            EXPECT_LT(drawn[2].box.left, (kX + c.cellRight + kSize / 2) / 100) << where;
+            const int32_t middle = (kY + kLineSize / 2) / 100;
+            if (c.low)
+                EXPECT_GT(mark.box.top + mark.box.bottom, 2 * middle) << where;
+            else
+                EXPECT_LT(mark.box.top + mark.box.bottom, 2 * middle) << where;
+        }
+    }
 }
 
 }  // namespace
