@@ -29,6 +29,9 @@ public:
     // The directory pane's tree emptied; refilled from the view's books.
     virtual void EmptyDirectoryTree() {}
     virtual void FillBookTree() {}
+    // The directory tree shows the shown volume with its titles, its
+    // current title (or the volume) the current item.
+    virtual void MarkShownVolume() {}
     // The contents rebuilt and the directory tree refilled for the shown volume.
     virtual void RefreshPageTree() {}
     // The directory pane shows g_VolumeContents under the text's name.

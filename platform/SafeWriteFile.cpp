@@ -3,9 +3,12 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
+#include <dirent.h>
 #include <unistd.h>
 
-#include <QDir>
+#include <vector>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -29,20 +32,32 @@ QString RandomSuffix()
 bool ProcessIsGone(qint64 pid) { return pid > 0 && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH; }
 
 // Removes what a killed save of target left beside it; a save still running
-// in another program keeps its file.
+// in another program keeps its file. The folder is read with readdir and
+// names compared as bytes: a save runs once per volume of a book, and
+// building a QFileInfo for every name of a folder of thousands of volumes
+// made saving the whole book grow with its square.
 void RemoveStrayTemps(const QString& target)
 {
     const QFileInfo info(target);
-    const QDir dir = info.dir();
-    const QString prefix = info.fileName() + QString::fromUtf16(kTempMark);
-    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
-        if (!name.startsWith(prefix))
+    const QByteArray dirPath = QFile::encodeName(info.path());
+    const QByteArray prefix = QFile::encodeName(info.fileName() + QString::fromUtf16(kTempMark));
+    DIR* dir = ::opendir(dirPath.constData());
+    if (!dir)
+        return;
+    std::vector<QByteArray> strays;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (std::strncmp(name, prefix.constData(), size_t(prefix.size())) != 0)
             continue;
         bool ok = false;
-        const qint64 pid = name.mid(prefix.size()).section(u'-', 0, 0).toLongLong(&ok);
+        const qint64 pid = QByteArray(name + prefix.size()).split('-').value(0).toLongLong(&ok);
         if (ok && (pid == qint64(::getpid()) || ProcessIsGone(pid)))
-            QFile::remove(dir.filePath(name));
+            strays.push_back(dirPath + '/' + name);
     }
+    ::closedir(dir);
+    for (const QByteArray& stray : strays)
+        if (QFileInfo(QFile::decodeName(stray)).isFile())
+            ::unlink(stray.constData());
 }
 
 // A link is saved through: its target is replaced, the link stays.

@@ -10,6 +10,7 @@
 // typesetter's members of the same names), never by asking which edition
 // runs.
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -138,11 +139,20 @@ public:
     // looked up in a table built from them on first use: an edition's
     // classes never change, and measuring asks for every character.
     enum RoomClass : uint8_t { kPunctClass = 1, kRoomlessClass = 2, kHalfCellClass = 4, kSentenceEndClass = 8 };
-    uint8_t RoomClassesOf(char16_t c) const;
+    uint8_t RoomClassesOf(char16_t c) const
+    {
+        // Built once; afterwards a plain load, no call_once per character.
+        const RoomTable* table = roomTable_.load(std::memory_order_acquire);
+        return (table ? *table : BuildRoomClasses())[c];
+    }
 
 private:
+    using RoomTable = std::array<uint8_t, 0x10000>;
+    const RoomTable& BuildRoomClasses() const;
+
     mutable std::once_flag roomClassesBuilt_;
-    mutable std::unique_ptr<std::array<uint8_t, 0x10000>> roomClasses_;
+    mutable std::unique_ptr<RoomTable> roomClasses_;
+    mutable std::atomic<const RoomTable*> roomTable_{nullptr};
 };
 
 // The forms of the edition the program runs as (g_Edition).

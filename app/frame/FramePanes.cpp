@@ -74,6 +74,8 @@ void MainWindow::EmptyDirectoryTree() { fileView_->Tree().clear(); }
 
 void MainWindow::FillBookTree() { fileView_->Tree().FillBookTree(); }
 
+void MainWindow::MarkShownVolume() { fileView_->Tree().MarkShownVolume(); }
+
 void MainWindow::SetContentsTree(int shownPages) { fileView_->SetContentsTree(GetTextName(), shownPages); }
 
 void MainWindow::RefreshPageTree()

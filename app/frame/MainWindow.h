@@ -81,6 +81,7 @@ public:
     bool AskSavePreText() override;
     void EmptyDirectoryTree() override;
     void FillBookTree() override;
+    void MarkShownVolume() override;
     void RefreshPageTree() override;
     void SetContentsTree(int shownPages) override;
 

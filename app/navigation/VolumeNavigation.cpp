@@ -124,6 +124,7 @@ bool LoadAndShowVolume(int32_t n, const QString& path, ViewData& view, const QSt
         if (!g_FourInOneMode)
             Frame().FillPageCombo(g_PageTable.pages.Size());
         PlaceBookmark(n, bookmarkTitle);
+        Frame().MarkShownVolume();
     }
     ShowPage(view, shown);
     if (name)

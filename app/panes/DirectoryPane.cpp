@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/AppGlobals.h"
 #include "foundation/io/Paths.h"
 #include "render/RenderGlobals.h"
 #include "render/pipeline/ShownPages.h"
@@ -28,6 +29,36 @@ private:
     QTreeWidget& tree_;
     bool blocked_;
 };
+
+// A volume item's titles, depth-first, each before those below it: the
+// order of the flat title list.
+QTreeWidgetItem* NthTitle(QTreeWidgetItem* parent, int32_t& n)
+{
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QTreeWidgetItem* child = parent->child(i);
+        if (n-- == 0)
+            return child;
+        if (QTreeWidgetItem* found = NthTitle(child, n))
+            return found;
+    }
+    return nullptr;
+}
+
+// The item of the volume with this data among the folders (or groups)
+// under parent; titles are not looked into.
+QTreeWidgetItem* FindVolumeItem(QTreeWidgetItem* parent, int32_t data)
+{
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QTreeWidgetItem* child = parent->child(i);
+        const int32_t d = CMViewTree::DataOf(child);
+        if (d == data)
+            return child;
+        if (d <= kPageMask)
+            if (QTreeWidgetItem* found = FindVolumeItem(child, data))
+                return found;
+    }
+    return nullptr;
+}
 
 void MakeBold(QTreeWidgetItem* item)
 {
@@ -115,6 +146,54 @@ void CMViewTree::FillVolumeTitles(QTreeWidgetItem* item)
         AddNodes(item, volume->contents, VolumeData(volume->index));
 }
 
+QTreeWidgetItem* CMViewTree::ShownVolumeItem() const
+{
+    if (!books_ || !g_CurrentBook || g_CurrentVolume < 0)
+        return nullptr;
+    int32_t index = 0;
+    for (const TBook& book : *books_) {
+        if (&book == g_CurrentBook)
+            break;
+        ++index;
+    }
+    QTreeWidgetItem* top = topLevelItem(index);
+    return top ? FindVolumeItem(top, VolumeData(g_CurrentVolume)) : nullptr;
+}
+
+void CMViewTree::ForgetMarkedTitles()
+{
+    QTreeWidgetItem* item = markedVolume_.isValid() ? itemFromIndex(markedVolume_) : nullptr;
+    markedVolume_ = QPersistentModelIndex();
+    if (!item)
+        return;
+    item->setExpanded(false);
+    qDeleteAll(item->takeChildren());
+    item->setData(0, kTitlesPending, true);
+    item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+}
+
+void CMViewTree::MarkShownVolume()
+{
+    QTreeWidgetItem* volume = ShownVolumeItem();
+    if (!volume)
+        return;
+    const bool blocked = blockSignals(true);
+    if (indexFromItem(volume) != markedVolume_) {
+        // Walking a book volume by volume leaves only the shown one filled.
+        ForgetMarkedTitles();
+        if (volume->data(0, kTitlesPending).toBool()) {
+            FillVolumeTitles(volume);
+            markedVolume_ = indexFromItem(volume);
+        }
+    }
+    volume->setExpanded(true);
+    int32_t n = g_CurrentBookmark;
+    QTreeWidgetItem* title = n >= 0 ? NthTitle(volume, n) : nullptr;
+    setCurrentItem(title ? title : volume);
+    scrollToItem(currentItem());
+    blockSignals(blocked);
+}
+
 void CMViewTree::AddFolderContent(QTreeWidgetItem* parent, const ElementBase& folder)
 {
     for (const TChildLink& link : folder.children) {
@@ -155,6 +234,8 @@ void CMViewTree::FillBookTree()
         top->setExpanded(true);
         ++index;
     }
+    markedVolume_ = QPersistentModelIndex();
+    MarkShownVolume();
 }
 
 void CMViewTree::GoToItem(const QTreeWidgetItem* item)

@@ -39,6 +39,11 @@ public:
 
     // The titles of a volume item, added the first time it is expanded.
     void FillVolumeTitles(QTreeWidgetItem* item);
+    // The shown volume (g_CurrentBook, g_CurrentVolume) with its titles, and
+    // its current title (g_CurrentBookmark; the volume itself when none)
+    // made the current item, without navigating. The volume marked before
+    // gives back the titles only the marking added.
+    void MarkShownVolume();
 
     static int32_t DataOf(const QTreeWidgetItem* item);
     // Acts on a selected item as a click would (what the selection signal
@@ -53,9 +58,13 @@ private:
     void AddNodes(QTreeWidgetItem* parent, const TBookmarkTree& nodes, int32_t base);
     void AddVolume(QTreeWidgetItem* parent, const TFile& volume);
     void AddFolderContent(QTreeWidgetItem* parent, const ElementBase& folder);
+    QTreeWidgetItem* ShownVolumeItem() const;
+    void ForgetMarkedTitles();
 
     const TBookList* books_ = nullptr;
     Navigation navigation_;
+    // The volume item whose titles MarkShownVolume added.
+    QPersistentModelIndex markedVolume_;
 };
 
 class CMFileView : public QWidget {

@@ -142,8 +142,21 @@ bool IsQuoteBracketPause(char16_t c) { return kClassSets.Holds(kQuoteBracketPaus
 bool IsOpeningMark(char16_t c) { return kClassSets.Holds(kOpening, c); }
 bool IsClosingMark(char16_t c) { return kClassSets.Holds(kClosing, c); }
 
+namespace {
+
+// The horizontal forms above lie in these ranges; anything outside (every
+// ideograph) keeps its form without a search.
+bool MayHaveVerticalForm(char16_t c)
+{
+    return (c >= 0x2018 && c <= 0x2026) || (c >= 0x3008 && c <= 0x3017) || (c >= 0xFF08 && c <= 0xFF5D);
+}
+
+}  // namespace
+
 char16_t VerticalPunctForm(char16_t c)
 {
+    if (!MayHaveVerticalForm(c))
+        return c;
     const size_t at = kHorizontalForms.find(c);
     return at == Units::npos ? c : kVerticalForms[at];
 }

@@ -157,13 +157,6 @@ QString DigitsToChinese(QStringView text)
     return result;
 }
 
-qsizetype NextCodePointIndex(QStringView text, qsizetype i)
-{
-    if (IsHighSurrogate(text[i].unicode()) && i + 1 < text.size())
-        return i + 2;
-    return i + 1;
-}
-
 int32_t CountCodePoints(const char16_t* units, int32_t n)
 {
     int32_t count = 0;

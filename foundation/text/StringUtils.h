@@ -47,7 +47,12 @@ inline int32_t CountCodePoints(QStringView text)
     return CountCodePoints(reinterpret_cast<const char16_t*>(text.utf16()), int32_t(text.size()));
 }
 // The index just after the code point that starts at i (i < text.size()).
-qsizetype NextCodePointIndex(QStringView text, qsizetype i);
+// Inline: measuring steps through every character with it.
+inline qsizetype NextCodePointIndex(QStringView text, qsizetype i)
+{
+    const char16_t u = text[i].unicode();
+    return u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() ? i + 2 : i + 1;
+}
 // The unit offset of code point k, stopping at the end of the text.
 int32_t CodePointOffset(QStringView text, int32_t k);
 // count code points from code point start; empty when count <= 0.

@@ -181,6 +181,71 @@ TEST_F(FindAcrossVolumes, FindReplaceReopenAndClickATitle)
     EXPECT_EQ(g_CurrentPage, TextPageToShownPage(1));
 }
 
+// The directory pane follows the shown volume, however it was reached:
+// opening the book, F3 into another volume, the volume commands, 替換所有冊.
+// The shown volume's titles are there and its current title (the volume
+// when it has none) is the current item; a volume left gives back the
+// titles only the following added.
+TEST_F(FindAcrossVolumes, TheDirectoryTreeFollowsTheShownVolume)
+{
+    OpenBook();
+    CMViewTree& tree = window->FileView().Tree();
+    QTreeWidgetItem* top = tree.topLevelItem(0);
+    ASSERT_NE(top, nullptr);
+    ASSERT_EQ(top->childCount(), 3);
+    const auto current = [&tree] {
+        const QTreeWidgetItem* item = tree.currentItem();
+        return item ? item->text(0) + u'@' + QString::number(CMViewTree::DataOf(item)) : u"none"_s;
+    };
+    const QString volume[] = {top->child(0)->text(0), top->child(1)->text(0), top->child(2)->text(0)};
+    const auto volumeItem = [&volume](int v) { return volume[v] + u'@' + QString::number((v + 1) << 16); };
+    EXPECT_EQ(current(), volumeItem(0));
+    EXPECT_GT(top->child(0)->childCount(), 0);
+
+    // A title clicked, then F3 walks on into the third volume.
+    QTreeWidgetItem* title = top->child(0)->child(0)->child(0);
+    ASSERT_NE(title, nullptr);
+    tree.setCurrentItem(title);
+    QApplication::processEvents();
+    EXPECT_EQ(current(), u"題一@"_s + QString::number((1 << 16) + 1));
+    OpenFindWindow();
+    for (const char* expected : {"0:1", "0:3", "2:2"}) {
+        F3();
+        EXPECT_EQ(Hit(), expected);
+    }
+    EXPECT_EQ(current(), volumeItem(2));
+    EXPECT_GT(top->child(2)->childCount(), 0);
+    EXPECT_EQ(top->child(1)->childCount(), 0);
+
+    struct Step {
+        int command;
+        QString item;
+    };
+    const Step steps[] = {
+        {Cmd::PreviousVolume, volumeItem(1)},
+        // The last page of the first volume: its last title.
+        {Cmd::PreviousPage, u"題一@"_s + QString::number((1 << 16) + 1)},
+        {Cmd::LastPage, u"題一@"_s + QString::number((3 << 16) + 1)},
+        {Cmd::FirstPage, volumeItem(0)},
+    };
+    for (const Step& step : steps) {
+        ASSERT_TRUE(window->Dispatch(step.command)) << step.command;
+        EXPECT_EQ(current(), step.item) << step.command;
+    }
+    EXPECT_EQ(top->child(1)->childCount(), 0) << "the second volume's titles given back";
+
+    // 替換所有冊 that changes the titles rebuilds the tree, ends in the
+    // third volume and comes back to the first: the first is the current
+    // item again, with its new title under it.
+    ReplaceInAllVolumes(u"題一"_s, u"題二"_s, u"共替換3處"_s);
+    EXPECT_EQ(g_CurrentVolume, 0);
+    top = tree.topLevelItem(0);
+    EXPECT_EQ(current(), volumeItem(0));
+    ASSERT_GT(top->child(0)->childCount(), 0);
+    EXPECT_EQ(top->child(0)->child(0)->child(0)->text(0), u"題二"_s);
+    EXPECT_EQ(top->child(2)->childCount(), 0);
+}
+
 // 取消 in the progress window stops between two volumes: the first is
 // replaced and written, the others are untouched, and the message says how
 // far it came; the view is back where it began.

@@ -9,7 +9,11 @@
 #include <QImage>
 #include <QLabel>
 #include <QPdfWriter>
+#include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QStandardPaths>
 #include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
@@ -317,6 +321,73 @@ TEST_F(BookFlow, CancelStopsPrintingSheetsBetweenVolumes)
     EXPECT_EQ(g_CurrentVolume, 0);
     EXPECT_EQ(g_CurrentPage, shown);
     EXPECT_TRUE(view.updatesEnabled());
+}
+
+// The same through the window: 四合一顯示 (a command without a menu entry),
+// then 文件/打印 into a PDF file, every sheet of the book's one group, which
+// holds all three volumes. The run to the end writes them all; a second run
+// cancelled at the second volume writes the first volume's sheets only.
+TEST_F(BookFlow, PrintCommandPrintsTheSheetsOfEveryVolumeWithProgress)
+{
+    Generate();
+    if (g_4in1Data.pageOrders.empty()) {
+        Parse4in1Splits(g_4in1Data, u""_s);
+        Build4in1PageOrder(g_4in1Data);
+    }
+    ASSERT_EQ(g_4in1Data.pageOrders.size(), 1u);
+    ASSERT_TRUE(window->Dispatch(Cmd::FourInOne));
+    ASSERT_TRUE(g_FourInOneMode);
+    const int32_t count = GetShownPageCount();
+    const auto printInto = [this](const QString& name) {
+        // As a user fills the print window: its PDF destination and file.
+        return [path = dir.filePath(name)](QDialog& dialog) {
+            dialog.show();
+            auto* printers = dialog.findChild<QComboBox*>(u"printers"_s);
+            auto* file = dialog.findChild<QLineEdit*>(u"filename"_s);
+            if (!printers || !file)
+                return false;
+            printers->setCurrentIndex(printers->findText(u"PDF"_s, Qt::MatchContains));
+            file->setText(path);
+            dialog.hide();
+            return true;
+        };
+    };
+    const auto pdfPages = [this](const QString& name) {
+        QProcess info;
+        info.start(u"pdfinfo"_s, {dir.filePath(name)});
+        info.waitForFinished();
+        const QRegularExpressionMatch pages =
+            QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(QString::fromUtf8(info.readAllStandardOutput()));
+        return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+    };
+
+    QStringList steps;
+    {
+        FakeDialogs dialogs;
+        dialogs.OnRun(printInto(u"all.pdf"_s));
+        dialogs.OnProgress([&steps](QDialog& progress) { steps << progress.findChild<QLabel*>()->text(); });
+        window->Dispatch(Cmd::Print);
+    }
+    EXPECT_EQ(steps, (QStringList{u"卷1（1/3）"_s, u"卷2（2/3）"_s, u"卷3（3/3）"_s}));
+    EXPECT_EQ(g_CurrentVolume, 0);
+
+    {
+        FakeDialogs dialogs;
+        dialogs.OnRun(printInto(u"first.pdf"_s));
+        dialogs.OnProgress([](QDialog& progress) {
+            if (ProgressStepOf(progress) == 1)
+                PressCancel(progress);
+        });
+        prompter.ExpectTell(u"打印已取消：已打印1冊，共3冊"_s);
+        window->Dispatch(Cmd::Print);
+        EXPECT_TRUE(prompter.Done());
+    }
+    if (QStandardPaths::findExecutable(u"pdfinfo"_s).isEmpty())
+        GTEST_SKIP() << "pdfinfo is not installed";
+    EXPECT_EQ(pdfPages(u"all.pdf"_s), count);
+    const int firstOnly = pdfPages(u"first.pdf"_s);
+    EXPECT_GT(firstOnly, 0);
+    EXPECT_LT(firstOnly, count);
 }
 
 TEST_F(BookFlow, CancelledFolderChoiceLeavesTheProject)

@@ -195,10 +195,10 @@ int32_t TypesetEdition::FitChars(QStringView text, int32_t advance, int32_t& len
 
 bool TypesetEdition::IsRoomlessMark(char16_t c) const { return IsDotOrBookTitleMark(c); }
 
-uint8_t TypesetEdition::RoomClassesOf(char16_t c) const
+const TypesetEdition::RoomTable& TypesetEdition::BuildRoomClasses() const
 {
     std::call_once(roomClassesBuilt_, [this] {
-        auto table = std::make_unique<std::array<uint8_t, 0x10000>>();
+        auto table = std::make_unique<RoomTable>();
         for (uint32_t u = 0; u < table->size(); ++u) {
             const char16_t unit = char16_t(u);
             (*table)[u] = uint8_t((IsPunctMark(unit) ? kPunctClass : 0) | (IsRoomlessMark(unit) ? kRoomlessClass : 0) |
@@ -206,6 +206,7 @@ uint8_t TypesetEdition::RoomClassesOf(char16_t c) const
                                   (IsSentenceEnd(unit) ? kSentenceEndClass : 0));
         }
         roomClasses_ = std::move(table);
+        roomTable_.store(roomClasses_.get(), std::memory_order_release);
     });
-    return (*roomClasses_)[c];
+    return *roomClasses_;
 }

@@ -59,7 +59,12 @@ QString HeadOffsetTag(int32_t offset)
 
 QString CountTag(int32_t mainCells, int32_t noteCells, int32_t footLength)
 {
-    return OpenTag(In::CountOpen, QStringLiteral("%1,%2,%3").arg(mainCells).arg(noteCells).arg(footLength));
+    QString counts = QString::number(mainCells);
+    counts += u',';
+    counts += QString::number(noteCells);
+    counts += u',';
+    counts += QString::number(footLength);
+    return OpenTag(In::CountOpen, counts);
 }
 
 QString OpenTag(QStringView opener, QStringView param)

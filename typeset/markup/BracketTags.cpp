@@ -91,6 +91,32 @@ bool MayHold(const QString& unitsAfterOpen, QStringView form)
            unitsAfterOpen.contains(form[MarkupTags::Open.size()]);
 }
 
+// Every fixed form replaced in one pass. The same as replacing them over the
+// line one form after the other: each runs from a "【" to the first "】"
+// with neither inside, so no two can overlap, and no angle form holds
+// either bracket, so a replacement never makes or breaks another.
+QString ReplaceFixedForms(QStringView line)
+{
+    QString out;
+    out.reserve(line.size());
+    qsizetype from = 0;
+    for (qsizetype open = line.indexOf(MarkupTags::Open); open >= 0;
+         open = line.indexOf(MarkupTags::Open, open + 1)) {
+        const QStringView rest = line.mid(open);
+        for (const FixedForm& form : kFixedForms) {
+            if (!rest.startsWith(form.bracket))
+                continue;
+            out += line.mid(from, open - from);
+            out += form.angle;
+            from = open + form.bracket.size();
+            open = from - 1;
+            break;
+        }
+    }
+    out += line.mid(from);
+    return out;
+}
+
 }  // namespace
 
 QString NormalizeBracketTags(QStringView line)
@@ -99,9 +125,7 @@ QString NormalizeBracketTags(QStringView line)
     const QString after = UnitsAfterOpen(line);
     if (after.isEmpty())
         return text;
-    for (const FixedForm& form : kFixedForms)
-        if (MayHold(after, form.bracket))
-            text = ReplaceAllText(text, form.bracket, form.angle);
+    text = ReplaceFixedForms(text);
     for (const OpenerForm& opener : kOpeners)
         if (MayHold(after, opener.bracket))
             ConvertOpener(text, opener);

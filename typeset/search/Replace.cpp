@@ -64,12 +64,16 @@ bool ReplaceInLine(TPageTable& table, QStringView key, QStringView replacement, 
             continue;
         }
         QString& text = page->lines[size_t(at.line)].text;
-        const QString old = text;
-        text = MidByCodePoints(old, 0, at.column) + MidByCodePoints(replacement, used, count)
-            + old.mid(CodePointOffset(old, at.column + count));
+        // The old line is kept only while a title change is still in
+        // question; once one is known the rest need not be compared.
+        const bool compare = titlesChanged && !*titlesChanged;
+        const QString old = compare ? text : QString();
+        const qsizetype from = CodePointOffset(text, at.column);
+        text.replace(from, CodePointOffset(text, at.column + count) - from,
+                     MidByCodePoints(replacement, used, count));
         used += count;
         replaced = true;
-        if (titlesChanged && ContentsDiffer(text, old))
+        if (compare && ContentsDiffer(text, old))
             *titlesChanged = true;
     }
     return replaced;
