@@ -9,8 +9,6 @@
 #include <QImage>
 #include <QLabel>
 #include <QPdfWriter>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QDoubleSpinBox>
@@ -20,6 +18,7 @@
 #include "app/commands/CommandIds.h"
 #include "app/panes/DirectoryPane.h"
 #include "app/printing/BookPrinting.h"
+#include "app/printing/PrintPreviewWindow.h"
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
 #include "render/pipeline/ShownPages.h"
@@ -194,8 +193,8 @@ TEST_F(BookFlow, PreviewShowsEveryUnit)
         dialog.resize(900, 700);
         dialog.show();
         QTest::qWait(50);
-        if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
-            previewed = preview->pageCount();
+        if (auto* preview = qobject_cast<PrintPreviewWindow*>(&dialog))
+            previewed = preview->Sheets().Count();
         if (qEnvironmentVariableIsSet("VELLUMOR_KEEP_PREVIEW"))
             dialog.grab().save(qEnvironmentVariable("VELLUMOR_KEEP_PREVIEW"));
         return false;
