@@ -15,8 +15,11 @@
 #include "foundation/io/Paths.h"
 #include "platform/Chooser.h"
 #include "platform/Prompter.h"
+#include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/book/Book.h"
+#include "typeset/book/Bookmarks.h"
+#include "typeset/pages/PageRecord.h"
 
 namespace {
 
@@ -27,6 +30,54 @@ QString TypesetExtension() { return g_Edition->Extension(FileKind::Typeset); }
 // "排版文件 (*.pak)"
 QString TypesetFilter() { return u"排版文件 (*."_s + TypesetExtension() + u')'; }
 
+
+// What indexing a book reads its volumes into: kept aside while a book is
+// indexed before it replaces what is open, and put back afterwards, so that
+// a volume found damaged leaves the open book or text as it was.
+class VolumeGlobalsAside {
+public:
+    VolumeGlobalsAside()
+        : pages_(std::move(g_PageTable)), contents_(std::move(g_VolumeContents)), sections_(std::move(g_SectionList)),
+          textName_(g_TextName), currentPages_(g_CurrentPages), currentSet_(g_CurrentParaSet), style_(g_CurrentStyle),
+          covers_(g_CoverPages), backs_(g_BackPages)
+    {
+        g_PageTable = TPageTable();
+    }
+    ~VolumeGlobalsAside()
+    {
+        g_PageTable = std::move(pages_);
+        g_VolumeContents = std::move(contents_);
+        g_SectionList = std::move(sections_);
+        g_TextName = textName_;
+        g_CurrentPages = currentPages_;
+        g_CurrentParaSet = currentSet_;
+        g_CurrentStyle = style_;
+        g_CoverPages = covers_;
+        g_BackPages = backs_;
+    }
+    VolumeGlobalsAside(const VolumeGlobalsAside&) = delete;
+    VolumeGlobalsAside& operator=(const VolumeGlobalsAside&) = delete;
+
+private:
+    TPageTable pages_;
+    OwningList<TBookmarkNode> contents_;
+    TNameNumberList sections_;
+    QString textName_;
+    TPageTable* currentPages_;
+    TParaSet* currentSet_;
+    TStyle* style_;
+    int32_t covers_;
+    int32_t backs_;
+};
+
+// Reads the book's index, rebuilding what is stale from its volumes, with
+// what is open untouched. False, after the damaged volume was told, when
+// one cannot be read.
+bool IndexBookAside(TBook& book, int32_t version)
+{
+    const VolumeGlobalsAside aside;
+    return UseTypesetBook(book, version) == kTypesetRead;
+}
 
 }  // namespace
 
@@ -43,8 +94,10 @@ bool OpenTypesetFile(CollatorView& view, const QString& path, const ShowBookPane
 {
     int32_t version = 0;
     std::unique_ptr<TBook> read = ReadTypesetBookAside(path, version);
-    if (!read)
-        return false;  // what was open stays open
+    // Every volume an index rebuild needs is read before anything is
+    // replaced: what was open stays open when one is damaged.
+    if (!read || !IndexBookAside(*read, version))
+        return false;
     ResetProjectState(view);
     if (LoadTypesetBook(view, path, std::move(read), version) != 0)
         return false;

@@ -78,6 +78,7 @@ public:
         Rebuild();
         return true;
     }
+    bool Aside() const { return aside_; }
     // Back to the shown volume and the shown page; the zoom is already back.
     void Restore(int32_t savedPage)
     {
@@ -191,6 +192,21 @@ int32_t PrintBookUnits(CollatorView& view, QPagedPaintDevice& device, int32_t fr
     const int32_t printed = PrintShownUnits(view.Renderer(), device, from, to, g_PrintMargins, steps);
     progress.TellWhereStopped();
     return printed;
+}
+
+void DrawPreviewSheet(CollatorView& view, QPainter& painter, int32_t unit)
+{
+    if (NothingToPrint())
+        return;
+    ShownVolumeAside shown(view);
+    const int32_t savedPage = g_CurrentPage;
+    DrawShownUnitOnSheet(view.Renderer(), painter, unit, g_PrintMargins, [&shown](int32_t shownUnit) {
+        const int32_t volume = SheetVolume(shownUnit);
+        return !IsOtherVolume(volume) || shown.Load(volume);
+    });
+    // Only a sheet of another volume moved the shown one aside.
+    if (shown.Aside())
+        shown.Restore(savedPage);
 }
 
 QPageLayout::Orientation StoredPrintOrientation()

@@ -8,6 +8,7 @@
 
 class CollatorView;
 class QPagedPaintDevice;
+class QPainter;
 class QPdfWriter;
 
 // Before printing shown units from..to (1-based): when a 4-in-1 sheet among
@@ -20,6 +21,11 @@ bool AskSaveBeforePrinting(int32_t from, int32_t to);
 // many were printed. Afterwards the shown volume's pages, g_CurrentVolume,
 // the contents, the zoom and the shown page are as they were.
 int32_t PrintBookUnits(CollatorView& view, QPagedPaintDevice& device, int32_t from, int32_t to);
+
+// Draws shown unit (1-based) onto a painter open on an image of the paper,
+// as PrintBookUnits prints it (the print preview's sheets); the shown
+// volume and page are as they were afterwards.
+void DrawPreviewSheet(CollatorView& view, QPainter& painter, int32_t unit);
 
 // g_PrintOrientation (1 portrait, 2 landscape) as a page orientation.
 QPageLayout::Orientation StoredPrintOrientation();

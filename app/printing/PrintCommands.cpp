@@ -1,12 +1,12 @@
 #include "app/printing/PrintCommands.h"
 
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 
 #include "app/dialogs/DialogServices.h"
 #include "app/printing/BookPrinting.h"
 #include "app/printing/PageSetupDialog.h"
+#include "app/printing/PrintPreviewWindow.h"
 #include "app/view/CollatorView.h"
 #include "render/RenderGlobals.h"
 #include "render/pipeline/ShownPages.h"
@@ -48,12 +48,14 @@ void OnFilePrintPreview(CollatorView& view)
         return;
     QPrinter printer(QPrinter::HighResolution);
     PreparePrinter(printer);
-    QPrintPreviewDialog dialog(&printer, &view);
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&view, count](QPrinter* shown) {
+    const QSizeF paper = printer.pageLayout().paintRect(QPageLayout::Inch).size();
+    PrintPreviewWindow window(count, paper, [&view, count](QPainter& painter, int32_t unit) {
         if (count > 0)
-            PrintBookUnits(view, *shown, 1, count);
-    });
-    Dialogs().RunModal(dialog);
+            DrawPreviewSheet(view, painter, unit);
+    }, &view);
+    // 打印 in the preview goes on to the print command.
+    if (Dialogs().RunModal(window))
+        OnFilePrint(view);
 }
 
 void OnFilePrintSetup(QWidget* parent)

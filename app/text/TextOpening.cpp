@@ -1,6 +1,7 @@
 #include "app/text/TextOpening.h"
 
 #include <algorithm>
+#include <climits>
 #include <utility>
 #include <vector>
 
@@ -9,6 +10,7 @@
 
 #include "app/AppGlobals.h"
 #include "app/FrameServices.h"
+#include "app/dialogs/ProgressReporter.h"
 #include "app/files/ProjectFile.h"
 #include "app/files/SavePrompts.h"
 #include "app/files/ScanSettingsFile.h"
@@ -21,6 +23,7 @@
 #include "platform/Prompter.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
+#include "typeset/pages/PageRecord.h"
 #include "typeset/typesetter/Typesetter.h"
 
 namespace {
@@ -99,6 +102,93 @@ bool TakeTextLines(std::vector<QString>&& lines, const QString& path, TTypesette
     return TypesetTextLines(typesetter, generating);
 }
 
+// A text typeset aside, under the parameter set it will open with, before
+// anything of what is open is replaced: a long text shows its progress, and
+// 取消 or a failure leaves the open project, its pages and panes untouched.
+struct StagedText {
+    TParaSet set;
+    TPageTable table;
+    std::vector<QString> lines;
+    QString title;
+    int32_t coverPages = 0;
+    int32_t backPages = 0;
+};
+
+// The typesetting globals a run changes, put back when the run is aside.
+class TypesetGlobalsAside {
+public:
+    TypesetGlobalsAside()
+        : table_(g_TypesetTable), covers_(g_CoverPages), backs_(g_BackPages), loading_(g_LoadingText),
+          styleName_(g_TypesetStyleName)
+    {
+    }
+    ~TypesetGlobalsAside()
+    {
+        g_TypesetTable = table_;
+        g_CoverPages = covers_;
+        g_BackPages = backs_;
+        g_LoadingText = loading_;
+        g_TypesetStyleName = styleName_;
+    }
+    TypesetGlobalsAside(const TypesetGlobalsAside&) = delete;
+    TypesetGlobalsAside& operator=(const TypesetGlobalsAside&) = delete;
+
+private:
+    TPageTable* table_;
+    int32_t covers_;
+    int32_t backs_;
+    bool loading_;
+    QString styleName_;
+};
+
+// Typesets staged.lines under staged.set into staged.table, the text's
+// 【CS…】 lines honoured when loadingText. False for 取消 and a failed run.
+bool TypesetAside(StagedText& staged, const QString& path, TTypesetter& typesetter, bool loadingText)
+{
+    const TypesetGlobalsAside globals;
+    const QString textPath = typesetter.textPath;
+    const TDisplayMode display = typesetter.display;
+    std::swap(g_TextLines, staged.lines);
+    g_LoadingText = loadingText;
+    typesetter.textPath = path;
+    // As the reset state will have them: 4-in-1 display needs a book.
+    typesetter.display = {g_TwoPageMode != 0 && g_Edition->HasTwoPageCommand(), false};
+    ProgressReporter progress(QStringLiteral("打開文本"), int32_t(std::min<size_t>(g_TextLines.size(), INT32_MAX)));
+    const QString name = GetFileNamePart(path);
+    typesetter.progress = [&progress, &name](size_t done, size_t) { return progress.Step(int32_t(done), name); };
+    const bool typeset = TypesetPages(staged.set, staged.table, typesetter);
+    typesetter.progress = nullptr;
+    progress.Close();
+    std::swap(g_TextLines, staged.lines);
+    staged.title = typesetter.title;
+    staged.coverPages = g_CoverPages;
+    staged.backPages = g_BackPages;
+    if (!typeset) {
+        typesetter.textPath = textPath;
+        typesetter.display = display;
+    }
+    return typeset;
+}
+
+// Makes the staged text the open project's text, set and pages (after the
+// reset and the project's names).
+void TakeStagedText(StagedText&& staged)
+{
+    ReplaceProjectParaSet(std::move(staged.set));
+    g_TextLines = std::move(staged.lines);
+    g_PageTable = std::move(staged.table);
+    g_CoverPages = staged.coverPages;
+    g_BackPages = staged.backPages;
+    g_LoadingText = false;
+    g_CurrentPages = &g_PageTable;
+    g_CurrentParaSet = &g_ParaSet;
+    if (!staged.title.isEmpty())
+        g_TextName = staged.title;
+    Frame().ShowTextPaneHideEditPane();
+    Frame().RebuildParaMenu();
+    Frame().LoadTextPane();
+}
+
 // The open project's text names the document.
 void NameProjectText()
 {
@@ -145,20 +235,22 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
     const FileRead projectRead = ReadProjectFile(projectPath, project);
     if (projectRead == FileRead::Damaged)
         return WholeOrTell(projectRead, projectPath);
-    // Only now: after a Cancel, a later re-typeset must not honour the
-    // text's 【CS…】 lines and replace the edited parameters.
-    g_LoadingText = true;
+    StagedText staged;
+    staged.lines = std::move(lines);
+    const bool withProject = projectRead == FileRead::Whole && project.holdsLists;
+    if (withProject)
+        staged.set = std::move(project.set);
+    else
+        AddNewStyle(staged.set.styles, {g_TwoPageMode != 0, g_FourInOneMode != 0})->NAME = kDefaultStyleName;
+    if (!TypesetAside(staged, path, typesetter, projectRead != FileRead::Whole))
+        return false;
     Frame().ResetProjectState();
     g_ProjectName = base;
     g_ProjectFolder = GetFolderPart(base);
-    g_ProjectDirty = true;
-    if (projectRead == FileRead::Whole) {
-        UseProjectData(std::move(project), projectPath);
-        g_LoadingText = false;
-    }
+    // A text without its project file is a modified project.
+    g_ProjectDirty = projectRead != FileRead::Whole;
     NameProjectText();
-    if (!TakeTextLines(std::move(lines), path, typesetter, false))
-        return false;
+    TakeStagedText(std::move(staged));
     ShowTypesetText(view, scan);
     return true;
 }

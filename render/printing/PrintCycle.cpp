@@ -131,3 +131,18 @@ int32_t PrintShownUnits(PageRenderer& view, QPagedPaintDevice& device, int32_t f
         steps.restore(savedPage);
     return printed;
 }
+
+bool DrawShownUnitOnSheet(PageRenderer& view, QPainter& painter, int32_t unit, const WinRect& margins,
+                          const std::function<bool(int32_t shown)>& beforeUnit)
+{
+    if (unit < 1 || unit > GetShownPageCount())
+        return false;
+    PainterDc dc(painter, PainterDc::Options{.printing = true});
+    UpdatePrinterMetrics(view, PrinterCapsOf(dc), margins);
+    PrintingSpan span(view);
+    g_CurrentPage = unit - 1;
+    if (beforeUnit && !beforeUnit(g_CurrentPage))
+        return false;
+    DrawShownPages(view, dc, 0);
+    return true;
+}

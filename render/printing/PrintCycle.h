@@ -12,6 +12,7 @@
 class Dc;
 class PageRenderer;
 class QPagedPaintDevice;
+class QPainter;
 
 // What the device reports of itself, in GDI's terms.
 struct PrinterCaps {
@@ -70,3 +71,10 @@ private:
 // renderer's zoom and the shown page are back as they were afterwards.
 int32_t PrintShownUnits(PageRenderer& view, QPagedPaintDevice& device, int32_t from, int32_t to,
                         const WinRect& margins, const PrintSteps& steps = {});
+
+// Draws shown unit (1-based) alone onto a painter open on one sheet (an
+// image of the paper at the preview's scale) as a print job prints it on a
+// page of that size; beforeUnit as in PrintSteps. The zoom and the shown
+// page are back as they were afterwards. False when the unit was skipped.
+bool DrawShownUnitOnSheet(PageRenderer& view, QPainter& painter, int32_t unit, const WinRect& margins,
+                          const std::function<bool(int32_t shown)>& beforeUnit = {});

@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include <QDateTime>
 #include <QDir>
 
 #include "app/FakeDialogs.h"
@@ -20,7 +21,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Form { Text, Project, Typeset, VolumeData };
+// StaleVolume: a volume written after the book's index, read again when
+// the book is opened.
+enum class Form { Text, Project, Typeset, VolumeData, StaleVolume };
 enum class Damage { Empty, CutInFrame, LastPercent, CountPastData, LinesOutOfRange };
 
 struct DamagedCase {
@@ -81,6 +84,7 @@ protected:
         case Form::Typeset:
             return folder + u'.' + Ext(FileKind::Typeset);
         case Form::VolumeData:
+        case Form::StaleVolume:
             return folder + u"/卷2."_s + Ext(FileKind::VolumeData);
         }
         return {};
@@ -125,6 +129,16 @@ protected:
             prompter.ExpectTell(damaged).ExpectTell(u"打開文件出錯！"_s);
             window->Dispatch(Cmd::NextVolume);
             break;
+        case Form::StaleVolume: {
+            QFile volume(path);
+            ASSERT_TRUE(volume.open(QIODevice::ReadWrite));
+            volume.setFileTime(QDateTime::currentDateTime().addSecs(3600), QFileDevice::FileModificationTime);
+            volume.close();
+            prompter.ExpectTell(damaged).ExpectTell(u"打開文件出錯！"_s);
+            chooser.ExpectOpen(PathOf(Form::Typeset));
+            window->Dispatch(Cmd::OpenTypeset);
+            break;
+        }
         }
     }
 
@@ -181,6 +195,8 @@ const DamagedCase kCases[] = {
     {"VolumeCutInItsFrame", Form::VolumeData, Damage::CutInFrame},
     {"VolumeWithoutItsLastPercent", Form::VolumeData, Damage::LastPercent},
     {"VolumeCutShort", Form::VolumeData, Damage::CountPastData},
+    {"StaleVolumeCutShort", Form::StaleVolume, Damage::CountPastData},
+    {"StaleVolumeWithoutItsLastPercent", Form::StaleVolume, Damage::LastPercent},
 };
 
 INSTANTIATE_TEST_SUITE_P(FormAndDamage, DamagedFiles, ::testing::ValuesIn(kCases),

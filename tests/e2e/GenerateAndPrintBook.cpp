@@ -10,11 +10,9 @@
 #include <QLabel>
 #include <QPdfWriter>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QStandardPaths>
-#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QDoubleSpinBox>
@@ -24,6 +22,7 @@
 #include "app/commands/CommandIds.h"
 #include "app/panes/DirectoryPane.h"
 #include "app/printing/BookPrinting.h"
+#include "app/printing/PrintPreviewWindow.h"
 #include "app/view/CollatorView.h"
 #include "foundation/Edition.h"
 #include "render/pipeline/ShownPages.h"
@@ -208,8 +207,8 @@ TEST_F(BookFlow, PreviewShowsEveryUnit)
         dialog.resize(900, 700);
         dialog.show();
         QTest::qWait(50);
-        if (auto* preview = dialog.findChild<QPrintPreviewWidget*>())
-            previewed = preview->pageCount();
+        if (auto* preview = qobject_cast<PrintPreviewWindow*>(&dialog))
+            previewed = preview->Sheets().Count();
         if (qEnvironmentVariableIsSet("VELLUMOR_KEEP_PREVIEW"))
             dialog.grab().save(qEnvironmentVariable("VELLUMOR_KEEP_PREVIEW"));
         return false;

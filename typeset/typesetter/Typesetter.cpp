@@ -89,8 +89,15 @@ void TypesetEdition::Run(TTypesetter& typesetter) const
     typesetter.insideCover = false;
     g_CoverPages = 0;
     g_BackPages = 0;
-    for (const QString& line : g_TextLines)
-        typesetter.ProcessLine(line);
+    // Lines between two progress questions: a few milliseconds of work.
+    constexpr size_t kProgressLines = 512;
+    for (size_t i = 0; i < g_TextLines.size(); ++i) {
+        if (typesetter.progress && i % kProgressLines == 0 && !typesetter.progress(i, g_TextLines.size())) {
+            typesetter.stopped = true;
+            break;
+        }
+        typesetter.ProcessLine(g_TextLines[i]);
+    }
     FinishBody(*typesetter.current);
 }
 
@@ -140,6 +147,7 @@ bool TypesetPages(TParaSet& set, TPageTable& table, TTypesetter& typesetter)
     typesetter.paraSet = &set;
     typesetter.title.clear();
     typesetter.cover = nullptr;
+    typesetter.stopped = false;
     ClearPageRecords(table);
     if (set.styles.IsEmpty())
         AddNewStyle(set.styles, typesetter.display)->NAME = kDefaultStyleName;
@@ -156,7 +164,7 @@ bool TypesetPages(TParaSet& set, TPageTable& table, TTypesetter& typesetter)
     typesetter.PointEngineAt(nullptr);
     typesetter.cover = nullptr;
     g_TypesetPage = nullptr;
-    return true;
+    return !typesetter.stopped;
 }
 
 void AddPagePicture(const QString& name)

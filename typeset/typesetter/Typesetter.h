@@ -14,7 +14,9 @@
 //
 // Run, ProcessLine and StartOnOddPage are the edition's (through
 // CurrentTypesetEdition()); their woodblock forms are TypesetEdition's.
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QString>
@@ -40,6 +42,10 @@ public:
     bool insideCover = false;
     // The view's display modes, which the page size of new styles follows.
     TDisplayMode display;
+    // Asked now and then with the lines done and the lines in all (a long
+    // text's progress); false stops the run, which then fails (stopped).
+    std::function<bool(size_t done, size_t lines)> progress;
+    bool stopped = false;
 
     // One pass over g_TextLines.
     void Run();
@@ -62,7 +68,8 @@ public:
 };
 
 // Typesets g_TextLines into the table under the set. False, the table
-// empty, when the set can have no style. Afterwards g_LoadingText is clear,
+// empty, when the set can have no style; false, the table partial, when
+// the typesetter's progress stopped the run. Afterwards g_LoadingText is clear,
 // the styles no page carries are deleted, and the current-list globals are
 // released.
 bool TypesetPages(TParaSet& set, TPageTable& table, TTypesetter& typesetter);
