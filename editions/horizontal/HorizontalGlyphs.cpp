@@ -1,6 +1,8 @@
 // The glyph engine turned by a quarter: runs walk along x, glyphs centred
 // in their advance and aligned across the line, punctuation nudged into
 // its half of the cell.
+#include <limits>
+#include <optional>
 #include <string_view>
 
 #include "editions/horizontal/HorizontalDrawing.h"
@@ -8,6 +10,7 @@
 #include "foundation/text/TagUtils.h"
 #include "render/PageRenderer.h"
 #include "render/glyphs/GlyphText.h"
+#include "render/glyphs/MarkPlacement.h"
 #include "render/interpreter/DroppedMarks.h"
 #include "typeset/TypesetEdition.h"
 
@@ -52,6 +55,39 @@ void DrawIntoPreviousCell(PageRenderer& view, Dc& dc, const QString& glyph, int3
     font = whole;
 }
 
+// How far x moves after a glyph: its pitch, less what a ZHINENG mark gives
+// back (half a cell for quotes, brackets and pauses, and for a sentence end
+// before another mark).
+int32_t StepAfter(TBiaoDianType mode, const TFontStyle& font, QStringView glyph, QStringView next, int32_t pitch)
+{
+    const int32_t along = IsAscii(glyph) ? pitch / 2 : pitch;
+    if (mode != TBiaoDianType::ZHINENG || glyph.size() != 1)
+        return along;
+    const TypesetEdition& rules = CurrentTypesetEdition();
+    const char16_t c = glyph[0].unicode();
+    if (rules.IsQuoteBracketPause(c))
+        return along - (font.WORD_WIDTH + 1) / 2;
+    if (rules.IsSentenceEnd(c) && IsMark(next))
+        return along - font.WORD_WIDTH / 2;
+    return along;
+}
+
+// A mark whose ink reaches over a neighbour's (the shifts above were made
+// for faces that keep marks elsewhere in their em square) is moved the
+// least way between the ink before it and the ink of the character after
+// it, when it fits there; a mark wider than that room stays put.
+void KeepMarkClear(Dc& dc, TGlyph& placed, int32_t clearOf, std::optional<int32_t> nextInkLeft)
+{
+    const WinRect ink = dc.GetInkBox(placed.text);
+    if (ink.IsEmpty())
+        return;
+    const int32_t left = placed.x + ink.left, right = placed.x + ink.right;
+    const int32_t roomRight = nextInkLeft.value_or(std::numeric_limits<int32_t>::max());
+    if (int64_t(right) - left > int64_t(roomRight) - clearOf || (left >= clearOf && right <= roomRight))
+        return;
+    placed.x = MovedInto({left, 0, right, 1}, {clearOf, 0, roomRight, 1}).left - ink.left;
+}
+
 }  // namespace
 
 QPoint HorizontalDrawing::DrawFontRun(PageRenderer& view, Dc& dc, QStringView text, int32_t kind, int32_t width,
@@ -84,6 +120,8 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
     const QPoint align = view.AlignInCell(lineSize, advance);
     const QString r = KeepGlyphTagsOnly(text);
     const int32_t n = CountDisplayChars(r);
+    // The right edge of the ink drawn before (pixels), for the marks.
+    int32_t clearOf = std::numeric_limits<int32_t>::min();
     for (int32_t i = 0; i < n; ++i) {
         const QString glyph = CharAtSkippingGlyphTags(i, r);
         if (IsDroppedMark(glyph)) {
@@ -102,7 +140,22 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
             continue;  // takes no room
         }
         const int32_t ox = picture ? 0 : PunctShift(font, glyph);
-        const TGlyph placed{glyph, (x + ox + align.x()) / 100, (y + align.y()) / 100};
+        TGlyph placed{glyph, (x + ox + align.x()) / 100, (y + align.y()) / 100};
+        const QString next = i + 1 < n ? CharAtSkippingGlyphTags(i + 1, r) : QString();
+        if (!picture && IsMark(glyph)) {
+            std::optional<int32_t> nextInkLeft;
+            if (!next.isEmpty() && !IsMark(next) && !IsPictureGlyph(next)) {
+                const WinRect ink = dc.GetInkBox(next);
+                if (!ink.IsEmpty())
+                    nextInkLeft = (x + StepAfter(mode, font, glyph, next, pitch) + align.x()) / 100 + ink.left;
+            }
+            KeepMarkClear(dc, placed, clearOf, nextInkLeft);
+        }
+        if (!picture) {
+            const WinRect ink = dc.GetInkBox(glyph);
+            if (!ink.IsEmpty())
+                clearOf = placed.x + ink.right;
+        }
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
             view.DrawHitHighlight(dc, placed);
         if (picture)
@@ -110,20 +163,12 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
         else
             view.DrawGlyph(dc, placed, kind);
 
-        if (mode == TBiaoDianType::ZHINENG && glyph.size() == 1) {
-            const char16_t c = glyph[0].unicode();
-            if (rules.IsQuoteBracketPause(c)) {
-                x -= (font.WORD_WIDTH + 1) / 2;
-            } else if (rules.IsSentenceEnd(c)) {
-                const QString next = i + 1 < n ? CharAtSkippingGlyphTags(i + 1, r) : QString();
-                if (IsMark(next))
-                    x -= font.WORD_WIDTH / 2;
-                else
-                    view.DeferPunctLift = true;  // the next run's leading mark steps back instead
-            }
-        }
+        // The next run's leading mark steps back instead.
+        if (mode == TBiaoDianType::ZHINENG && glyph.size() == 1 && rules.IsSentenceEnd(glyph[0].unicode()) &&
+            !IsMark(next))
+            view.DeferPunctLift = true;
         view.LastPitch = pitch;
-        x += !picture && IsAscii(glyph) ? pitch / 2 : pitch;
+        x += picture ? pitch : StepAfter(mode, font, glyph, next, pitch);
     }
     return QPoint(x, y);
 }
