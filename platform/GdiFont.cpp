@@ -21,14 +21,24 @@ QFont::Weight WeightOf(int32_t weight)
 }
 
 constexpr int kBoldWeight = QFont::DemiBold;
-// The emboldening stroke: GDI's one pixel, more for big glyphs.
-constexpr int32_t kEmPerEmboldenPx = 24;
+// The emboldening stroke, a part of the em: an outline grows by half of it
+// on every side, as FreeType emboldens.
+constexpr double kEmPerEmboldenStroke = 24.0;
 
 bool HasBoldMember(const QString& family)
 {
     const QStringList styles = QFontDatabase::styles(family);
     return std::any_of(styles.begin(), styles.end(),
                        [&](const QString& style) { return QFontDatabase::weight(family, style) >= kBoldWeight; });
+}
+
+// The first face the requested name stands for (its substitutes, in order)
+// that has a bold member; empty when none has.
+QString BoldSubstitute(const QString& requested)
+{
+    const QStringList faces = QFont::substitutes(requested);
+    const auto found = std::find_if(faces.begin(), faces.end(), HasBoldMember);
+    return found == faces.end() ? QString() : *found;
 }
 
 }  // namespace
@@ -47,12 +57,22 @@ GdiFont MakeGdiFont(const DcFont& request, bool antialias)
     font.setWeight(WeightOf(request.weight));
     font.setItalic(request.italic);
     font.setStyleStrategy(antialias ? QFont::PreferAntialias : QFont::NoAntialias);
+    // The width is measured against the face the name resolves to, also
+    // when bold is drawn in another face of the name.
+    QFont measured = font;
+    measured.setWeight(QFont::Normal);
     if (WeightOf(request.weight) >= kBoldWeight && !HasBoldMember(QFontInfo(font).family())) {
-        font.setWeight(QFont::Normal);
-        made.emboldenPx = std::max(1, EmHeightOf(request) / kEmPerEmboldenPx);
+        // Bold from a face of the same name that has it, else by outline.
+        const QString bold = BoldSubstitute(request.face);
+        if (!bold.isEmpty()) {
+            font.setFamily(bold);
+        } else {
+            font.setWeight(QFont::Normal);
+            made.emboldenStroke = EmHeightOf(request) / kEmPerEmboldenStroke;
+        }
     }
     if (request.width != 0) {
-        const int average = QFontMetrics(font).averageCharWidth();
+        const int average = QFontMetrics(measured).averageCharWidth();
         if (average > 0) {
             const long stretch = std::lround(100.0 * std::abs(request.width) / average);
             font.setStretch(int(std::clamp<long>(stretch, kMinStretch, kMaxStretch)));
@@ -61,7 +81,7 @@ GdiFont MakeGdiFont(const DcFont& request, bool antialias)
     return made;
 }
 
-WinRect InkBoxOf(const QFont& font, int32_t ascent, int32_t emboldenPx, QStringView text)
+WinRect InkBoxOf(const QFont& font, int32_t ascent, double emboldenStroke, QStringView text)
 {
     // One unit's own box; the tight box of a string reaches too low for
     // some marks.
@@ -69,5 +89,6 @@ WinRect InkBoxOf(const QFont& font, int32_t ascent, int32_t emboldenPx, QStringV
     const QRect ink = text.size() == 1 ? metrics.boundingRect(text[0]) : metrics.tightBoundingRect(text.toString());
     if (ink.isEmpty())
         return {};
-    return {ink.left(), ink.top() + ascent, ink.right() + 1 + emboldenPx, ink.bottom() + 1 + ascent};
+    const int32_t grow = int32_t(std::ceil(emboldenStroke / 2));
+    return {ink.left() - grow, ink.top() + ascent - grow, ink.right() + 1 + grow, ink.bottom() + 1 + ascent + grow};
 }

@@ -78,7 +78,7 @@ std::vector<Inked> InkOf(const RecordingDc& dc)
         if (call.text.trimmed().isEmpty() || call.text == u"\u3000")
             continue;
         const GdiFont made = MakeGdiFont(call.state.font, true);
-        const WinRect ink = InkBoxOf(made.font, QFontMetrics(made.font).ascent(), made.emboldenPx, call.text);
+        const WinRect ink = InkBoxOf(made.font, QFontMetrics(made.font).ascent(), made.emboldenStroke, call.text);
         if (ink.right <= ink.left || ink.bottom <= ink.top)
             continue;
         out.push_back({call.text, {call.args[0] + ink.left, call.args[1] + ink.top, call.args[0] + ink.right,
