@@ -1,8 +1,8 @@
 // The glyph engine turned by a quarter: runs walk along x, glyphs centred
 // in their advance and aligned across the line, punctuation nudged into
 // its half of the cell.
+#include <algorithm>
 #include <limits>
-#include <optional>
 #include <string_view>
 
 #include "editions/horizontal/HorizontalDrawing.h"
@@ -73,19 +73,24 @@ int32_t StepAfter(TBiaoDianType mode, const TFontStyle& font, QStringView glyph,
 }
 
 // A mark whose ink reaches over a neighbour's (the shifts above were made
-// for faces that keep marks elsewhere in their em square) is moved the
-// least way between the ink before it and the ink of the character after
-// it, when it fits there; a mark wider than that room stays put.
-void KeepMarkClear(Dc& dc, TGlyph& placed, int32_t clearOf, std::optional<int32_t> nextInkLeft)
+// for faces that keep marks elsewhere in their em square) is moved into the
+// room between the ink before it and the ink of the character after it,
+// when it fits there: an opening mark a little before the character it
+// opens, any other mark a little after the character it follows (a third
+// of the room left over on that side). A mark wider than the room stays.
+void KeepMarkClear(Dc& dc, TGlyph& placed, int32_t clearOf, int32_t roomRight)
 {
     const WinRect ink = dc.GetInkBox(placed.text);
     if (ink.IsEmpty())
         return;
     const int32_t left = placed.x + ink.left, right = placed.x + ink.right;
-    const int32_t roomRight = nextInkLeft.value_or(std::numeric_limits<int32_t>::max());
-    if (int64_t(right) - left > int64_t(roomRight) - clearOf || (left >= clearOf && right <= roomRight))
+    const int64_t spare = int64_t(roomRight) - clearOf - (int64_t(right) - left);
+    if (spare < 0 || (left >= clearOf && right <= roomRight))
         return;
-    placed.x = MovedInto({left, 0, right, 1}, {clearOf, 0, roomRight, 1}).left - ink.left;
+    const bool opening = Holds(kOpenings, placed.text);
+    const int64_t gap = std::min<int64_t>(spare, int64_t(ink.right - ink.left)) / 3;
+    const int64_t newLeft = opening ? int64_t(roomRight) - gap - (right - left) : int64_t(clearOf) + gap;
+    placed.x = int32_t(newLeft - ink.left);
 }
 
 }  // namespace
@@ -117,7 +122,9 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
     const TFontStyle& font = view.CurFont;
     const TBiaoDianType mode = PageRenderer::PunctuationMode();
     const TypesetEdition& rules = CurrentTypesetEdition();
-    const QPoint align = view.AlignInCell(lineSize, advance);
+    // Centred in the cell itself: the spacing a count tag spreads goes
+    // between the glyphs, and the last ends at the end of the line.
+    const QPoint align = view.AlignInCell(lineSize, advance - view.ExtraSpacing);
     const QString r = KeepGlyphTagsOnly(text);
     const int32_t n = CountDisplayChars(r);
     // The right edge of the ink drawn before (pixels), for the marks.
@@ -143,13 +150,16 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
         TGlyph placed{glyph, (x + ox + align.x()) / 100, (y + align.y()) / 100};
         const QString next = i + 1 < n ? CharAtSkippingGlyphTags(i + 1, r) : QString();
         if (!picture && IsMark(glyph)) {
-            std::optional<int32_t> nextInkLeft;
+            // The room ends at the next character's ink, else at the end of
+            // the mark's own step.
+            const int32_t stepEnd = x + StepAfter(mode, font, glyph, next, pitch);
+            int32_t roomRight = stepEnd / 100;
             if (!next.isEmpty() && !IsMark(next) && !IsPictureGlyph(next)) {
                 const WinRect ink = dc.GetInkBox(next);
                 if (!ink.IsEmpty())
-                    nextInkLeft = (x + StepAfter(mode, font, glyph, next, pitch) + align.x()) / 100 + ink.left;
+                    roomRight = (stepEnd + align.x()) / 100 + ink.left;
             }
-            KeepMarkClear(dc, placed, clearOf, nextInkLeft);
+            KeepMarkClear(dc, placed, clearOf, roomRight);
         }
         if (!picture) {
             const WinRect ink = dc.GetInkBox(glyph);
