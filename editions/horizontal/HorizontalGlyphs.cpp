@@ -3,6 +3,7 @@
 // its half of the cell.
 #include <algorithm>
 #include <limits>
+#include <optional>
 #include <string_view>
 
 #include "editions/horizontal/HorizontalDrawing.h"
@@ -20,6 +21,7 @@ namespace {
 // (closing), by these parts of the character's width.
 constexpr std::u16string_view kOpenings = u"《“‘「『｛［（【〖〔〘〚";
 constexpr std::u16string_view kClosings = u"。，、？！：”’）》】";
+constexpr std::u16string_view kLowMarks = u"。，、";
 constexpr double kOpeningShift = 0.4;
 constexpr double kClosingShift = 0.1;
 
@@ -159,7 +161,19 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
                 if (!ink.IsEmpty())
                     roomRight = (stepEnd + align.x()) / 100 + ink.left;
             }
-            KeepMarkClear(dc, placed, clearOf, roomRight);
+            // Stops, commas and pauses where the face the shifts were made
+            // for keeps them (low at the left of the cell), within the room;
+            // other marks only clear of their neighbours.
+            const EmSquare em{x + ox + align.x(), y + align.y(), font.WIDTH != 0 ? font.WIDTH : font.SIZE, font.SIZE};
+            const WinRect room{clearOf, y / 100, roomRight, (y + lineSize) / 100};
+            const std::optional<QPoint> at =
+                Holds(kLowMarks, glyph) ? PlaceMarkByInk(dc, glyph, em, room) : std::nullopt;
+            if (at) {
+                placed.x = at->x();
+                placed.y = at->y();
+            } else {
+                KeepMarkClear(dc, placed, clearOf, roomRight);
+            }
         }
         if (!picture) {
             const WinRect ink = dc.GetInkBox(glyph);
