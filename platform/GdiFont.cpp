@@ -32,15 +32,6 @@ bool HasBoldMember(const QString& family)
                        [&](const QString& style) { return QFontDatabase::weight(family, style) >= kBoldWeight; });
 }
 
-// The first face the requested name stands for (its substitutes, in order)
-// that has a bold member; empty when none has.
-QString BoldSubstitute(const QString& requested)
-{
-    const QStringList faces = QFont::substitutes(requested);
-    const auto found = std::find_if(faces.begin(), faces.end(), HasBoldMember);
-    return found == faces.end() ? QString() : *found;
-}
-
 }  // namespace
 
 int32_t EmHeightOf(const DcFont& font)
@@ -57,22 +48,12 @@ GdiFont MakeGdiFont(const DcFont& request, bool antialias)
     font.setWeight(WeightOf(request.weight));
     font.setItalic(request.italic);
     font.setStyleStrategy(antialias ? QFont::PreferAntialias : QFont::NoAntialias);
-    // The width is measured against the face the name resolves to, also
-    // when bold is drawn in another face of the name.
-    QFont measured = font;
-    measured.setWeight(QFont::Normal);
     if (WeightOf(request.weight) >= kBoldWeight && !HasBoldMember(QFontInfo(font).family())) {
-        // Bold from a face of the same name that has it, else by outline.
-        const QString bold = BoldSubstitute(request.face);
-        if (!bold.isEmpty()) {
-            font.setFamily(bold);
-        } else {
-            font.setWeight(QFont::Normal);
-            made.emboldenStroke = EmHeightOf(request) / kEmPerEmboldenStroke;
-        }
+        font.setWeight(QFont::Normal);
+        made.emboldenStroke = EmHeightOf(request) / kEmPerEmboldenStroke;
     }
     if (request.width != 0) {
-        const int average = QFontMetrics(measured).averageCharWidth();
+        const int average = QFontMetrics(font).averageCharWidth();
         if (average > 0) {
             const long stretch = std::lround(100.0 * std::abs(request.width) / average);
             font.setStretch(int(std::clamp<long>(stretch, kMinStretch, kMaxStretch)));
@@ -89,6 +70,6 @@ WinRect InkBoxOf(const QFont& font, int32_t ascent, double emboldenStroke, QStri
     const QRect ink = text.size() == 1 ? metrics.boundingRect(text[0]) : metrics.tightBoundingRect(text.toString());
     if (ink.isEmpty())
         return {};
-    const int32_t grow = int32_t(std::ceil(emboldenStroke / 2));
+    const int32_t grow = int32_t(std::lround(emboldenStroke / 2));
     return {ink.left() - grow, ink.top() + ascent - grow, ink.right() + 1 + grow, ink.bottom() + 1 + ascent + grow};
 }

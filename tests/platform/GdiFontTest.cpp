@@ -76,18 +76,17 @@ TEST(GdiFont, EmboldenedWeightIsTheSameAtEverySize)
     EXPECT_NEAR(small, large, 0.12 * large);
 }
 
-// 宋体 stands for UMing (for its widths), which has no bold, and Noto Serif
-// CJK, which has: bold 宋体 is Noto's bold member, as wide as UMing's glyphs.
-TEST(GdiFont, BoldComesFromAFaceOfTheNameThatHasIt)
+// 宋体 stands for UMing first (for its widths), which has no bold member:
+// bold 宋体 is UMing emboldened by outline, and keeps UMing's widths.
+TEST(GdiFont, BoldOfTheDefaultFaceIsEmboldenedAtItsWidths)
 {
     InstallFontSubstitutions();
-    DcFont request = Request(u"宋体"_s, 700);
+    DcFont request = Request(u"宋体"_s, 900);
     request.width = 12;
     const GdiFont bold = MakeGdiFont(request, true);
-    EXPECT_EQ(bold.emboldenStroke, 0);
-    EXPECT_EQ(QFontInfo(bold.font).family(), u"Noto Serif CJK TC"_s);
-    EXPECT_GE(QFontInfo(bold.font).weight(), QFont::Bold);
+    EXPECT_DOUBLE_EQ(bold.emboldenStroke, 2.0);
     request.weight = 400;
     const GdiFont regular = MakeGdiFont(request, true);
+    EXPECT_EQ(QFontInfo(bold.font).family(), QFontInfo(regular.font).family());
     EXPECT_EQ(QFontMetrics(bold.font).horizontalAdvance(u"國"_s), QFontMetrics(regular.font).horizontalAdvance(u"國"_s));
 }
