@@ -21,8 +21,9 @@ QFont::Weight WeightOf(int32_t weight)
 }
 
 constexpr int kBoldWeight = QFont::DemiBold;
-// The emboldening stroke: GDI's one pixel, more for big glyphs.
-constexpr int32_t kEmPerEmboldenPx = 24;
+// The emboldening stroke, a part of the em: an outline grows by half of it
+// on every side, as FreeType emboldens.
+constexpr double kEmPerEmboldenStroke = 24.0;
 
 bool HasBoldMember(const QString& family)
 {
@@ -49,7 +50,7 @@ GdiFont MakeGdiFont(const DcFont& request, bool antialias)
     font.setStyleStrategy(antialias ? QFont::PreferAntialias : QFont::NoAntialias);
     if (WeightOf(request.weight) >= kBoldWeight && !HasBoldMember(QFontInfo(font).family())) {
         font.setWeight(QFont::Normal);
-        made.emboldenPx = std::max(1, EmHeightOf(request) / kEmPerEmboldenPx);
+        made.emboldenStroke = EmHeightOf(request) / kEmPerEmboldenStroke;
     }
     if (request.width != 0) {
         const int average = QFontMetrics(font).averageCharWidth();
@@ -61,7 +62,7 @@ GdiFont MakeGdiFont(const DcFont& request, bool antialias)
     return made;
 }
 
-WinRect InkBoxOf(const QFont& font, int32_t ascent, int32_t emboldenPx, QStringView text)
+WinRect InkBoxOf(const QFont& font, int32_t ascent, double emboldenStroke, QStringView text)
 {
     // One unit's own box; the tight box of a string reaches too low for
     // some marks.
@@ -69,5 +70,6 @@ WinRect InkBoxOf(const QFont& font, int32_t ascent, int32_t emboldenPx, QStringV
     const QRect ink = text.size() == 1 ? metrics.boundingRect(text[0]) : metrics.tightBoundingRect(text.toString());
     if (ink.isEmpty())
         return {};
-    return {ink.left(), ink.top() + ascent, ink.right() + 1 + emboldenPx, ink.bottom() + 1 + ascent};
+    const int32_t grow = int32_t(std::lround(emboldenStroke / 2));
+    return {ink.left() - grow, ink.top() + ascent - grow, ink.right() + 1 + grow, ink.bottom() + 1 + ascent + grow};
 }

@@ -14,17 +14,18 @@
 int32_t EmHeightOf(const DcFont& font);
 
 // A font made from a request. A bold request on a face that has no bold
-// member gets the regular face and an emboldening offset: the text is drawn
-// a second time that many pixels to the right, the same on every device
+// member gets the regular face and an emboldening stroke: the glyphs'
+// outlines are stroked that wide (pixels) over the filled text, a fixed part
+// of the em, so that bold has one weight at every size and on every device
 // (Qt's own synthetic bold reaches the screen but not a PDF file).
 struct GdiFont {
     QFont font;
-    int32_t emboldenPx = 0;
+    double emboldenStroke = 0;
 };
 
 // antialias false draws glyphs with plain pixels (used by pixel tests).
 GdiFont MakeGdiFont(const DcFont& font, bool antialias);
 
 // The ink of the text in the font, its cell's top-left at (0, 0) (the
-// baseline one ascent down), widened by the emboldening stroke.
-WinRect InkBoxOf(const QFont& font, int32_t ascent, int32_t emboldenPx, QStringView text);
+// baseline one ascent down), widened by half the emboldening stroke.
+WinRect InkBoxOf(const QFont& font, int32_t ascent, double emboldenStroke, QStringView text);

@@ -50,13 +50,29 @@ GlyphBatch::FontGlyphs& GlyphBatch::For(const QRawFont& font)
     return fonts_.back();
 }
 
-void GlyphBatch::Add(const GlyphRuns::Shaped& shaped, QPointF origin)
+void GlyphBatch::Add(const GlyphRuns::Shaped& shaped, QPointF origin, double emboldenStroke)
 {
     for (const QGlyphRun& run : shaped.runs) {
         FontGlyphs& glyphs = For(run.rawFont());
         glyphs.indexes.append(run.glyphIndexes());
         for (const QPointF& position : run.positions())
             glyphs.positions.append(position + origin);
+    }
+    if (emboldenStroke > 0)
+        AddOutlines(shaped, origin, emboldenStroke);
+}
+
+void GlyphBatch::AddOutlines(const GlyphRuns::Shaped& shaped, QPointF origin, double stroke)
+{
+    if (outlines_.empty() || outlines_.back().stroke != stroke)
+        outlines_.push_back({stroke, {}});
+    QPainterPath& path = outlines_.back().path;
+    for (const QGlyphRun& run : shaped.runs) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+            path.addPath(font.pathForGlyph(indexes[i]).translated(positions[i] + origin));
     }
 }
 
@@ -69,6 +85,14 @@ void GlyphBatch::Draw(QPainter& painter)
         run.setPositions(glyphs.positions);
         painter.drawGlyphRun(QPointF(), run);
     }
+    if (!outlines_.empty()) {
+        const QColor colour = painter.pen().color();
+        const QPen pen = painter.pen();
+        for (const Outlines& outline : outlines_)
+            painter.strokePath(outline.path, QPen(colour, outline.stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setPen(pen);
+    }
+    outlines_.clear();
     fonts_.clear();
     last_ = 0;
 }

@@ -13,6 +13,7 @@
 #include <QGlyphRun>
 #include <QHash>
 #include <QList>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRawFont>
 #include <QString>
@@ -42,9 +43,10 @@ private:
 // Shaped texts waiting to be drawn, in the order they came, per font.
 class GlyphBatch {
 public:
-    // The text with the start of its baseline at origin.
-    void Add(const GlyphRuns::Shaped& shaped, QPointF origin);
-    bool Empty() const { return fonts_.empty(); }
+    // The text with the start of its baseline at origin; a positive stroke
+    // emboldens it: its outlines are stroked that wide over it.
+    void Add(const GlyphRuns::Shaped& shaped, QPointF origin, double emboldenStroke = 0);
+    bool Empty() const { return fonts_.empty() && outlines_.empty(); }
     // Draws every glyph waiting in the painter's pen and empties the batch.
     void Draw(QPainter& painter);
 
@@ -55,7 +57,16 @@ private:
         QList<QPointF> positions;
     };
     FontGlyphs& For(const QRawFont& font);
+    void AddOutlines(const GlyphRuns::Shaped& shaped, QPointF origin, double stroke);
+
+    // Outlines stroked after the glyphs are filled; the glyphs stay text (a
+    // PDF file keeps them searchable), the strokes are paths.
+    struct Outlines {
+        double stroke = 0;
+        QPainterPath path;
+    };
 
     std::vector<FontGlyphs> fonts_;
+    std::vector<Outlines> outlines_;
     size_t last_ = 0;
 };

@@ -142,7 +142,7 @@ const PainterDc::MadeFont& PainterDc::CurrentFont()
     made.request = request;
     GdiFont gdi = MakeGdiFont(request, options_.antialiasText);
     made.font = std::move(gdi.font);
-    made.emboldenPx = gdi.emboldenPx;
+    made.emboldenStroke = gdi.emboldenStroke;
     const QFontMetrics metrics(made.font);
     made.ascent = metrics.ascent();
     made.height = metrics.ascent() + metrics.descent();
@@ -171,7 +171,7 @@ QSize PainterDc::GetTextExtent(QStringView text)
 WinRect PainterDc::GetInkBox(QStringView text)
 {
     const MadeFont& made = CurrentFont();
-    return InkBoxOf(made.font, made.ascent, made.emboldenPx, text);
+    return InkBoxOf(made.font, made.ascent, made.emboldenStroke, text);
 }
 
 void PainterDc::TextOut(int32_t x, int32_t y, QStringView text)
@@ -186,9 +186,7 @@ void PainterDc::TextOut(int32_t x, int32_t y, QStringView text)
         FillSpan(x, y, x + shaped.advance, y + made.height, State().bkColor);
     }
     const QPointF baseline(x, y + made.ascent);
-    pending_.Add(shaped, baseline);
-    if (made.emboldenPx > 0)
-        pending_.Add(shaped, baseline + QPointF(made.emboldenPx, 0));
+    pending_.Add(shaped, baseline, made.emboldenStroke);
 }
 
 void PainterDc::UsePen()

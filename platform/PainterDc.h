@@ -76,7 +76,7 @@ private:
         QFont font;
         int ascent = 0;
         int height = 0;  // ascent + descent: GDI's tmHeight
-        int emboldenPx = 0;
+        double emboldenStroke = 0;
         // The texts drawn in it, shaped once.
         std::unique_ptr<GlyphRuns> runs;
     };

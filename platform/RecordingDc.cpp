@@ -65,7 +65,7 @@ WinRect RecordingDc::GetInkBox(QStringView text)
 {
     if (installedFaces_) {
         const GdiFont made = MakeGdiFont(State().font, true);
-        return InkBoxOf(made.font, QFontMetrics(made.font).ascent(), made.emboldenPx, text);
+        return InkBoxOf(made.font, QFontMetrics(made.font).ascent(), made.emboldenStroke, text);
     }
     const QSize cell = GetTextExtent(text);
     return {0, 0, cell.width(), cell.height()};

@@ -135,7 +135,9 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
         return QPoint(x, y);
     const TFontStyle& font = view.CurFont;
     const TBiaoDianType mode = PageRenderer::PunctuationMode();
-    const QPoint align = view.AlignInCell(lineSize, advance);
+    // Centred in the cell itself: the spacing a count tag spreads goes
+    // between the glyphs, and the last ends at the end of the line.
+    const QPoint align = view.AlignInCell(lineSize, advance - view.ExtraSpacing);
     const std::vector<QString> glyphs = SplitGlyphs(KeepGlyphTagsOnly(text));
     const int32_t n = int32_t(glyphs.size());
     QString previous;  // the glyph before when it was a character: marks keep clear of it

@@ -63,7 +63,7 @@ protected:
         std::vector<Inked> out;
         for (const DcCall& call : dc.CallsOf(DcCall::TextOut)) {
             const GdiFont made = MakeGdiFont(call.state.font, true);
-            const WinRect ink = InkBoxOf(made.font, QFontMetrics(made.font).ascent(), made.emboldenPx, call.text);
+            const WinRect ink = InkBoxOf(made.font, QFontMetrics(made.font).ascent(), made.emboldenStroke, call.text);
             out.push_back({call.text, {call.args[0] + ink.left, call.args[1] + ink.top, call.args[0] + ink.right,
                                        call.args[1] + ink.bottom}});
         }

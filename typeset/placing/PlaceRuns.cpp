@@ -66,6 +66,42 @@ void TakePiece(TLayoutContext& context, const QString& piece, int32_t cells, int
     context.mustPlaceCell = false;
 }
 
+// The front of text up to and with its first element that is not a tag.
+QStringView FirstCharacterWithTags(QStringView text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u'<') {
+        const qsizetype close = text.indexOf(u'>', at);
+        if (close < 0)
+            break;
+        at = close + 1;
+    }
+    if (at < text.size())
+        at += text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+    return text.left(at);
+}
+
+// The segment's length left was measured with the piece and the rest side
+// by side, where a sentence end before a mark takes half a cell. Cut apart
+// at a column end, the piece takes its full cell here and the rest measures
+// that much more than the length left counted for it.
+int32_t RoomLostAtBreak(const QString& piece, QStringView rest, int32_t advance)
+{
+    if (piece.isEmpty() || rest.isEmpty())
+        return 0;
+    const QStringView head = FirstCharacterWithTags(rest);
+    const int64_t apart = int64_t(MeasureCells(piece, advance)) + MeasureCells(head, advance);
+    const int64_t together = MeasureCells(piece + head.toString(), advance);
+    return Clamp32(std::max<int64_t>(0, apart - together));
+}
+
+// The rest of the run starts a later column: the length left grows by what
+// the break cost.
+void TakeBackBreakRoom(TLayoutContext& context, const QString& piece, int32_t advance)
+{
+    context.lengthLeft = Clamp32(int64_t(context.lengthLeft) + RoomLostAtBreak(piece, context.cursor.text, advance));
+}
+
 // Closes what the column opened for the run in the line buffer (a special-
 // format piece closes its own tags when it is wrapped).
 void CloseRunTags(TLayoutContext& context)
@@ -112,6 +148,33 @@ int64_t RunLengthWithin(QStringView text, int32_t advance, int64_t available)
     return MeasureCells(text, advance);
 }
 
+// Beside a picture a column ends at the picture (or at the box's edge, with
+// the picture at its other end): closing marks pulled into it may not reach
+// past that, so the character before them goes on to the next column with
+// them, and opening marks before that character with it. A piece that
+// would be left empty keeps its marks.
+void KeepMarksBesidePicture(const TLayoutContext& context, QString& piece, QString& rest, int32_t& cells,
+                            int32_t advance, int64_t available)
+{
+    if (context.CellsAt(context.column).IsFree() || MeasureCells(piece, advance) <= available)
+        return;
+    const TypesetEdition& edition = CurrentTypesetEdition();
+    qsizetype cut = piece.size();
+    while (cut > 0 && edition.IsClosingMark(piece[cut - 1].unicode()))
+        --cut;
+    if (cut == piece.size() || cut == 0)
+        return;
+    cut -= cut >= 2 && piece[cut - 1].isLowSurrogate() && piece[cut - 2].isHighSurrogate() ? 2 : 1;
+    while (cut > 0 && edition.IsOpeningMark(piece[cut - 1].unicode()))
+        --cut;
+    const QString tail = piece.mid(cut);
+    if (cut == 0 || tail.contains(u'<') || tail.contains(u'>'))
+        return;
+    rest.prepend(tail);
+    piece.truncate(cut);
+    cells -= CountCells(tail);
+}
+
 // The run does not fit: as much of it as fits, then the line-end rules.
 void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& groups, int64_t available,
                     int32_t advance, const QString& param, bool mayBreak)
@@ -140,9 +203,11 @@ void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& group
     if (mayBreak && GivesMarksRoom(CurrentPunctuationMode())) {
         cells -= MoveTrailingOpeningMarks(piece, cursor.text, context.mustPlaceCell);
         cells += PullLeadingClosingMarks(piece, cursor.text);
+        KeepMarksBesidePicture(context, piece, cursor.text, cells, advance, available);
     }
     if (!piece.isEmpty()) {
         TakePiece(context, piece, cells, MeasureCells(piece, advance), advance, available);
+        TakeBackBreakRoom(context, piece, advance);
         if (cursor.kind == TRunGroup::SpecialFormat)
             context.FlushRunText(param, TRunEnd::ColumnBroke);
     }
@@ -166,6 +231,7 @@ bool PlaceWholeRun(TLayoutContext& context, const std::vector<TRunGroup>& groups
         const int32_t cells = circled ? 1 : CountCells(whole);
         const int32_t length = circled ? advance : MeasureCells(whole, advance);
         TakePiece(context, whole, cells, length, advance, available);
+        TakeBackBreakRoom(context, whole, advance);
     }
     if (!cursor.text.isEmpty()) {
         // Marks were moved back: the column ends, its special-format text
