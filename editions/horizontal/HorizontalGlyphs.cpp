@@ -2,10 +2,10 @@
 // in their advance and aligned across the line, punctuation nudged into
 // its half of the cell.
 #include <string_view>
+#include <vector>
 
 #include "editions/horizontal/HorizontalDrawing.h"
 #include "foundation/params/PunctuationMarks.h"
-#include "foundation/text/TagUtils.h"
 #include "render/PageRenderer.h"
 #include "render/glyphs/GlyphText.h"
 #include "render/interpreter/DroppedMarks.h"
@@ -82,10 +82,12 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
     const TBiaoDianType mode = PageRenderer::PunctuationMode();
     const TypesetEdition& rules = CurrentTypesetEdition();
     const QPoint align = view.AlignInCell(lineSize, advance);
-    const QString r = KeepGlyphTagsOnly(text);
-    const int32_t n = CountDisplayChars(r);
-    for (int32_t i = 0; i < n; ++i) {
-        const QString glyph = CharAtSkippingGlyphTags(i, r);
+    // Split in one walk: taking the i-th glyph from the start each time
+    // made a long line's drawing quadratic.
+    const std::vector<QString> glyphs = SplitGlyphs(KeepGlyphTagsOnly(text));
+    const size_t n = glyphs.size();
+    for (size_t i = 0; i < n; ++i) {
+        const QString& glyph = glyphs[i];
         if (IsDroppedMark(glyph)) {
             ++view.HitIndex;  // a mark the mode dropped still counts for the hits
             continue;
@@ -115,7 +117,7 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
             if (rules.IsQuoteBracketPause(c)) {
                 x -= (font.WORD_WIDTH + 1) / 2;
             } else if (rules.IsSentenceEnd(c)) {
-                const QString next = i + 1 < n ? CharAtSkippingGlyphTags(i + 1, r) : QString();
+                const QString next = i + 1 < n ? glyphs[i + 1] : QString();
                 if (IsMark(next))
                     x -= font.WORD_WIDTH / 2;
                 else

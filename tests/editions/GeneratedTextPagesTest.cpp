@@ -79,9 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PagesCase{EditionKind::Vertical, TBiaoDianType::ZHINENG, "VerticalZhineng", 112,
                                 "4bfe255ad6ca283b7fb4a743e532b24c47efe558"},
                       PagesCase{EditionKind::Horizontal, TBiaoDianType::JUDOU, "HorizontalJudou", 74,
-                                "0dd60dea93cfdb927662767f75b860009d8c8f3d"},
+                                "3ceb9f9044739485b224157043ca35384a626e3d"},
                       PagesCase{EditionKind::Horizontal, TBiaoDianType::PUTONG, "HorizontalPutong", 82,
-                                "784b1b1fce65bf4454d91062e4ab063845e36e63"},
+                                "c5377167f92c453f18fb46310293dbd853215c83"},
                       PagesCase{EditionKind::Horizontal, TBiaoDianType::ZHINENG, "HorizontalZhineng", 78,
-                                "b74c59ac9cc41ca6e9484738f6cbbc239f4202b1"}),
+                                "92ccbc0c5a927c56ed2f31532fa06176b2b9e4d2"}),
     [](const ::testing::TestParamInfo<PagesCase>& info) { return std::string(info.param.name); });

@@ -32,8 +32,10 @@ int64_t CellChars(const QString& text)
     return n;
 }
 
-// Where a recorded glyph shows: its synthetic cell within the clip.
-WinRect VisibleCell(const DcCall& call)
+// Where a recorded glyph shows: its synthetic cell within the clip. A clip
+// that is the sheet itself is not taken: what only it hides was still set
+// outside the page.
+WinRect VisibleCell(const DcCall& call, const WinRect& sheet)
 {
     const DcFont& font = call.state.font;
     const int32_t em = font.height == 0 ? 16 : std::abs(font.height);
@@ -41,7 +43,7 @@ WinRect VisibleCell(const DcCall& call)
     const int64_t right = int64_t(call.args[0]) + int64_t(advance) * CellChars(call.text);
     WinRect cell{call.args[0], call.args[1], int32_t(std::min<int64_t>(right, INT32_MAX)),
                  int32_t(std::min<int64_t>(int64_t(call.args[1]) + em, INT32_MAX))};
-    if (call.clip) {
+    if (call.clip && *call.clip != sheet) {
         cell.left = std::max(cell.left, call.clip->left);
         cell.top = std::max(cell.top, call.clip->top);
         cell.right = std::min(cell.right, call.clip->right);
@@ -55,7 +57,7 @@ void CheckGlyphs(const RecordingDc& dc, const WinRect& page, int32_t shown, TPip
     for (const DcCall& call : dc.Calls()) {
         if (call.kind != DcCall::TextOut || call.text.trimmed().isEmpty())
             continue;
-        const WinRect cell = VisibleCell(call);
+        const WinRect cell = VisibleCell(call, page);
         if (cell.left >= cell.right || cell.top >= cell.bottom)
             continue;  // clipped away
         if (cell.left >= page.left && cell.top >= page.top && cell.right <= page.right && cell.bottom <= page.bottom)
@@ -192,10 +194,16 @@ bool TagsKeepText(const QString& text)
     // Angle brackets are tags of the column strings.
     if (text.contains(u'<') || text.contains(u'>'))
         return false;
-    static const QRegularExpression kept(QStringLiteral("^(TT|-?\\d*(-\\d+)?BK|DH|-DH|HS\\d+|ZJ-?\\d*|-ZJ)$"));
+    static const QRegularExpression kept(QStringLiteral("^(TT|-?\\d*(-\\d+)?BK|ZJ-?\\d*|-ZJ)$"));
+    // These set a mode and drop the rest of their line.
+    static const QRegularExpression ending(QStringLiteral("^(DH|-DH|HS\\d*)$"));
     for (qsizetype at = text.indexOf(u'【'); at >= 0; at = text.indexOf(u'【', at + 1)) {
         const qsizetype close = text.indexOf(u'】', at);
-        if (close < 0 || !kept.match(text.mid(at + 1, close - at - 1)).hasMatch())
+        if (close < 0)
+            return false;
+        const QString tag = text.mid(at + 1, close - at - 1);
+        const bool endsLine = close + 1 == text.size() || text[close + 1] == u'\n' || text[close + 1] == u'\r';
+        if (!kept.match(tag).hasMatch() && !(endsLine && ending.match(tag).hasMatch()))
             return false;
     }
     return !text.contains(u'】') || text.count(u'】') == text.count(u'【');

@@ -6,7 +6,8 @@
 // - the pages stay within what the text can make (PagesBound);
 // - where every tag of the text keeps its text, each Han character of the
 //   text is on the pages once;
-// - no glyph is visible outside its page.
+// - no glyph is set outside its page, even where the sheet's own clip
+//   would hide it.
 #include <cstdint>
 #include <optional>
 
