@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editions/horizontal/HorizontalDrawing.h"
+#include "foundation/params/Box.h"
 #include "foundation/params/PunctuationMarks.h"
 #include "render/PageRenderer.h"
 #include "render/glyphs/GlyphText.h"
@@ -19,6 +20,10 @@ constexpr std::u16string_view kOpenings = u"《“‘「『｛［（【〖〔〘
 constexpr std::u16string_view kClosings = u"。，、？！：”’）》】";
 constexpr double kOpeningShift = 0.4;
 constexpr double kClosingShift = 0.1;
+
+// Positions along the line in 64 bits, held to int32: a damaged file's
+// sizes and pitches would overflow them.
+int32_t Sum(int32_t at, int64_t step) { return SaturateToInt32(int64_t(at) + step); }
 
 bool Holds(std::u16string_view set, QStringView glyph) { return glyph.size() == 1 && set.find(glyph[0].unicode()) != std::u16string_view::npos; }
 bool IsMark(QStringView glyph) { return glyph.size() == 1 && IsPunctMark(glyph[0].unicode()); }
@@ -42,7 +47,7 @@ int32_t PunctShift(const TFontStyle& font, QStringView glyph)
 void DrawIntoPreviousCell(PageRenderer& view, Dc& dc, const QString& glyph, int32_t kind, int32_t x, int32_t y)
 {
     TFontStyle& font = view.CurFont;
-    const TGlyph placed{glyph, (x + font.cellWidth * 50) / 100, (y + font.cellHeight * 50) / 100};
+    const TGlyph placed{glyph, Sum(x, int64_t(font.cellWidth) * 50) / 100, Sum(y, int64_t(font.cellHeight) * 50) / 100};
     if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
         view.DrawHitHighlight(dc, placed);
     const TFontStyle whole = font;
@@ -94,38 +99,38 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
         }
         const bool picture = IsPictureGlyph(glyph);
         if (i == 0 && !picture && IsMark(glyph) && view.DeferPunctLift)
-            x -= view.LastPitch / 2;
+            x = Sum(x, -int64_t(view.LastPitch / 2));
         view.DeferPunctLift = false;
         view.LastPitch = 0;
 
         const bool intoPrevious = !picture && IsJuDouMode(mode) && IsStopOrPause(glyph);
         if (intoPrevious) {
-            DrawIntoPreviousCell(view, dc, glyph, kind, x - pitch + align.x(), y + align.y());
+            DrawIntoPreviousCell(view, dc, glyph, kind, Sum(x, int64_t(align.x()) - pitch), Sum(y, align.y()));
             continue;  // takes no room
         }
         const int32_t ox = picture ? 0 : PunctShift(font, glyph);
-        const TGlyph placed{glyph, (x + ox + align.x()) / 100, (y + align.y()) / 100};
+        const TGlyph placed{glyph, Sum(x, int64_t(ox) + align.x()) / 100, Sum(y, align.y()) / 100};
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
             view.DrawHitHighlight(dc, placed);
         if (picture)
-            DrawPictureGlyph(view, dc, glyph, x + align.x(), y + align.y());
+            DrawPictureGlyph(view, dc, glyph, Sum(x, align.x()), Sum(y, align.y()));
         else
             view.DrawGlyph(dc, placed, kind);
 
         if (mode == TBiaoDianType::ZHINENG && glyph.size() == 1) {
             const char16_t c = glyph[0].unicode();
             if (rules.IsQuoteBracketPause(c)) {
-                x -= (font.WORD_WIDTH + 1) / 2;
+                x = Sum(x, -((int64_t(font.WORD_WIDTH) + 1) / 2));
             } else if (rules.IsSentenceEnd(c)) {
                 const QString next = i + 1 < n ? glyphs[i + 1] : QString();
                 if (IsMark(next))
-                    x -= font.WORD_WIDTH / 2;
+                    x = Sum(x, -int64_t(font.WORD_WIDTH / 2));
                 else
                     view.DeferPunctLift = true;  // the next run's leading mark steps back instead
             }
         }
         view.LastPitch = pitch;
-        x += !picture && IsAscii(glyph) ? pitch / 2 : pitch;
+        x = Sum(x, !picture && IsAscii(glyph) ? pitch / 2 : pitch);
     }
     return QPoint(x, y);
 }

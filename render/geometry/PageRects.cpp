@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "foundation/params/Box.h"
+#include "foundation/params/LayoutRanges.h"
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
@@ -29,9 +30,16 @@ void RenderEdition::UpdateFrameMetrics(PageRenderer& view) const
     if (!g_VolumeShown || g_CellEditing)
         return;
     const TStyle& s = view.ScaledStyle;
-    view.InnerLinePx = std::max(1, s.IN_BORDER / 100);
-    view.OuterLinePx = std::max(1, s.OUT_BORDER / 100);
-    view.CentreLinePx = s.MID_LINE / 100;
+    // A line width is drawn as that many lines of a pixel side by side: a
+    // damaged file's width would be millions of lines. None is wider than
+    // the widest line a layout may have, at this zoom, nor than the text
+    // box it rules.
+    const double zoom = std::clamp(view.ZoomFactor, 0.0, 100.0);
+    const int64_t widest = std::max<int64_t>(
+        1, std::min<int64_t>({int64_t(kMaxLayoutLineWidth * zoom), s.TEXT_BOX.size.BOX_WIDTH, s.TEXT_BOX.size.BOX_HEIGHT}) / 100);
+    view.InnerLinePx = int32_t(std::clamp<int64_t>(s.IN_BORDER / 100, 1, widest));
+    view.OuterLinePx = int32_t(std::clamp<int64_t>(s.OUT_BORDER / 100, 1, widest));
+    view.CentreLinePx = int32_t(std::clamp<int64_t>(s.MID_LINE / 100, 0, widest));
     const int32_t left = view.ScaledExtent.left + s.xOffset;
     const int32_t top = view.ScaledExtent.top + s.yOffset;
     view.PageRect = {left, top, left + s.pageWidth, top + s.pageHeight};
