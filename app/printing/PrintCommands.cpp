@@ -60,7 +60,9 @@ void OnFilePrintPreview(CollatorView& view)
 
 void OnFilePrintSetup(QWidget* parent)
 {
-    PageSetupDialog dialog(g_PrintMargins, g_PrintOrientation, parent);
+    QPrinter printer(QPrinter::HighResolution);
+    const QSizeF paper = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
+    PageSetupDialog dialog(g_PrintMargins, g_PrintOrientation, paper, parent);
     if (!Dialogs().RunModal(dialog))
         return;
     g_PrintMargins = dialog.Margins();

@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "editions/horizontal/HorizontalDrawing.h"
+#include "foundation/params/Box.h"
 #include "foundation/params/PunctuationMarks.h"
-#include "foundation/text/TagUtils.h"
 #include "render/PageRenderer.h"
 #include "render/glyphs/GlyphText.h"
 #include "render/glyphs/MarkPlacement.h"
@@ -22,6 +23,10 @@ constexpr std::u16string_view kOpenings = u"《“‘「『｛［（【〖〔〘
 constexpr std::u16string_view kClosings = u"。，、？！：”’）》】";
 constexpr double kOpeningShift = 0.4;
 constexpr double kClosingShift = 0.1;
+
+// Positions along the line in 64 bits, held to int32: a damaged file's
+// sizes and pitches would overflow them.
+int32_t Sum(int32_t at, int64_t step) { return SaturateToInt32(int64_t(at) + step); }
 
 bool Holds(std::u16string_view set, QStringView glyph) { return glyph.size() == 1 && set.find(glyph[0].unicode()) != std::u16string_view::npos; }
 bool IsMark(QStringView glyph) { return glyph.size() == 1 && IsPunctMark(glyph[0].unicode()); }
@@ -94,7 +99,7 @@ void DrawIntoPreviousCell(PageRenderer& view, Dc& dc, const QString& glyph, int3
                           const WinRect& room)
 {
     TFontStyle& font = view.CurFont;
-    TGlyph placed{glyph, (x + font.cellWidth * 50) / 100, (y + font.cellHeight * 50) / 100};
+    TGlyph placed{glyph, Sum(x, int64_t(font.cellWidth) * 50) / 100, Sum(y, int64_t(font.cellHeight) * 50) / 100};
     const TFontStyle whole = font;
     font.SIZE /= 2;
     font.WIDTH /= 2;
@@ -150,12 +155,12 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
         }
         const bool picture = IsPictureGlyph(glyph);
         if (i == 0 && !picture && IsMark(glyph) && view.DeferPunctLift)
-            x -= view.LastPitch / 2;
+            x = Sum(x, -int64_t(view.LastPitch / 2));
         view.DeferPunctLift = false;
         view.LastPitch = 0;
 
         if (!picture && IsJuDouMode(mode) && IsStopOrPause(glyph)) {
-            const int32_t cellLeft = x - pitch;
+            const int32_t cellLeft = Sum(x, -int64_t(pitch));
             const WinRect room{cellLeft / 100, y / 100, x / 100, (y + lineSize) / 100};
             WinRect below = room;
             if (!previous.isEmpty()) {
@@ -163,12 +168,12 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
                 if (!ink.IsEmpty())
                     below.top = std::max(room.top, previousAt.y() + ink.bottom);
             }
-            DrawIntoPreviousCell(view, dc, glyph, kind, cellLeft + align.x(), y + align.y(), below);
+            DrawIntoPreviousCell(view, dc, glyph, kind, Sum(cellLeft, align.x()), Sum(y, align.y()), below);
             continue;  // takes no room
         }
         HalfCellBack back = picture ? HalfCellBack{} : BackAfter(mode, font, glyphs, i);
         const int32_t ox = picture ? 0 : PunctShift(font, glyph);
-        TGlyph placed{glyph, (x + ox + align.x()) / 100, (y + align.y()) / 100};
+        TGlyph placed{glyph, Sum(x, int64_t(ox) + align.x()) / 100, Sum(y, align.y()) / 100};
         if (!picture && IsFullMode(mode) && IsMark(glyph)) {
             // Its cell (or the half the mode leaves it), narrowed to clear
             // the ink of the characters beside it.
@@ -191,17 +196,17 @@ QPoint HorizontalDrawing::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView te
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
             view.DrawHitHighlight(dc, placed);
         if (picture)
-            DrawPictureGlyph(view, dc, glyph, x + align.x(), y + align.y());
+            DrawPictureGlyph(view, dc, glyph, Sum(x, align.x()), Sum(y, align.y()));
         else
             view.DrawGlyph(dc, placed, kind);
         previous = picture || IsMark(glyph) ? QString() : glyph;
         previousAt = QPoint(placed.x, placed.y);
 
-        x -= back.now;
+        x = Sum(x, -int64_t(back.now));
         if (back.deferred)
             view.DeferPunctLift = true;  // the next run's leading mark steps back instead
         view.LastPitch = pitch;
-        x += !picture && IsAscii(glyph) ? pitch / 2 : pitch;
+        x = Sum(x, !picture && IsAscii(glyph) ? pitch / 2 : pitch);
     }
     return QPoint(x, y);
 }

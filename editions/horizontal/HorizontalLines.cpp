@@ -66,11 +66,12 @@ void HorizontalTypesetting::WriteLineHead(TLayoutContext& context) const
 
 void HorizontalTypesetting::IndentLine(TLayoutContext& context) const
 {
-    // A raised first line gives back a line's height; every indent cell
-    // takes a character's width.
-    const bool givesBack = context.lineHeadMode == TLineHeadMode::Raised && context.firstColumn && context.raise < 0;
-    if (givesBack) {
-        VerticalTypesetting::IndentLine(context);
+    // A raised first line ("<TT>") starts where every line starts, so it
+    // gains no room: given back, the room let it take a character more
+    // than the line holds. Every indent cell takes a character's width.
+    const bool raisedFirst = context.lineHeadMode == TLineHeadMode::Raised && context.firstColumn && context.raise < 0;
+    if (raisedFirst && context.box) {
+        context.firstColumn = false;
         return;
     }
     const CellAlongLine cell(context);

@@ -2,6 +2,7 @@
 // it, and each style's offsets that set smaller pages at its right and bottom.
 #include <algorithm>
 
+#include "foundation/params/Box.h"
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
@@ -24,7 +25,8 @@ void RenderEdition::CalcPageExtent(PageRenderer& view) const
         maxH = std::max(maxH, style.pageHeight + RaisedHeadLift(style));
     }
     const int32_t border = 2 * view.Border - 1;
-    view.PageExtent = {0, 0, border + maxW, border + maxH};
+    // A damaged file's frame widths may make a page as long as the int32 range.
+    view.PageExtent = {0, 0, SaturateToInt32(int64_t(border) + maxW), SaturateToInt32(int64_t(border) + maxH)};
     for (TStyle& style : g_CurrentParaSet->styles) {
         style.xOffset = view.PageExtent.right - style.pageWidth - view.PageExtent.left - view.Border;
         style.yOffset = view.PageExtent.bottom - style.pageHeight - view.Border - view.PageExtent.top;

@@ -2,20 +2,44 @@
 // the first text row, the right edge of the text box, and the device
 // rectangles of the outer frame line and of the sheet.
 #include <algorithm>
+#include <initializer_list>
 
+#include "foundation/params/Box.h"
+#include "foundation/params/LayoutRanges.h"
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
+
+namespace {
+
+// Lengths added in 64 bits and held to int32: the modern editions range
+// none of the woodblock frame's widths, so a file may bring any.
+int32_t Sum(std::initializer_list<int64_t> lengths)
+{
+    int64_t sum = 0;
+    for (const int64_t length : lengths)
+        sum += length;
+    return SaturateToInt32(sum);
+}
+
+}  // namespace
 
 void RenderEdition::UpdateFrameMetrics(PageRenderer& view) const
 {
     if (!g_VolumeShown || g_CellEditing)
         return;
     const TStyle& s = view.ScaledStyle;
-    view.InnerLinePx = std::max(1, s.IN_BORDER / 100);
-    view.OuterLinePx = std::max(1, s.OUT_BORDER / 100);
-    view.CentreLinePx = s.MID_LINE / 100;
+    // A line width is drawn as that many lines of a pixel side by side: a
+    // damaged file's width would be millions of lines. None is wider than
+    // the widest line a layout may have, at this zoom, nor than the text
+    // box it rules.
+    const double zoom = std::clamp(view.ZoomFactor, 0.0, 100.0);
+    const int64_t widest = std::max<int64_t>(
+        1, std::min<int64_t>({int64_t(kMaxLayoutLineWidth * zoom), s.TEXT_BOX.size.BOX_WIDTH, s.TEXT_BOX.size.BOX_HEIGHT}) / 100);
+    view.InnerLinePx = int32_t(std::clamp<int64_t>(s.IN_BORDER / 100, 1, widest));
+    view.OuterLinePx = int32_t(std::clamp<int64_t>(s.OUT_BORDER / 100, 1, widest));
+    view.CentreLinePx = int32_t(std::clamp<int64_t>(s.MID_LINE / 100, 0, widest));
     const int32_t left = view.ScaledExtent.left + s.xOffset;
     const int32_t top = view.ScaledExtent.top + s.yOffset;
     view.PageRect = {left, top, left + s.pageWidth, top + s.pageHeight};
@@ -27,21 +51,21 @@ PageRects RenderEdition::ComputePageRects(PageRenderer& view, int32_t page, QPoi
     WinRect& extent = view.ScaledExtent;
     extent = {origin.x(), origin.y(), origin.x() + extent.Width(), origin.y() + extent.Height()};
 
-    const int32_t left = extent.left + (printing ? 0 : s.xOffset);
-    const int32_t top = extent.top + (printing ? 0 : s.yOffset);
-    view.PageRect = {left, top, left + s.pageWidth, top + s.pageHeight};
+    const int32_t left = Sum({extent.left, printing ? 0 : s.xOffset});
+    const int32_t top = Sum({extent.top, printing ? 0 : s.yOffset});
+    view.PageRect = {left, top, Sum({left, s.pageWidth}), Sum({top, s.pageHeight})};
     const WinRect& p = view.PageRect;
     const int32_t headHeight = s.HEAD_BOX.size.BOX_HEIGHT;
-    view.TextTop = p.top + s.OUT_BORDER + s.SPACE + headHeight + s.IN_BORDER + s.TEXT_BOX.size.TOP_SPACE;
+    view.TextTop = Sum({p.top, s.OUT_BORDER, s.SPACE, headHeight, s.IN_BORDER, s.TEXT_BOX.size.TOP_SPACE});
 
     // In single mode a page is half a leaf: an even page is the right half,
     // whose frame stops at the centre column, an odd page the left half.
     const bool single = PageRenderer::IsSingleMode();
     const bool even = PageRenderer::IsEvenPage(page);
-    view.FrameRect.top = p.top + s.SPACE + s.OUT_BORDER + headHeight;
-    view.FrameRect.bottom = p.bottom - s.OUT_BORDER - s.SPACE;
-    view.FrameRect.left = single && even ? p.left : p.left + s.OUT_BORDER + s.SPACE;
-    view.FrameRect.right = single && !even ? p.right : p.right - s.OUT_BORDER - s.SPACE;
+    view.FrameRect.top = Sum({p.top, s.SPACE, s.OUT_BORDER, headHeight});
+    view.FrameRect.bottom = Sum({p.bottom, -int64_t(s.OUT_BORDER), -int64_t(s.SPACE)});
+    view.FrameRect.left = single && even ? p.left : Sum({p.left, s.OUT_BORDER, s.SPACE});
+    view.FrameRect.right = single && !even ? p.right : Sum({p.right, -int64_t(s.OUT_BORDER), -int64_t(s.SPACE)});
 
     PageRects rects;
     rects.R1 = {p.left / 100, p.top / 100 + headHeight / 100, p.right / 100, p.bottom / 100};

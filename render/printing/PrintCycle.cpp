@@ -57,9 +57,18 @@ void UpdatePrinterMetrics(PageRenderer& view, const PrinterCaps& caps, const Win
     const double dx = caps.logPixelsX / kCmPerInch;
     const double dy = caps.logPixelsY / kCmPerInch;
     const double widthCm = dx > 0 ? view.PrinterWidthPx / dx : 0.0;
-    view.PrintableRect = {int32_t(margins.left / kMarginUnitsPerCm * dx), int32_t(margins.top / kMarginUnitsPerCm * dy),
-                          int32_t((widthCm - margins.right / kMarginUnitsPerCm) * dx),
-                          view.PrinterHeightPx - int32_t(margins.bottom / kMarginUnitsPerCm * dy)};
+    // Margins from the settings may be anything: each edge is held to the
+    // sheet, a margin is never negative, and at least a pixel is left to
+    // print in, so that the print stays on the paper and its geometry in
+    // range.
+    const int32_t w = std::max(view.PrinterWidthPx, 1);
+    const int32_t h = std::max(view.PrinterHeightPx, 1);
+    auto within = [](double px, int32_t low, int32_t high) { return int32_t(std::clamp(px, double(low), double(high))); };
+    auto margin = [](int32_t hundredthsMm) { return std::max(hundredthsMm, 0) / kMarginUnitsPerCm; };
+    const int32_t left = within(margin(margins.left) * dx, 0, w - 1);
+    const int32_t top = within(margin(margins.top) * dy, 0, h - 1);
+    view.PrintableRect = {left, top, within((widthCm - margin(margins.right)) * dx, left + 1, w),
+                          h - within(margin(margins.bottom) * dy, 0, h - top - 1)};
 }
 
 // The painter on the device and the renderer in its printing span.

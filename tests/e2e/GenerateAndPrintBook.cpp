@@ -16,6 +16,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QDoubleSpinBox>
+#include <QPrinter>
+#include <QPushButton>
 #include <QComboBox>
 
 #include "app/FakeDialogs.h"
@@ -460,4 +462,25 @@ TEST_F(BookFlow, PageSetupKeepsMarginsAndOrientation)
     EXPECT_EQ(g_PrintOrientation, 1);
     window->Dispatch(Cmd::PrintSetup);  // cancelled: nothing changes
     EXPECT_EQ(g_PrintMargins, (WinRect{1250, 200, 200, 300}));
+}
+
+// Margins that leave the paper no room are refused at 確定, naming the
+// margin and what it may be; the dialog stays open and nothing is kept.
+TEST_F(BookFlow, PageSetupRefusesMarginsWiderThanThePaper)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    const QSizeF paper = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
+    const double rightMax = paper.width() - 10 - 150;
+    prompter.ExpectTell(u"右邊距應在0至%1毫米之間（不能是150.00）！"_s.arg(rightMax, 0, 'f', 2));
+    FakeDialogs dialogs;
+    dialogs.OnRun([](QDialog& dialog) {
+        Child<QComboBox>(dialog, u"orientation"_s)->setCurrentIndex(0);
+        Child<QDoubleSpinBox>(dialog, u"left"_s)->setValue(150);
+        Child<QDoubleSpinBox>(dialog, u"right"_s)->setValue(150);
+        Child<QPushButton>(dialog, u"ok"_s)->click();
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);  // still open
+        return false;
+    });
+    window->Dispatch(Cmd::PrintSetup);
+    EXPECT_EQ(g_PrintMargins, (WinRect{200, 200, 200, 200}));
 }

@@ -79,9 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PagesCase{EditionKind::Vertical, TBiaoDianType::ZHINENG, "VerticalZhineng", 112,
                                 "c6e8af89e9ba3bca761b30af1428b93393047b89"},
                       PagesCase{EditionKind::Horizontal, TBiaoDianType::JUDOU, "HorizontalJudou", 74,
-                                "0dd60dea93cfdb927662767f75b860009d8c8f3d"},
+                                "3ceb9f9044739485b224157043ca35384a626e3d"},
                       PagesCase{EditionKind::Horizontal, TBiaoDianType::PUTONG, "HorizontalPutong", 82,
-                                "6e697f308d2026c4e6eb60e2ba7f32338d601f40"},
+                                "95d9d9686f882c6ddf27a7a9799bc73a5d7faf7a"},
                       PagesCase{EditionKind::Horizontal, TBiaoDianType::ZHINENG, "HorizontalZhineng", 78,
-                                "3503b67096617cf49adb8ab11f52e237cb3c4e10"}),
+                                "275a0c3b1f8bcd18905e4a3d16347d7afd1b033e"}),
     [](const ::testing::TestParamInfo<PagesCase>& info) { return std::string(info.param.name); });

@@ -237,6 +237,23 @@ TEST_F(HorizontalDrawingTest, GlyphsAlongTheLine)
     }
 }
 
+// A damaged file's spacing gives a pitch near the int32 range: the glyphs
+// stand further along, at the end of the range, never wrapped back.
+TEST_F(HorizontalDrawingTest, HugePitchesStopAtTheEndOfTheRange)
+{
+    Frame(0);
+    view.UseBox(view.ScaledStyle.TEXT_BOX);
+    view.LineKind = LineKinds::CentreTop;  // drawn at once
+    view.DrawStyledString(dc, 2650 / 2, 2650, u"<ZJ1-2000000000>甲乙丙<-ZJ>"_s, 0, 0);
+    std::vector<int32_t> xs;
+    for (const DcCall& g : Texts(dc))
+        xs.push_back(g.args[0]);
+    ASSERT_EQ(xs.size(), 3u);
+    EXPECT_TRUE(std::is_sorted(xs.begin(), xs.end()));
+    EXPECT_EQ(xs.front(), 0);
+    EXPECT_EQ(xs.back(), INT32_MAX / 100);
+}
+
 // In 句讀 and 句點 a stop or pause takes no cell: it is drawn at half size in
 // the foot of the character before it, below its ink (the recording Dc's
 // cells: 1600 wide, 1700 high, all ink), never over the character after it.

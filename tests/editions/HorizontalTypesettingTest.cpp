@@ -179,6 +179,26 @@ page 1: style "H", lines per page 0
 )"_s);
 }
 
+// A raised first line (【TT】, a negative 【…BK】) starts where every line
+// starts, so it holds the ten characters any line holds, not more.
+TEST_F(HorizontalTypesettingTest, RaisedFirstLineHoldsWhatALineHolds)
+{
+    const QString rest = u"甲乙丙"_s;
+    EXPECT_EQ(Dump({u"【TT】"_s + kTen + rest, u"【-3BK】"_s + kTen + rest, u"【-2-1BK】"_s + kTen + kTen}),
+              uR"(page 0: style "H", lines per page 0
+  line 0 (2000): <TT>一二三四五六七八九十
+  line 1 (2000): 甲乙丙<-P>
+  line 2 (2000): <TT>一二三四五六七八九十
+  line 3 (2000): 甲乙丙<-P>
+  line 4 (2000): <TT>一二三四五六七八九十
+  used 10000
+page 1: style "H", lines per page 0
+  line 0 (2000): {3000}一二三四五六七八九
+  line 1 (2000): {3000}十<-P>
+  used 0
+)"_s);
+}
+
 // Side and head notes are read inline; 【HS n】 is kept with the page but
 // does not limit its lines.
 // Full-width spaces that open a source line indent it, even though a

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include "foundation/params/Style.h"
@@ -49,6 +50,21 @@ TEST_P(WholePipeline, TextsOfTheFaultsKeepTheirPagesCharactersAndGlyphs)
             EXPECT_EQ(PipelineFault(run), QString()) << text.left(40).toStdString() << " two-page " << twoPage;
             EXPECT_GT(run.pages, 0);
         }
+}
+
+// A spacing of no cells is one cell: a long run shares it, all on one line
+// (one column), which is drawn glyph after glyph once, not from its start
+// again for each glyph.
+TEST_P(WholePipeline, LongRunInOneSpacedCellDrawsInLinearTime)
+{
+    const QString text = u"【ZJ0】"_s + QString(64'000, u'海') + u"【-ZJ】鱗潛羽翔"_s;
+    TParaSet set;
+    QElapsedTimer clock;
+    clock.start();
+    const TPipelineRun run = RunPipeline(text, set, false);
+    // Taking each glyph from the line's start took 20 s and more here.
+    EXPECT_LT(clock.elapsed(), 3000);
+    EXPECT_EQ(PipelineFault(run), QString());
 }
 
 TEST_P(WholePipeline, FoundInputsKeepTheRules)

@@ -80,10 +80,10 @@ TEST_F(Interpreter, FittedRuns)
         {"<ZJ2-3>甲乙<-ZJ>丙", -20, {{"甲", kMainX, 100}, {"乙", kMainX, 140}, {"丙", kMainX, 160}}},
         // A divisor of 0 leaves the length as it is.
         {"<ZJ0-5>甲<-ZJ>乙", -20, {{"甲", kMainX, 100}, {"乙", kMainX, 120}}},
-        // A length of zero or below: one device unit a character, walking
-        // down from the run's start, never above it.
-        {"<ZJ2--3>甲乙<-ZJ>丙", -1, {{"甲", 114, 100}, {"乙", 114, 101}, {"丙", kMainX, 102}}},
-        {"<ZJ2-0>甲<-ZJ>乙", -1, {{"甲", 114, 100}, {"乙", kMainX, 101}}},
+        // A room of zero cells or fewer is read as one: the two characters
+        // share 2000 at 1000 each, walking down from the run's start.
+        {"<ZJ2--3>甲乙<-ZJ>丙", -10, {{"甲", 110, 100}, {"乙", 110, 110}, {"丙", kMainX, 120}}},
+        {"<ZJ2-0>甲<-ZJ>乙", -10, {{"甲", 110, 100}, {"乙", kMainX, 110}}},
     };
     for (const Case& c : cases) {
         dc.ClearCalls();

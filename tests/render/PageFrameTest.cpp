@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "RenderFixture.h"
+#include "foundation/params/LayoutRanges.h"
 #include "platform/RecordingDc.h"
 #include "render/frame/PageFrame.h"
 #include "typeset/pages/PageRecord.h"
@@ -109,6 +110,22 @@ TEST_F(PageFrame, InnerBorderZeroLeavesOnlyTheLastRuleOfEachHalf)
                         view.FrameRect.bottom / 100};
         EXPECT_EQ(CountFullRules(dc, f), border ? 2 * style->TEXT_BOX.size.LINES : 2) << border;
     }
+}
+
+// Frame and centre-line widths are drawn as lines of a pixel side by side:
+// the widths of a damaged file (beyond any range) draw no more lines than
+// the widest line a layout may have (100 pixels at zoom 1), instead of
+// millions.
+TEST_F(PageFrame, LineWidthsFromADamagedFileStopAtTheWidestLine)
+{
+    style->OUT_BORDER = style->IN_BORDER = style->MID_LINE = 500'000'000;
+    style->SPACE = 0;
+    Draw();
+    EXPECT_EQ(view.OuterLinePx, kMaxLayoutLineWidth / 100);
+    EXPECT_EQ(view.InnerLinePx, kMaxLayoutLineWidth / 100);
+    EXPECT_EQ(view.CentreLinePx, kMaxLayoutLineWidth / 100);
+    // A few widths a rule of each column and of the frame: thousands, not millions.
+    EXPECT_LT(dc.CallsOf(DcCall::Line).size(), size_t(4 * 100 * (2 * style->TEXT_BOX.size.LINES + 10)));
 }
 
 // A huge column-count override stops where a column would be narrower than

@@ -20,9 +20,33 @@ TEST(PrinterMetrics, MarginsInHundredthsOfAMillimetreAtThePrinterResolution)
     EXPECT_EQ(view.PrinterHeightPx, 6599);
     // The right edge is the page width less the margin, in centimetres, then truncated.
     EXPECT_EQ(view.PrintableRect, (WinRect{472, 236, 4326, 6599}));
-    // A device that reports no resolution gives an empty rectangle, not a fault.
+    // A device that reports no resolution gives a rectangle of a pixel, not a fault.
     UpdatePrinterMetrics(view, {100, 100, 0, 0}, {2000, 2000, 2000, 2000});
-    EXPECT_EQ(view.PrintableRect, (WinRect{0, 0, 0, 99}));
+    EXPECT_EQ(view.PrintableRect, (WinRect{0, 0, 1, 99}));
+}
+
+// Margins wider than the paper (from the settings, which any hand may
+// edit) keep the printable rectangle on the sheet with a pixel to print in;
+// negative ones are none.
+TEST(PrinterMetrics, MarginsBeyondThePaperAreHeldToTheSheet)
+{
+    struct Case {
+        WinRect margins;
+        WinRect printable;
+    };
+    const Case cases[] = {
+        {{30000, 50000, 30000, 50000}, {4798, 6598, 4799, 6599}},
+        {{15000, 2000, 15000, 2000}, {3543, 472, 3544, 6127}},
+        {{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, {4798, 6598, 4799, 6599}},
+        {{-5000, INT32_MIN, -1, -100000}, {0, 0, 4799, 6599}},
+    };
+    PageRenderer view;
+    for (const Case& c : cases) {
+        UpdatePrinterMetrics(view, {4800, 6600, 600, 600}, c.margins);
+        EXPECT_EQ(view.PrintableRect, c.printable) << c.margins.left << "," << c.margins.top;
+        EXPECT_GT(view.PrintableRect.Width(), 0);
+        EXPECT_GT(view.PrintableRect.Height(), 0);
+    }
 }
 
 namespace {

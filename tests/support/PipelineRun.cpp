@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 #include <QRegularExpression>
 
+#include "foundation/FoundationGlobals.h"
+#include "foundation/Edition.h"
 #include "foundation/params/LayoutRanges.h"
 #include "foundation/params/Style.h"
 #include "platform/RecordingDc.h"
@@ -32,8 +35,10 @@ int64_t CellChars(const QString& text)
     return n;
 }
 
-// Where a recorded glyph shows: its synthetic cell within the clip.
-WinRect VisibleCell(const DcCall& call)
+// Where a recorded glyph shows: its synthetic cell within the clip. A clip
+// that is the sheet itself is not taken: what only it hides was still set
+// outside the page.
+WinRect VisibleCell(const DcCall& call, const WinRect& sheet)
 {
     const DcFont& font = call.state.font;
     const int32_t em = font.height == 0 ? 16 : std::abs(font.height);
@@ -41,7 +46,7 @@ WinRect VisibleCell(const DcCall& call)
     const int64_t right = int64_t(call.args[0]) + int64_t(advance) * CellChars(call.text);
     WinRect cell{call.args[0], call.args[1], int32_t(std::min<int64_t>(right, INT32_MAX)),
                  int32_t(std::min<int64_t>(int64_t(call.args[1]) + em, INT32_MAX))};
-    if (call.clip) {
+    if (call.clip && *call.clip != sheet) {
         cell.left = std::max(cell.left, call.clip->left);
         cell.top = std::max(cell.top, call.clip->top);
         cell.right = std::min(cell.right, call.clip->right);
@@ -55,7 +60,7 @@ void CheckGlyphs(const RecordingDc& dc, const WinRect& page, int32_t shown, TPip
     for (const DcCall& call : dc.Calls()) {
         if (call.kind != DcCall::TextOut || call.text.trimmed().isEmpty())
             continue;
-        const WinRect cell = VisibleCell(call);
+        const WinRect cell = VisibleCell(call, page);
         if (cell.left >= cell.right || cell.top >= cell.bottom)
             continue;  // clipped away
         if (cell.left >= page.left && cell.top >= page.top && cell.right <= page.right && cell.bottom <= page.bottom)
@@ -85,27 +90,31 @@ int32_t PageHan(const TPageTable& table)
     return n;
 }
 
-// The layout values an input may set, as a reader takes them from a file.
+// The layout values an input may set, as a reader takes them from a file:
+// each only in the editions whose files store it (and whose ranges bound
+// it); null in the others, whose readers leave it at its default.
 int32_t* FieldOf(TStyle& s, uint8_t index)
 {
+    constexpr uint8_t W = 1, V = 2, H = 4, WV = W | V, ALL = W | V | H;
     TBoxSize& box = s.TEXT_BOX.size;
     TFontStyle& text = s.TEXT_BOX.MFONT_GROUP.TEXT_FONT;
     TFontStyle& note = s.TEXT_BOX.MFONT_GROUP.ZHU_FONT;
-    int32_t* const fields[] = {
-        &box.BOX_WIDTH,          &box.BOX_HEIGHT,          &box.LINES,
-        &box.TEXT_PER_LINE,      &box.ZHU_PER_LINE,        &box.TOP_SPACE,
-        &box.BOTTOM_SPACE,       &box.SPLIT_LINE_WIDTH,    &box.WORD_LINES,
-        &box.ZHU_LINES,          &box.LEFT_SPACE,          &box.RIGHT_SPACE,
-        &s.OUT_BORDER,           &s.IN_BORDER,             &s.SPACE,
-        &s.MID_WIDTH,            &s.MID_UP_HEIGHT,         &s.MID_MID_HEIGHT,
-        &s.MID_LINE,             &s.SIDE_BOX.BOX_WIDTH,    &s.SIDE_BOX.BOX_TITLE_POS,
-        &s.SIDE_BOX.BOX_PAGE_POS, &s.PAGE_BAR.HEAD_HEIGHT, &s.PAGE_BAR.FOOT_HEIGHT,
-        &s.PAGE_BAR.TITLE_POS_TYPE, &s.PAGE_BAR.PAGE_POS_TYPE, &text.SIZE,
-        &text.WIDTH,             &text.WORD_HEIGHT,        &text.WORD_WIDTH,
-        &note.SIZE,              &note.WIDTH,              &note.WORD_HEIGHT,
-        &note.WORD_WIDTH,        &s.HEAD_BOX.size.BOX_HEIGHT, &s.HEAD_BOX.size.LINES,
+    const std::pair<int32_t*, uint8_t> fields[] = {
+        {&box.BOX_WIDTH, ALL},           {&box.BOX_HEIGHT, ALL},           {&box.LINES, ALL},
+        {&box.TEXT_PER_LINE, ALL},       {&box.ZHU_PER_LINE, ALL},         {&box.TOP_SPACE, WV},
+        {&box.BOTTOM_SPACE, WV},         {&box.SPLIT_LINE_WIDTH, ALL},     {&box.WORD_LINES, H},
+        {&box.ZHU_LINES, H},             {&box.LEFT_SPACE, H},             {&box.RIGHT_SPACE, H},
+        {&s.OUT_BORDER, W},              {&s.IN_BORDER, W},                {&s.SPACE, W},
+        {&s.MID_WIDTH, W},               {&s.MID_UP_HEIGHT, W},            {&s.MID_MID_HEIGHT, W},
+        {&s.MID_LINE, W},                {&s.SIDE_BOX.BOX_WIDTH, V},       {&s.SIDE_BOX.BOX_TITLE_POS, V},
+        {&s.SIDE_BOX.BOX_PAGE_POS, V},   {&s.PAGE_BAR.HEAD_HEIGHT, H},     {&s.PAGE_BAR.FOOT_HEIGHT, H},
+        {&s.PAGE_BAR.TITLE_POS_TYPE, H}, {&s.PAGE_BAR.PAGE_POS_TYPE, H},   {&text.SIZE, ALL},
+        {&text.WIDTH, ALL},              {&text.WORD_HEIGHT, ALL},         {&text.WORD_WIDTH, ALL},
+        {&note.SIZE, ALL},               {&note.WIDTH, ALL},               {&note.WORD_HEIGHT, ALL},
+        {&note.WORD_WIDTH, ALL},         {&s.HEAD_BOX.size.BOX_HEIGHT, WV}, {&s.HEAD_BOX.size.LINES, WV},
     };
-    return fields[index % std::size(fields)];
+    const auto& [field, editions] = fields[index % std::size(fields)];
+    return (editions >> int(g_Edition->Kind()) & 1) != 0 ? field : nullptr;
 }
 
 // The bytes of an input, taken from the front; 0 past the end.
@@ -150,7 +159,9 @@ std::optional<TPipelineRun> RunPipelineInput(const QByteArray& input)
     TStyle& style = *set.styles.First();
     for (int n = (flags >> 1) & 7; n > 0; --n) {
         int32_t* field = FieldOf(style, in.Take());
-        *field = in.TakeValue();
+        const int32_t value = in.TakeValue();
+        if (field)
+            *field = value;
     }
     UpdateStylePitch(style);
     ComputeStylePageSize(style, display);
@@ -192,10 +203,16 @@ bool TagsKeepText(const QString& text)
     // Angle brackets are tags of the column strings.
     if (text.contains(u'<') || text.contains(u'>'))
         return false;
-    static const QRegularExpression kept(QStringLiteral("^(TT|-?\\d*(-\\d+)?BK|DH|-DH|HS\\d+|ZJ-?\\d*|-ZJ)$"));
+    static const QRegularExpression kept(QStringLiteral("^(TT|-?\\d*(-\\d+)?BK|ZJ-?\\d*|-ZJ)$"));
+    // These set a mode and drop the rest of their line.
+    static const QRegularExpression ending(QStringLiteral("^(DH|-DH|HS\\d*)$"));
     for (qsizetype at = text.indexOf(u'【'); at >= 0; at = text.indexOf(u'【', at + 1)) {
         const qsizetype close = text.indexOf(u'】', at);
-        if (close < 0 || !kept.match(text.mid(at + 1, close - at - 1)).hasMatch())
+        if (close < 0)
+            return false;
+        const QString tag = text.mid(at + 1, close - at - 1);
+        const bool endsLine = close + 1 == text.size() || text[close + 1] == u'\n' || text[close + 1] == u'\r';
+        if (!kept.match(tag).hasMatch() && !(endsLine && ending.match(tag).hasMatch()))
             return false;
     }
     return !text.contains(u'】') || text.count(u'】') == text.count(u'【');

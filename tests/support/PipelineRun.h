@@ -6,7 +6,8 @@
 // - the pages stay within what the text can make (PagesBound);
 // - where every tag of the text keeps its text, each Han character of the
 //   text is on the pages once;
-// - no glyph is visible outside its page.
+// - no glyph is set outside its page, even where the sheet's own clip
+//   would hide it.
 #include <cstdint>
 #include <optional>
 
@@ -42,7 +43,8 @@ bool TagsKeepText(const QString& text);
 // flags byte (bit 0 two-page display, bits 1-3 the number of layout
 // values), per value a field byte and five value bytes, then the text (UTF-8
 // after a byte with its low bit clear, else UTF-16LE). Nothing is run when a
-// layout value is outside its range: the readers and dialogs refuse it.
+// layout value is outside its range: the readers and dialogs refuse it. A
+// value of a field the edition's files do not store is skipped.
 std::optional<TPipelineRun> RunPipelineInput(const QByteArray& input);
 // What the run broke, empty when it held every rule.
 QString PipelineFault(const TPipelineRun& run);

@@ -89,10 +89,34 @@ TEST_F(PlacementEnds, IndentNeverExceedsTheColumn)
 }
 
 // A column that cannot take the first cell is left empty only when a later
-// column could offer more room; the next one takes the cell, overflowing.
-TEST_F(PlacementEnds, CellLongerThanAColumnOverflowsOneColumn)
+// column could offer more room; the next one takes the cell, which fills
+// it: no room is left, and none less than none.
+TEST_F(PlacementEnds, CellLongerThanAColumnFillsOneColumn)
 {
     style.TEXT_BOX.MFONT_GROUP.TEXT_FONT.WORD_HEIGHT = 20000;
-    EXPECT_EQ(ColumnsOf({u"甲乙"_s}),
-              (std::vector<QString>{u"<T=0,0,10000>"_s, u"甲<T=1,0,-10000>"_s, u"乙<T=1,0,-10000>"_s}));
+    EXPECT_EQ(ColumnsOf({u"甲乙"_s}), (std::vector<QString>{u"<T=0,0,10000>"_s, u"甲"_s, u"乙"_s}));
+}
+
+// A spacing wider than a column fills the one column it is forced into and
+// leaves no room below none; a spacing of no cells or fewer is one cell,
+// so its characters share a cell and the line goes on after them.
+TEST_F(PlacementEnds, SpacingsBeyondTheColumnOrOfNoCells)
+{
+    struct SpacingCase {
+        const char16_t* line;
+        std::vector<QString> columns;
+    };
+    const SpacingCase cases[] = {
+        {u"正文【ZJ25】甲【-ZJ】正文", {u"正文<T=2,0,8000>"_s, u"<ZJ1-25>甲<-ZJ>"_s, u"正文<-P>"_s}},
+        {u"【ZJ12】甲乙【-ZJ】丙", {u"<ZJ2-12>甲<-ZJ><T=1,0,4000>"_s, u"<ZJ2-12>乙<-ZJ>丙<-P>"_s}},
+        {u"【ZJ-1】事二亍【-ZJ】于亏云互五井亘些亞亟",
+         {u"<ZJ3--1>事二亍<-ZJ>于亏云互五井亘些亞<T=12,0,1>"_s, u"亟<-P>"_s}},
+        {u"【ZJ0】海鹹河淡【-ZJ】鱗潛羽翔", {u"<ZJ4-0>海鹹河淡<-ZJ>鱗潛羽翔<-P>"_s}},
+    };
+    for (const SpacingCase& c : cases) {
+        MakeFixtureStyle(style);
+        EXPECT_EQ(ColumnsOf({S(c.line)}), c.columns) << S(c.line).toStdString();
+        ResetTypesetGlobals();
+        ResetFoundationGlobals();
+    }
 }

@@ -16,7 +16,10 @@ TEST(ScaleByRatio, ScalesByTheSecondNumberOverTheFirst)
         {100, u"7-2", 28},       // truncated
         {-100, u"3-2", -66},     // toward zero
         {300, u"2-3", 450},
-        {300, u"3-", 0},
+        // A room of no cells or fewer is one cell.
+        {300, u"3-", 100},
+        {300, u"3-0", 100},
+        {300, u"3--2", 100},
         {300, u"3-2x", 200},     // numbers are read like atoi
         // No "-" after the first character, or no positive divisor: unscaled.
         {300, u"-5", 300},

@@ -12,7 +12,9 @@ int32_t ScaleByRatio(int32_t length, QStringView spacing)
     if (dash < 0)
         return length;
     const int64_t b = ParseIntLikeAtoi(spacing.left(dash));
-    const int64_t c = ParseIntLikeAtoi(spacing.mid(dash + 1));
+    // A room of no cells or fewer is one cell: a run never goes back up its
+    // column, nor takes no room at all.
+    const int64_t c = std::max<int64_t>(ParseIntLikeAtoi(spacing.mid(dash + 1)), 1);
     if (b <= 0)
         return length;  // a zero or negative divisor scales nothing
     const int64_t scaled = int64_t(length) * c / b;

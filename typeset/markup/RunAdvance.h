@@ -8,8 +8,9 @@
 struct TZtSpan;
 
 // length × c ÷ b, truncated toward zero, when spacing holds a "-" after its
-// first character and b is positive; otherwise length. The product is taken
-// in 64 bits and the result held to the int32 range.
+// first character and b is positive; otherwise length. A c of 0 or below is
+// read as 1. The product is taken in 64 bits and the result held to the
+// int32 range.
 int32_t ScaleByRatio(int32_t length, QStringView spacing);
 
 // The run's advance per cell in the installed edition: its character height

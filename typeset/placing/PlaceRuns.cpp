@@ -184,7 +184,8 @@ void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& group
     int32_t cells = 0;
     int32_t units = FitChars(cursor.text, advance, length, cells);
     bool take = cells > 0;
-    if (!take && context.mustPlaceCell) {
+    const bool forced = !take && context.mustPlaceCell;
+    if (forced) {
         // Room for one cell whatever is left; a circled token goes whole.
         length = Clamp32(std::max<int64_t>(available, advance));
         units = FitChars(cursor.text, advance, length, cells);
@@ -208,6 +209,10 @@ void PlaceBrokenRun(TLayoutContext& context, const std::vector<TRunGroup>& group
     if (!piece.isEmpty()) {
         TakePiece(context, piece, cells, MeasureCells(piece, advance), advance, available);
         TakeBackBreakRoom(context, piece, advance);
+        // A cell longer than its column fills it: the column has no room
+        // left, rather than less than none (its count tag would say so).
+        if (forced)
+            context.remainingLength = std::max(context.remainingLength, 0);
         if (cursor.kind == TRunGroup::SpecialFormat)
             context.FlushRunText(param, TRunEnd::ColumnBroke);
     }
