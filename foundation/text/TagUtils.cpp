@@ -194,3 +194,15 @@ int32_t KeepTitleTags(QString& line)
     line = kept;
     return TitleLength(line);
 }
+
+qsizetype ThroughFirstCharacter(QStringView text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u'<') {
+        const qsizetype close = text.indexOf(u'>', at);
+        if (close < 0)
+            break;
+        at = close + 1;
+    }
+    return at < text.size() ? NextCodePointIndex(text, at) : at;
+}

@@ -38,3 +38,7 @@ QString CharAtSkippingGlyphTags(int32_t k, QStringView line);
 // text, trims blanks at both ends, and returns the length in code points with
 // each kept "<TZ…>" counted by its units. A "<" with no ">" after it is text.
 int32_t KeepTitleTags(QString& line);
+
+// The units of text up to and with its first character, the tags before it
+// skipped (a "<" with no ">" after it is a character).
+qsizetype ThroughFirstCharacter(QStringView text);

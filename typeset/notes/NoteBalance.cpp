@@ -6,6 +6,7 @@
 #include "foundation/params/Box.h"
 #include "foundation/params/PunctuationMarks.h"
 #include "foundation/text/StringUtils.h"
+#include "foundation/text/TagUtils.h"
 #include "typeset/TypesetEdition.h"
 #include "typeset/cells/Cells.h"
 #include "typeset/layout/LayoutContext.h"
@@ -109,19 +110,6 @@ void SumLaterRuns(TRemainingRuns& sums, const std::vector<TRunGroup>& groups)
         sums.lengthFrom[k] = runs[k].length + sums.lengthFrom[k + 1] - sums.laterLift[k + 1];
     }
     sums.ready = true;
-}
-
-// The units of text up to and with its first character, tags skipped.
-qsizetype ThroughFirstCharacter(QStringView text)
-{
-    qsizetype at = 0;
-    while (at < text.size() && text[at] == u'<') {
-        const qsizetype close = text.indexOf(u'>', at);
-        if (close < 0)
-            break;
-        at = close + 1;
-    }
-    return at < text.size() ? NextCodePointIndex(text, at) : at;
 }
 
 // The rest of the current run, measured from what it was the last time:

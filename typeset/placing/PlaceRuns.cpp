@@ -4,6 +4,7 @@
 
 #include "foundation/params/Box.h"
 #include "foundation/params/PunctuationMarks.h"
+#include "foundation/text/TagUtils.h"
 #include "typeset/TypesetEdition.h"
 #include "typeset/cells/Cells.h"
 #include "typeset/cells/LineEndRules.h"
@@ -66,21 +67,6 @@ void TakePiece(TLayoutContext& context, const QString& piece, int32_t cells, int
     context.mustPlaceCell = false;
 }
 
-// The front of text up to and with its first element that is not a tag.
-QStringView FirstCharacterWithTags(QStringView text)
-{
-    qsizetype at = 0;
-    while (at < text.size() && text[at] == u'<') {
-        const qsizetype close = text.indexOf(u'>', at);
-        if (close < 0)
-            break;
-        at = close + 1;
-    }
-    if (at < text.size())
-        at += text[at].isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
-    return text.left(at);
-}
-
 // The segment's length left was measured with the piece and the rest side
 // by side, where a sentence end before a mark takes half a cell. Cut apart
 // at a column end, the piece takes its full cell here and the rest measures
@@ -89,7 +75,7 @@ int32_t RoomLostAtBreak(const QString& piece, QStringView rest, int32_t advance)
 {
     if (piece.isEmpty() || rest.isEmpty())
         return 0;
-    const QStringView head = FirstCharacterWithTags(rest);
+    const QStringView head = rest.left(ThroughFirstCharacter(rest));
     const int64_t apart = int64_t(MeasureCells(piece, advance)) + MeasureCells(head, advance);
     const int64_t together = MeasureCells(piece + head.toString(), advance);
     return Clamp32(std::max<int64_t>(0, apart - together));
