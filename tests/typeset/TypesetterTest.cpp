@@ -10,6 +10,7 @@
 #include "support/ScriptedPrompter.h"
 #include "TypesetTestText.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/ParaFile.h"
 #include "typeset/TypesetEdition.h"
 #include "typeset/TypesetGlobals.h"
@@ -332,6 +333,10 @@ TEST_F(TypesetterTest, ParameterFileNamedInTheText)
     MakeFixtureStyle(*other.styles.AddNew());
     other.styles.First()->NAME = u"甲式"_s;
     other.styles.First()->TEXT_BOX.size.LINES = 3;
+    // The centre column's parts within the fixture's short box: a file
+    // with a value out of its range is refused (below).
+    other.styles.First()->MID_UP_HEIGHT = 3000;
+    other.styles.First()->MID_MID_HEIGHT = 3000;
     ASSERT_TRUE(ExportParaFile(folder.filePath(u"a.pra"_s), other));
     typesetter.textPath = folder.filePath(u"text.txt"_s);
     const std::vector<QString> text = {u"【CSa.pra】"_s, k25};
@@ -355,6 +360,23 @@ TEST_F(TypesetterTest, ParameterFileNamedInTheText)
     ASSERT_TRUE(Typeset({u"【CSb.pra】甲"_s}));
     EXPECT_EQ(table.pages.First()->styleName, u"甲式"_s);
     EXPECT_EQ(PageColumns(table).front(), u"甲<-P>"_s);
+
+    // A file whose value no page can be made with is told and changes
+    // nothing, never a hang.
+    other.styles.First()->NAME = u"乙式"_s;
+    other.styles.First()->TEXT_BOX.size.LINES = 100000000;
+    ASSERT_TRUE(ExportParaFile(folder.filePath(u"c.pra"_s), other));
+    const std::optional<TLayoutFault> fault = FindLayoutFault(other);
+    ASSERT_TRUE(fault);
+    const QString field = LayoutFaultMessage(*fault);
+    EXPECT_TRUE(field.startsWith(u"每頁行數"_s)) << field.toStdString();
+    ScriptedPrompter prompter;
+    prompter.ExpectTell(u"文件已損壞，無法打開：%1\n%2"_s.arg(QDir::toNativeSeparators(folder.filePath(u"c.pra"_s)), field));
+    g_LoadingText = true;
+    ASSERT_TRUE(Typeset({u"【CSc.pra】甲"_s}));
+    EXPECT_TRUE(prompter.Done());
+    EXPECT_EQ(table.pages.First()->styleName, u"甲式"_s);
+    EXPECT_EQ(set.styles.First()->TEXT_BOX.size.LINES, 3);
 }
 
 TEST_F(TypesetterTest, NotesAtTheStartOfALineKeepTheirOpeners)

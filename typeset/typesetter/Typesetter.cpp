@@ -5,6 +5,7 @@
 
 #include "foundation/FoundationGlobals.h"
 #include "foundation/io/Paths.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/params/ParaFile.h"
 #include "foundation/text/StringUtils.h"
 #include "platform/Prompter.h"
@@ -68,6 +69,13 @@ bool TTypesetter::LoadStyleFile(const QString& fileName)
     TParaSet scratch = *paraSet;
     if (!ImportParaFile(path, scratch, display) || scratch.styles.IsEmpty())
         return false;
+    // A value no page can be made with (a damaged or hand-edited file) would
+    // hang or wreck the typesetting: the file is refused and the reader told.
+    if (const std::optional<TLayoutFault> fault = FindLayoutFault(scratch)) {
+        TellUser(QStringLiteral("文件已損壞，無法打開：%1\n%2")
+                     .arg(QDir::toNativeSeparators(path), LayoutFaultMessage(*fault)));
+        return false;
+    }
     const QString coverName = cover ? cover->NAME : QString();
     PointEngineAt(nullptr);
     ClearStyles(paraSet->styles);

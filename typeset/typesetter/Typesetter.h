@@ -60,7 +60,8 @@ public:
     // an empty name and the cover names.
     bool SelectStyle(QStringView argument);
     // Reads the parameter file of that name, in the folder of the text, into
-    // the set. False when the text has no path or the file gives no style.
+    // the set. False when the text has no path, the file gives no style, or
+    // a value of it is out of its range (the reader is told).
     bool LoadStyleFile(const QString& fileName);
     // Points the engine at the style: the page style name, the current-list
     // globals and the boxes of both contexts.
