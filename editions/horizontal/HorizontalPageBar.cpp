@@ -1,6 +1,8 @@
 // The page geometry of a horizontal page and its header and footer bands.
 #include "editions/horizontal/HorizontalDrawing.h"
 
+#include <algorithm>
+
 #include "foundation/text/TagUtils.h"
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
@@ -71,7 +73,17 @@ PageRects HorizontalDrawing::ComputePageRects(PageRenderer& view, int32_t page, 
     const int32_t top = view.PageRect.top;
     view.TextTop = top + s.OUT_BORDER + s.IN_BORDER + s.SPACE + s.PAGE_BAR.HEAD_HEIGHT;
     view.FrameRect.top = top + s.OUT_BORDER + s.SPACE;
-    return rects;
+    // The frame lies on the sheet's edge, which rounding can put a pixel
+    // outside the sheet's device rectangle: the clip keeps the frame whole.
+    PageRects kept = rects;
+    if (!printing) {
+        const WinRect& f = view.FrameRect;
+        kept.R3.left = std::min(kept.R3.left, f.left / 100);
+        kept.R3.top = std::min(kept.R3.top, f.top / 100);
+        kept.R3.right = std::max(kept.R3.right, f.right / 100);
+        kept.R3.bottom = std::max(kept.R3.bottom, f.bottom / 100);
+    }
+    return kept;
 }
 
 void HorizontalDrawing::UpdateScrollSizes(PageRenderer& view) const

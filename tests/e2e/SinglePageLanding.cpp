@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QImage>
 #include <QScrollBar>
 #include <QTest>
 
@@ -69,12 +70,27 @@ TEST_P(SinglePageLanding, EachPageLandsWithItsWholeFrameInView)
             RenderPage(r, dc, page, QPoint());
             const int client = view.viewport()->height();
             EXPECT_GE(r.FrameRect.top / 100, 0) << where;
+            // Across: the frame's left edge where the view stands.
+            const int left = r.FrameRect.left / 100 - view.horizontalScrollBar()->value();
+            EXPECT_GE(left, 0) << where;
             EXPECT_GE(r.PageRect.top / 100, 0) << where;
             if (r.ScaledExtent.Height() / 100 <= client) {
                 EXPECT_LE(r.FrameRect.bottom / 100, client) << where;
             }
             // The page before ends above the view's top.
             EXPECT_LE(r.ScaledExtent.Height() / 100, pitch) << where;
+            // The view shows the frame: a dark line down its's left edge
+            // and across its top (the frame of the horizontal program; the
+            // woodblock one lands at its right, where its text begins, and
+            // the vertical one has none).
+            if (GetParam() != EditionKind::Horizontal)
+                continue;
+            const QImage shown = view.viewport()->grab().toImage();
+            const int top = r.FrameRect.top / 100;
+            const int middleY = std::min(shown.height() - 1, (top + r.FrameRect.bottom / 100) / 2);
+            const int middleX = std::min(shown.width() - 1, left + 40);
+            EXPECT_LT(shown.pixelColor(left, middleY).lightness(), 128) << where << " left edge at " << left;
+            EXPECT_LT(shown.pixelColor(middleX, top).lightness(), 128) << where << " top edge at " << top;
         }
     }
 }
