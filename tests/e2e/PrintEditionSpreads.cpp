@@ -53,7 +53,9 @@ TEST_P(PrintEditionSpreads, TwoPagesSideBySideEachInItsFrame)
     EXPECT_TRUE(window->StatusPane(2).text().contains(u"第1-2頁"_s)) << window->StatusPane(2).text().toStdString();
 
     PageRenderer& r = view.Renderer();
+    // With the faces' own ink, as the window draws: marks are placed by it.
     RecordingDc dc;
+    dc.UseInstalledFaces();
     RenderPage(r, dc, 0, QPoint());
     // Each page's frame, in its half of the spread: the first at the right
     // in the vertical edition, at the left in the horizontal one.

@@ -48,13 +48,15 @@ protected:
         ResetRenderGlobals();
         ResetTypesetGlobals();
     }
-    // A UTF-8 text in the temporary folder; returns its path.
+    // A UTF-8 text in the temporary folder, with the byte-order mark the
+    // program reads UTF-8 by (without one a text is read as GBK); returns
+    // its path.
     QString WriteText(const QString& name, const QString& text) const
     {
         const QString path = dir.filePath(name);
         QFile file(path);
         if (file.open(QIODevice::WriteOnly))
-            file.write(text.toUtf8());
+            file.write((text.startsWith(QChar(0xFEFF)) ? text : QChar(0xFEFF) + text).toUtf8());
         return path;
     }
 
