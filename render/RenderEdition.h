@@ -60,7 +60,10 @@ public:
     virtual QPoint DrawDoubleLineNote(PageRenderer& view, Dc& dc, int32_t pitch, int32_t centreX, QStringView text,
                                       int32_t x, int32_t y) const;
 
-    // Glyphs in their cells.
+    // Glyphs in their cells. Positions down a run are held below
+    // kFarPastTheSheet: far past any sheet at any zoom, with room left to add
+    // a pitch and a cell's offsets to them.
+    static constexpr int32_t kFarPastTheSheet = INT32_MAX / 4;
     virtual QPoint AlignInCell(const PageRenderer& renderer, int32_t width, int32_t advance) const;
     virtual QPoint PlaceGlyphs(PageRenderer& renderer, Dc& dc, QStringView text, int32_t kind, int32_t advance,
                                int32_t width, int32_t pitch, int32_t x, int32_t y) const;

@@ -91,6 +91,12 @@ bool BeyondTheFrame(const PageRenderer& view, int32_t bottom)
            bottom > frame.bottom - view.ScaledStyle.IN_BORDER;
 }
 
+// The next position down a run, held far past the sheet.
+int32_t StepDown(int32_t y, int32_t step)
+{
+    return int32_t(std::min<int64_t>(int64_t(y) + step, RenderEdition::kFarPastTheSheet));
+}
+
 // Letters and digits of the Latin and other narrow scripts stand in the
 // middle of a cell made for a Chinese character.
 int32_t NarrowGlyphShift(Dc& dc, const TFontStyle& font, QStringView glyph)
@@ -233,7 +239,7 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
             // at the frame; the edit pane marks it.
             NoteCutLine(view);
             view.LastPitch = pitch;
-            y += pitch - lift.now;
+            y = StepDown(y, pitch - lift.now);
             continue;
         }
         if (view.HitIndex >= 0 && size_t(view.HitIndex) < view.HitFlags.size())
@@ -255,7 +261,7 @@ QPoint RenderEdition::PlaceGlyphs(PageRenderer& view, Dc& dc, QStringView text, 
         if (readingMark)
             continue;  // takes no room
         view.LastPitch = pitch;
-        y += pitch;
+        y = StepDown(y, pitch);
     }
     if (addedLast)
         --view.HitIndex;

@@ -22,6 +22,14 @@ constexpr ColorRef kWhite = Rgb(255, 255, 255);
 // device unit.
 constexpr int32_t kMinFittedLength = 100;
 
+// A pitch longer than the sheet sets the next glyph off it whatever its
+// length, so a spacing from a text or file is held there.
+int32_t LongestPitch(const PageRenderer& view)
+{
+    const WinRect& sheet = view.ScaledExtent;
+    return std::clamp(std::max(sheet.Width(), sheet.Height()), kMinFittedLength, RenderEdition::kFarPastTheSheet);
+}
+
 // The text and note halves look fonts up in their own attached lists.
 TFontStyleList* AttachedListOf(PageRenderer& view)
 {
@@ -105,6 +113,7 @@ QPoint RenderEdition::DrawFontRunAlong(PageRenderer& view, Dc& dc, QStringView t
             pitch = advance;
         else
             pitch = n != 1 ? SaturateToInt32((int64_t(g) * n - font.*cell) / (n - 1) + 1) : g;
+        pitch = std::min(pitch, LongestPitch(view));
         if (remade || shrunk)
             dc.SelectFont(PageRenderer::MakeFontFromStyle(font, dc));
         const bool ownColour = (kind & TTsSpan::Plain) || (kind & TokenBits::Outline);
