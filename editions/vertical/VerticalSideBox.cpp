@@ -1,9 +1,12 @@
 // The side box: its lines, the running title and the page number.
 #include "editions/vertical/VerticalDrawing.h"
 
+#include <algorithm>
+
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/frame/BoxClip.h"
 #include "typeset/TypesetGlobals.h"
 
 namespace {
@@ -20,6 +23,28 @@ void DrawSideBoxLines(Dc& dc, const WinRect& f, int32_t separator)
         dc.MoveTo(right, y);
         dc.LineTo(left, y);
     }
+}
+
+// The parts of the side box (device pixels) its title and its page number
+// stand in: the box is parted where the lower of the two begins, so that a
+// long title stops short of the number below it (or the number of the
+// title); starting together, each has the whole box.
+struct SideBoxParts {
+    WinRect title;
+    WinRect number;
+};
+
+SideBoxParts PartSideBox(const WinRect& box, int32_t titleTop, int32_t numberTop)
+{
+    SideBoxParts parts{box, box};
+    if (titleTop < numberTop) {
+        parts.title.bottom = std::clamp(numberTop, box.top, box.bottom);
+        parts.number.top = parts.title.bottom;
+    } else if (numberTop < titleTop) {
+        parts.number.bottom = std::clamp(titleTop, box.top, box.bottom);
+        parts.title.top = parts.number.bottom;
+    }
+    return parts;
 }
 
 }  // namespace
@@ -55,12 +80,22 @@ void VerticalDrawing::DrawSideBox(PageRenderer& view, Dc& dc, int32_t page, QPoi
     const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
     PrepareRunningTexts(view);
     const int32_t centre = sideLeft + side.BOX_WIDTH / 2;
-    view.CurFontPair = &side.TITLE_FONT;
-    view.DrawStyledString(dc, centre, side.BOX_WIDTH, SideBoxTitle(view.LeafTexts, page, view.TextName), sideLeft,
-                          f.top + side.BOX_TITLE_POS);
-    view.CurFontPair = &side.PAGE_FONT;
-    view.DrawStyledString(dc, centre, side.BOX_WIDTH, SmallNumberToChinese(page - g_CoverPages + 1), sideLeft,
-                          f.top + side.BOX_PAGE_POS);
+    const int32_t titleTop = f.top + side.BOX_TITLE_POS;
+    const int32_t numberTop = f.top + side.BOX_PAGE_POS;
+    // The side box within its lines, which belong to it.
+    const WinRect box{sideLeft / 100, f.top / 100, (sideLeft + side.BOX_WIDTH) / 100 + 1, f.bottom / 100 + 1};
+    const SideBoxParts parts = PartSideBox(box, titleTop / 100, numberTop / 100);
+    const auto Draw = [&](TFontPair& fonts, const QString& text, int32_t top, const WinRect& part) {
+        if (text.isEmpty())
+            return;
+        const BoxClipScope clip(dc, part, view.SheetClip);
+        if (clip.Hidden())
+            return;
+        view.CurFontPair = &fonts;
+        view.DrawStyledString(dc, centre, side.BOX_WIDTH, text, sideLeft, top);
+    };
+    Draw(side.TITLE_FONT, SideBoxTitle(view.LeafTexts, page, view.TextName), titleTop, parts.title);
+    Draw(side.PAGE_FONT, SmallNumberToChinese(page - g_CoverPages + 1), numberTop, parts.number);
     dc.SetBkMode(oldMode);
     dc.SelectPen(oldPen);
 }
