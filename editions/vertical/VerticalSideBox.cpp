@@ -26,24 +26,31 @@ void DrawSideBoxLines(Dc& dc, const WinRect& f, int32_t separator)
 }
 
 // The parts of the side box (device pixels) its title and its page number
-// stand in: the box is parted where the lower of the two begins, so that a
-// long title stops short of the number below it (or the number of the
-// title); starting together, each has the whole box.
+// stand in: the upper of the two stops a character cell (its own) short
+// of where the lower begins, so that a long title never runs on into the
+// number; starting together, each has the whole box.
 struct SideBoxParts {
     WinRect title;
     WinRect number;
 };
 
-SideBoxParts PartSideBox(const WinRect& box, int32_t titleTop, int32_t numberTop)
+// A text of the side box: where it starts and its character cell's height.
+struct SideBoxText {
+    int32_t top = 0;
+    int32_t cell = 0;
+};
+
+SideBoxParts PartSideBox(const WinRect& box, SideBoxText title, SideBoxText number)
 {
     SideBoxParts parts{box, box};
-    if (titleTop < numberTop) {
-        parts.title.bottom = std::clamp(numberTop, box.top, box.bottom);
-        parts.number.top = parts.title.bottom;
-    } else if (numberTop < titleTop) {
-        parts.number.bottom = std::clamp(titleTop, box.top, box.bottom);
-        parts.title.top = parts.number.bottom;
-    }
+    const auto Part = [&box](WinRect& upper, WinRect& lower, const SideBoxText& u, const SideBoxText& l) {
+        upper.bottom = std::clamp(l.top - std::max(u.cell, 0), box.top, box.bottom);
+        lower.top = std::clamp(l.top, box.top, box.bottom);
+    };
+    if (title.top < number.top)
+        Part(parts.title, parts.number, title, number);
+    else if (number.top < title.top)
+        Part(parts.number, parts.title, number, title);
     return parts;
 }
 
@@ -84,7 +91,8 @@ void VerticalDrawing::DrawSideBox(PageRenderer& view, Dc& dc, int32_t page, QPoi
     const int32_t numberTop = f.top + side.BOX_PAGE_POS;
     // The side box within its lines, which belong to it.
     const WinRect box{sideLeft / 100, f.top / 100, (sideLeft + side.BOX_WIDTH) / 100 + 1, f.bottom / 100 + 1};
-    const SideBoxParts parts = PartSideBox(box, titleTop / 100, numberTop / 100);
+    const SideBoxParts parts = PartSideBox(box, {titleTop / 100, side.TITLE_FONT.TEXT_FONT.WORD_HEIGHT / 100},
+                                           {numberTop / 100, side.PAGE_FONT.TEXT_FONT.WORD_HEIGHT / 100});
     const auto Draw = [&](TFontPair& fonts, const QString& text, int32_t top, const WinRect& part) {
         if (text.isEmpty())
             return;
