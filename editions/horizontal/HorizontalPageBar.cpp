@@ -59,16 +59,18 @@ WinRect BandOf(const TPageBar& bar, const WinRect& f, int32_t type)
     return {f.left, f.bottom - bar.FOOT_HEIGHT, f.right, f.bottom};
 }
 
-// The part of its band the title may use: the page number keeps its place
-// when it stands at an end of the same band.
-WinRect TitleBox(WinRect band, const BarText& number, int32_t numberLeft, bool sameBand)
+// The part of its band the title may use: when the page number stands at
+// an end of the same band, it keeps its place and a character (gap) of
+// room beside it.
+WinRect TitleBox(WinRect band, const BarText& number, int32_t numberLeft, bool sameBand, int32_t gap)
 {
     if (!sameBand || number.text.isEmpty())
         return band;
+    gap = std::max(gap, 0);
     if (numberLeft <= band.left)
-        band.left = std::min(band.right, numberLeft + number.length);
-    else if (numberLeft + number.length >= band.right)
-        band.right = std::max(band.left, numberLeft);
+        band.left = int32_t(std::min<int64_t>(band.right, int64_t(numberLeft) + number.length + gap));
+    else if (int64_t(numberLeft) + number.length >= band.right)
+        band.right = int32_t(std::max<int64_t>(band.left, int64_t(numberLeft) - gap));
     return band;
 }
 
@@ -172,7 +174,8 @@ void HorizontalDrawing::DrawPageBar(PageRenderer& view, Dc& dc, int32_t page, QP
     if (titlePlaced)
         DrawBarText(view, dc, title, titleX,
                     TitleBox(BandOf(bar, f, title.type), number, std::max(numberX, numberBand.left),
-                             numberPlaced && InHeader(title.type) == InHeader(number.type)));
+                             numberPlaced && InHeader(title.type) == InHeader(number.type),
+                             bar.TITLE_FONT.TEXT_FONT.WORD_WIDTH));
     if (numberPlaced)
         DrawBarText(view, dc, number, numberX, numberBand);
     dc.SetBkMode(oldMode);
