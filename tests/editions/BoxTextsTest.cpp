@@ -291,7 +291,7 @@ void ForEachDisplay(const Title& title, Check check)
             DrawnText drawn;
             const Units units = drawn.Draw(title.text + u"\n"_s + QString(3000, kBody), title.textName, twoPage, zoom);
             ASSERT_GE(units.size(), 2u);
-            check(Examine(units, drawn.CentreColumnWidth()), twoPage, zoom);
+            check(Examine(units, drawn.CentreColumnWidth()));
         }
 }
 
@@ -301,7 +301,7 @@ void ForEachDisplay(const Title& title, Check check)
 TEST_P(BoxTexts, LongTextsShowOnlyWithinTheirBoxes)
 {
     for (const Title& title : kLongTitles)
-        ForEachDisplay(title, [](const FurnitureGlyphs& g, bool, double) {
+        ForEachDisplay(title, [](const FurnitureGlyphs& g) {
             EXPECT_GT(g.shown, 0);
             EXPECT_EQ(g.outside, 0);
             EXPECT_EQ(g.startOutside, 0);
@@ -317,7 +317,7 @@ TEST_P(BoxTexts, ShortTextsStandWholeWhereTheyStood)
 {
     for (size_t i = 0; i < std::size(kShortTitles); ++i) {
         std::vector<std::vector<QPoint>> starts;
-        ForEachDisplay(kShortTitles[i], [&](const FurnitureGlyphs& g, bool, double) {
+        ForEachDisplay(kShortTitles[i], [&](const FurnitureGlyphs& g) {
             EXPECT_EQ(g.cut, 0);
             EXPECT_EQ(g.shown, g.drawn);
             starts.push_back(g.starts);
@@ -325,7 +325,7 @@ TEST_P(BoxTexts, ShortTextsStandWholeWhereTheyStood)
         if (GetParam() == EditionKind::Horizontal)
             continue;
         size_t at = 0;
-        ForEachDisplay(kLongTitles[i], [&](const FurnitureGlyphs& g, bool, double) {
+        ForEachDisplay(kLongTitles[i], [&](const FurnitureGlyphs& g) {
             ASSERT_LT(at, starts.size());
             EXPECT_EQ(g.starts, starts[at++]);
         });
