@@ -7,6 +7,7 @@
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/frame/BoxClip.h"
 #include "typeset/TypesetGlobals.h"
 
 namespace {
@@ -32,19 +33,59 @@ void DrawRule(Dc& dc, const WinRect& f, int32_t y)
     dc.LineTo(f.left / 100, y / 100);
 }
 
-// One text of the bar in its band, in its font pair; nothing for no place.
-void DrawBarText(PageRenderer& view, Dc& dc, const QString& text, int32_t type, TFontPair& fonts, int32_t w,
-                 bool oddPage, bool mirrored)
+// A text of the bar: what it says, the place its type gives it, its fonts,
+// its length (scaled) and whether the side types put it at the other end.
+struct BarText {
+    QString text;
+    int32_t type = TBarPosType::TYPE_NO;
+    TFontPair* fonts = nullptr;
+    int32_t length = 0;
+    bool mirrored = false;
+};
+
+// The length of n characters of a width, no longer than the frame: a longer
+// text starts at the band's start whatever its length.
+int32_t BarLength(int64_t n, int64_t width, const WinRect& f)
 {
-    const WinRect& f = view.FrameRect;
-    const TPageBar& bar = view.ScaledStyle.PAGE_BAR;
-    int32_t x = 0;
-    if (text.isEmpty() || !BarTextLeft(type, oddPage, mirrored, f.left, f.right, w, x))
+    return int32_t(std::clamp<int64_t>(n * width, 0, int64_t(f.right) - f.left + 1));
+}
+
+// The band a place type stands in (scaled): header or footer, as wide as
+// the frame.
+WinRect BandOf(const TPageBar& bar, const WinRect& f, int32_t type)
+{
+    if (InHeader(type))
+        return {f.left, f.top, f.right, f.top + bar.HEAD_HEIGHT};
+    return {f.left, f.bottom - bar.FOOT_HEIGHT, f.right, f.bottom};
+}
+
+// The part of its band the title may use: when the page number stands at
+// an end of the same band, it keeps its place and a character (gap) of
+// room beside it.
+WinRect TitleBox(WinRect band, const BarText& number, int32_t numberLeft, bool sameBand, int32_t gap)
+{
+    if (!sameBand || number.text.isEmpty())
+        return band;
+    gap = std::max(gap, 0);
+    if (numberLeft <= band.left)
+        band.left = int32_t(std::min<int64_t>(band.right, int64_t(numberLeft) + number.length + gap));
+    else if (int64_t(numberLeft) + number.length >= band.right)
+        band.right = int32_t(std::max<int64_t>(band.left, int64_t(numberLeft) - gap));
+    return band;
+}
+
+// One text of the bar in its box (a part of its band, scaled), from its
+// place but never before the box's start, cut at the box's edges.
+void DrawBarText(PageRenderer& view, Dc& dc, const BarText& t, int32_t x, const WinRect& box)
+{
+    if (t.text.isEmpty())
         return;
-    const int32_t top = InHeader(type) ? f.top : f.bottom - bar.FOOT_HEIGHT;
-    const int32_t height = InHeader(type) ? bar.HEAD_HEIGHT : bar.FOOT_HEIGHT;
-    view.CurFontPair = &fonts;
-    view.DrawStyledString(dc, top + height / 2, height, text, x, top);
+    const BoxClipScope clip(dc, {box.left / 100, box.top / 100, box.right / 100 + 1, box.bottom / 100 + 1},
+                            view.SheetClip);
+    if (clip.Hidden())
+        return;
+    view.CurFontPair = t.fonts;
+    view.DrawStyledString(dc, box.top + box.Height() / 2, box.Height(), t.text, std::max(x, box.left), box.top);
 }
 
 }  // namespace
@@ -120,16 +161,23 @@ void HorizontalDrawing::DrawPageBar(PageRenderer& view, Dc& dc, int32_t page, QP
     const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
     PrepareRunningTexts(view);
     const bool odd = !PageRenderer::IsEvenPage(page);
-    // Page 一 carries no title.
-    if (page != g_CoverPages) {
-        const QString title = SideBoxTitle(view.LeafTexts, page, view.TextName);
-        const int32_t w = CountDisplayChars(title) * bar.TITLE_FONT.TEXT_FONT.WORD_WIDTH;
-        DrawBarText(view, dc, title, bar.TITLE_POS_TYPE, bar.TITLE_FONT, w, odd, false);
-    }
-    // Digits are taken as half a character wide.
-    const QString number = QString::number(page - g_CoverPages + 1);
-    const int32_t w = CountDisplayChars(number) * bar.PAGE_FONT.TEXT_FONT.WORD_WIDTH / 2;
-    DrawBarText(view, dc, number, bar.PAGE_POS_TYPE, bar.PAGE_FONT, w, odd, true);
+    // Page 一 carries no title; digits are taken as half a character wide.
+    BarText title{page != g_CoverPages ? SideBoxTitle(view.LeafTexts, page, view.TextName) : QString(),
+                  bar.TITLE_POS_TYPE, &bar.TITLE_FONT, 0, false};
+    title.length = BarLength(CountDisplayChars(title.text), bar.TITLE_FONT.TEXT_FONT.WORD_WIDTH, f);
+    BarText number{QString::number(page - g_CoverPages + 1), bar.PAGE_POS_TYPE, &bar.PAGE_FONT, 0, true};
+    number.length = BarLength(CountDisplayChars(number.text), bar.PAGE_FONT.TEXT_FONT.WORD_WIDTH / 2, f);
+    int32_t titleX = 0, numberX = 0;
+    const bool titlePlaced = BarTextLeft(title.type, odd, title.mirrored, f.left, f.right, title.length, titleX);
+    const bool numberPlaced = BarTextLeft(number.type, odd, number.mirrored, f.left, f.right, number.length, numberX);
+    const WinRect numberBand = BandOf(bar, f, number.type);
+    if (titlePlaced)
+        DrawBarText(view, dc, title, titleX,
+                    TitleBox(BandOf(bar, f, title.type), number, std::max(numberX, numberBand.left),
+                             numberPlaced && InHeader(title.type) == InHeader(number.type),
+                             bar.TITLE_FONT.TEXT_FONT.WORD_WIDTH));
+    if (numberPlaced)
+        DrawBarText(view, dc, number, numberX, numberBand);
     dc.SetBkMode(oldMode);
     dc.SelectPen(oldPen);
 }

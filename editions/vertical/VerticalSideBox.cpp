@@ -1,9 +1,12 @@
 // The side box: its lines, the running title and the page number.
 #include "editions/vertical/VerticalDrawing.h"
 
+#include <algorithm>
+
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/frame/BoxClip.h"
 #include "typeset/TypesetGlobals.h"
 
 namespace {
@@ -20,6 +23,35 @@ void DrawSideBoxLines(Dc& dc, const WinRect& f, int32_t separator)
         dc.MoveTo(right, y);
         dc.LineTo(left, y);
     }
+}
+
+// The parts of the side box (device pixels) its title and its page number
+// stand in: the upper of the two stops a character cell (its own) short
+// of where the lower begins, so that a long title never runs on into the
+// number; starting together, each has the whole box.
+struct SideBoxParts {
+    WinRect title;
+    WinRect number;
+};
+
+// A text of the side box: where it starts and its character cell's height.
+struct SideBoxText {
+    int32_t top = 0;
+    int32_t cell = 0;
+};
+
+SideBoxParts PartSideBox(const WinRect& box, SideBoxText title, SideBoxText number)
+{
+    SideBoxParts parts{box, box};
+    const auto Part = [&box](WinRect& upper, WinRect& lower, const SideBoxText& u, const SideBoxText& l) {
+        upper.bottom = std::clamp(l.top - std::max(u.cell, 0), box.top, box.bottom);
+        lower.top = std::clamp(l.top, box.top, box.bottom);
+    };
+    if (title.top < number.top)
+        Part(parts.title, parts.number, title, number);
+    else if (number.top < title.top)
+        Part(parts.number, parts.title, number, title);
+    return parts;
 }
 
 }  // namespace
@@ -55,12 +87,23 @@ void VerticalDrawing::DrawSideBox(PageRenderer& view, Dc& dc, int32_t page, QPoi
     const BkMode oldMode = dc.SetBkMode(BkMode::Transparent);
     PrepareRunningTexts(view);
     const int32_t centre = sideLeft + side.BOX_WIDTH / 2;
-    view.CurFontPair = &side.TITLE_FONT;
-    view.DrawStyledString(dc, centre, side.BOX_WIDTH, SideBoxTitle(view.LeafTexts, page, view.TextName), sideLeft,
-                          f.top + side.BOX_TITLE_POS);
-    view.CurFontPair = &side.PAGE_FONT;
-    view.DrawStyledString(dc, centre, side.BOX_WIDTH, SmallNumberToChinese(page - g_CoverPages + 1), sideLeft,
-                          f.top + side.BOX_PAGE_POS);
+    const int32_t titleTop = f.top + side.BOX_TITLE_POS;
+    const int32_t numberTop = f.top + side.BOX_PAGE_POS;
+    // The side box within its lines, which belong to it.
+    const WinRect box{sideLeft / 100, f.top / 100, (sideLeft + side.BOX_WIDTH) / 100 + 1, f.bottom / 100 + 1};
+    const SideBoxParts parts = PartSideBox(box, {titleTop / 100, side.TITLE_FONT.TEXT_FONT.WORD_HEIGHT / 100},
+                                           {numberTop / 100, side.PAGE_FONT.TEXT_FONT.WORD_HEIGHT / 100});
+    const auto Draw = [&](TFontPair& fonts, const QString& text, int32_t top, const WinRect& part) {
+        if (text.isEmpty())
+            return;
+        const BoxClipScope clip(dc, part, view.SheetClip);
+        if (clip.Hidden())
+            return;
+        view.CurFontPair = &fonts;
+        view.DrawStyledString(dc, centre, side.BOX_WIDTH, text, sideLeft, top);
+    };
+    Draw(side.TITLE_FONT, SideBoxTitle(view.LeafTexts, page, view.TextName), titleTop, parts.title);
+    Draw(side.PAGE_FONT, SmallNumberToChinese(page - g_CoverPages + 1), numberTop, parts.number);
     dc.SetBkMode(oldMode);
     dc.SelectPen(oldPen);
 }

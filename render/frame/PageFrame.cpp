@@ -6,6 +6,7 @@
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
+#include "render/frame/BoxClip.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
 
@@ -26,8 +27,9 @@ CentreEdges CentreColumnEdges(const PageRenderer& view, bool singleEven)
     return {view.FrameRect.left + 2 * s.IN_BORDER - 100 + box, s.MID_WIDTH + 2 * s.IN_BORDER + view.FrameRect.left + box};
 }
 
-// Single mode: each half page shows half of the centre column.
-void ClipToHalf(const PageRenderer& view, Dc& dc, const WinRect& r1, bool even)
+// Single mode: each half page shows half of the centre column. Returns the
+// clip selected.
+WinRect ClipToHalf(const PageRenderer& view, Dc& dc, const WinRect& r1, bool even)
 {
     const TStyle& s = view.ScaledStyle;
     const int32_t box = s.TEXT_BOX.size.BOX_WIDTH;
@@ -40,8 +42,9 @@ void ClipToHalf(const PageRenderer& view, Dc& dc, const WinRect& r1, bool even)
     if (dc.IsPrinting())
         clip.top = 0;
     if (view.SheetClip)
-        clip = WinRect::FromQRect(clip.ToQRect() & view.SheetClip->ToQRect());
+        clip = Intersection(clip, *view.SheetClip);
     dc.SelectClipRect(clip);
+    return clip;
 }
 
 // The outer and inner frame lines of the sides drawn; the top lines only
@@ -71,7 +74,9 @@ QString LeafTextOf(const PageRenderer& view, int32_t firstPage)
     return leaf >= 0 && leaf < int32_t(view.LeafTexts.size()) ? view.LeafTexts[size_t(leaf)] : QString();
 }
 
-void DrawCentreColumn(PageRenderer& view, Dc& dc, const CentreEdges& c, const WinRect& f, int32_t firstPage)
+// clip: the clip in force.
+void DrawCentreColumn(PageRenderer& view, Dc& dc, const CentreEdges& c, const WinRect& f, int32_t firstPage,
+                      const std::optional<WinRect>& clip)
 {
     const TStyle& s = view.ScaledStyle;
     const int32_t yU = (view.TextTop + s.MID_UP_HEIGHT) / 100;
@@ -90,8 +95,17 @@ void DrawCentreColumn(PageRenderer& view, Dc& dc, const CentreEdges& c, const Wi
                       (view.TextTop + s.MID_UP_HEIGHT) / 100 + s.MID_MID_HEIGHT / 100 + lower, f.bottom);
     }
     const QString text = LeafTextOf(view, firstPage);
-    if (!text.isEmpty())
-        DrawCentreColumnTexts(view, dc, upper, lower, text, c.left + 100, view.TextTop);
+    if (text.isEmpty())
+        return;
+    // The column between its inner lines, parted by the fish tails.
+    const int32_t left = c.left / 100, right = c.right / 100 + 1;
+    const CentreTextBoxes boxes{upper,
+                                lower,
+                                {left, f.top, right, yU},
+                                {left, yU + upper, right, yD},
+                                {left, yD + lower, right, f.bottom},
+                                clip};
+    DrawCentreColumnTexts(view, dc, boxes, text, c.left + 100, view.TextTop);
 }
 
 }  // namespace
@@ -109,8 +123,9 @@ void DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect& r1, int32_t firstP
     const DcBrush oldBrush = dc.SelectBrush(DcBrush::Null());
     const DcPen framePen{0, s.BORDER_COLOR};
     const DcPen oldPen = dc.SelectPen(framePen);
+    std::optional<WinRect> clip = view.SheetClip;
     if (single)
-        ClipToHalf(view, dc, r1, even);
+        clip = ClipToHalf(view, dc, r1, even);
     const bool firstHalf = !single || even;
     const bool secondHalf = !single || !even;
     DrawBorderLines(view, dc, r1, f, secondHalf, firstHalf);
@@ -141,7 +156,7 @@ void DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect& r1, int32_t firstP
         const RaisedColumns raised = MarkRaisedColumns(view.CurrentPageRec, s.TEXT_BOX.size.LINES, s.raisedHead);
         const CentreEdges centre = CentreColumnEdges(view, single && even);
         DrawFrameLines(view, dc, at, centre.left / 100, cursor, raised[0]);
-        DrawCentreColumn(view, dc, centre, f, firstPage);
+        DrawCentreColumn(view, dc, centre, f, firstPage, clip);
         if (secondHalf) {
             dc.SelectPen(framePen);
             RuleCursor left{centre.left / 100, false};
@@ -151,14 +166,11 @@ void DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect& r1, int32_t firstP
         }
     }
     dc.SelectPen(oldPen);
-    if (view.SheetClip)
-        dc.SelectClipRect(*view.SheetClip);
-    else
-        dc.ClearClip();
+    SelectClipOrNone(dc, view.SheetClip);
 }
 
-void DrawCentreColumnTexts(PageRenderer& view, Dc& dc, int32_t upperHeight, int32_t lowerHeight, QStringView text,
-                           int32_t x, int32_t y)
+void DrawCentreColumnTexts(PageRenderer& view, Dc& dc, const CentreTextBoxes& boxes, QStringView text, int32_t x,
+                           int32_t y)
 {
     TStyle& s = view.ScaledStyle;
     view.HeadOffset = 0;
@@ -168,20 +180,24 @@ void DrawCentreColumnTexts(PageRenderer& view, Dc& dc, int32_t upperHeight, int3
     const QList<QStringView> parts = text.split(u'|');
     const auto Part = [&](qsizetype i) { return i < parts.size() ? parts[i] : QStringView(); };
     const int32_t centre = x + s.MID_WIDTH / 2;
-    const auto Draw = [&](QStringView part, int32_t kind, TFontPair& fonts, int32_t top) {
+    const auto Draw = [&](QStringView part, int32_t kind, TFontPair& fonts, int32_t top, const WinRect& box) {
         if (part.isEmpty())
+            return;
+        const BoxClipScope clip(dc, box, boxes.clip);
+        if (clip.Hidden())
             return;
         view.LineKind = kind;
         view.CurFontPair = &fonts;
         view.DrawStyledString(dc, centre, s.MID_WIDTH, part, x, top);
     };
-    Draw(Part(0), LineKinds::CentreTop, s.MID_UP_FONT, y);
-    Draw(Part(1), LineKinds::CentreMiddle, s.MID_MID_FONT, y + s.MID_UP_HEIGHT + upperHeight * 100);
+    Draw(Part(0), LineKinds::CentreTop, s.MID_UP_FONT, y, boxes.top);
+    Draw(Part(1), LineKinds::CentreMiddle, s.MID_MID_FONT, y + s.MID_UP_HEIGHT + boxes.upperFish * 100, boxes.middle);
     const int32_t size = s.MID_MID_FONT.TEXT_FONT.SIZE;
     const int32_t n = CountDisplayChars(Part(3));
     Draw(Part(3), LineKinds::CentreMiddle, s.MID_MID_FONT,
-         int32_t(y + s.MID_UP_HEIGHT + s.MID_MID_HEIGHT - n * size - 0.2 * size));
+         int32_t(y + s.MID_UP_HEIGHT + s.MID_MID_HEIGHT - n * size - 0.2 * size), boxes.middle);
     if (s.SHOW_MID_DOWN)
-        Draw(Part(2), LineKinds::CentreBottom, s.MID_DOWN_FONT, y + s.MID_UP_HEIGHT + s.MID_MID_HEIGHT + lowerHeight * 100);
+        Draw(Part(2), LineKinds::CentreBottom, s.MID_DOWN_FONT,
+             y + s.MID_UP_HEIGHT + s.MID_MID_HEIGHT + boxes.lowerFish * 100, boxes.bottom);
     dc.SetBkMode(oldMode);
 }

@@ -5,6 +5,7 @@
 // and texts. Drawn for a whole leaf in two-page and 4-in-1 mode, or for the
 // half leaf of one page in single mode.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include <QPoint>
@@ -71,8 +72,20 @@ void DrawFrameLines(PageRenderer& view, Dc& dc, const FrameLevels& at, int32_t c
                     bool secondColumnZeroRaised);
 // kind 0 upright, 1 mirrored top to bottom, 2 bar only; returns the height drawn.
 int32_t DrawFishTail(Dc& dc, ColorRef color, int32_t kind, const WinRect& rect);
-void DrawCentreColumnTexts(PageRenderer& view, Dc& dc, int32_t upperHeight, int32_t lowerHeight, QStringView text,
-                           int32_t x, int32_t y);
+// Where the centre column's texts stand (device pixels): the heights of the
+// fish tails drawn, the column's parts above the upper tail, between the
+// tails and below the lower one, each text cut at its part's edges, and
+// the clip in force around them.
+struct CentreTextBoxes {
+    int32_t upperFish = 0;
+    int32_t lowerFish = 0;
+    WinRect top;
+    WinRect middle;
+    WinRect bottom;
+    std::optional<WinRect> clip;
+};
+void DrawCentreColumnTexts(PageRenderer& view, Dc& dc, const CentreTextBoxes& boxes, QStringView text, int32_t x,
+                           int32_t y);
 
 // n pixel lines side by side: vertical ones at x, x + step, …, from y0 to y1,
 // or horizontal ones at y, y + step, …, from x0 to x1 (end points left out).
