@@ -25,35 +25,6 @@ void DrawSideBoxLines(Dc& dc, const WinRect& f, int32_t separator)
     }
 }
 
-// The parts of the side box (device pixels) its title and its page number
-// stand in: the upper of the two stops a character cell (its own) short
-// of where the lower begins, so that a long title never runs on into the
-// number; starting together, each has the whole box.
-struct SideBoxParts {
-    WinRect title;
-    WinRect number;
-};
-
-// A text of the side box: where it starts and its character cell's height.
-struct SideBoxText {
-    int32_t top = 0;
-    int32_t cell = 0;
-};
-
-SideBoxParts PartSideBox(const WinRect& box, SideBoxText title, SideBoxText number)
-{
-    SideBoxParts parts{box, box};
-    const auto Part = [&box](WinRect& upper, WinRect& lower, const SideBoxText& u, const SideBoxText& l) {
-        upper.bottom = std::clamp(l.top - std::max(u.cell, 0), box.top, box.bottom);
-        lower.top = std::clamp(l.top, box.top, box.bottom);
-    };
-    if (title.top < number.top)
-        Part(parts.title, parts.number, title, number);
-    else if (number.top < title.top)
-        Part(parts.number, parts.title, number, title);
-    return parts;
-}
-
 }  // namespace
 
 void VerticalDrawing::DrawPageFrame(PageRenderer& view, Dc& dc, const WinRect&, int32_t firstPage,

@@ -15,6 +15,20 @@ WinRect Intersection(const WinRect& a, const WinRect& b)
     return r;
 }
 
+SideBoxParts PartSideBox(const WinRect& box, SideBoxText title, SideBoxText number)
+{
+    SideBoxParts parts{box, box};
+    const auto Part = [&box](WinRect& upper, WinRect& lower, const SideBoxText& u, const SideBoxText& l) {
+        upper.bottom = std::clamp(l.top - std::max(u.cell, 0), box.top, box.bottom);
+        lower.top = std::clamp(l.top, box.top, box.bottom);
+    };
+    if (title.top < number.top)
+        Part(parts.title, parts.number, title, number);
+    else if (number.top < title.top)
+        Part(parts.number, parts.title, number, title);
+    return parts;
+}
+
 void SelectClipOrNone(Dc& dc, const std::optional<WinRect>& clip)
 {
     if (clip)

@@ -3,6 +3,7 @@
 // page bar's) stand in boxes of their own: a text longer than its box is
 // cut at the box's edge, not drawn over the frame, the page's text or past
 // the sheet. A text that fits draws as it would without the clip.
+#include <cstdint>
 #include <optional>
 
 #include "platform/WinTypes.h"
@@ -14,6 +15,23 @@ WinRect Intersection(const WinRect& a, const WinRect& b);
 
 // Selects the clip, or none.
 void SelectClipOrNone(Dc& dc, const std::optional<WinRect>& clip);
+
+// The parts of a side column (device pixels) its title and its page number
+// stand in: the upper of the two stops a character cell (its own) short
+// of where the lower begins, so that a long title never runs on into the
+// number; starting together, each has the whole box.
+struct SideBoxParts {
+    WinRect title;
+    WinRect number;
+};
+
+// A text of the side column: where it starts and its character cell's height.
+struct SideBoxText {
+    int32_t top = 0;
+    int32_t cell = 0;
+};
+
+SideBoxParts PartSideBox(const WinRect& box, SideBoxText title, SideBoxText number);
 
 // While it lives, the drawing is clipped to a box (logical pixels) within
 // the clip in force (device pixels, none for none); that clip comes back

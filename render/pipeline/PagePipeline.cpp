@@ -8,6 +8,7 @@
 #include "render/PageRenderer.h"
 #include "render/RenderEdition.h"
 #include "render/RenderGlobals.h"
+#include "render/frame/BoxClip.h"
 #include "render/frame/PageFrame.h"
 #include "render/pictures/PagePictures.h"
 #include "render/pipeline/ShownPages.h"
@@ -78,14 +79,23 @@ void DrawSideColumn(PageRenderer& view, Dc& dc, int32_t shown, int32_t lowerFirs
     view.RaisedColumn = false;
     view.ExtraSpacing = 0;
     const int32_t centre = left + sheet.titleWidth / 2;
-    view.CurFontPair = &sheet.titleFont;
-    view.LineKind = LineKinds::SheetTitle;
-    view.DrawStyledString(dc, centre, sheet.titleWidth, SideColumnText(view, lowerFirst, odd), left,
-                          upperTop + sheet.titlePos);
-    view.CurFontPair = &sheet.pageNumberFont;
-    view.LineKind = LineKinds::SheetPageNumber;
-    view.DrawStyledString(dc, centre, sheet.titleWidth, DigitsToChinese(QString::number(n)), left,
-                          upperTop + sheet.pageNumberPos);
+    const int32_t titleTop = upperTop + sheet.titlePos;
+    const int32_t numberTop = upperTop + sheet.pageNumberPos;
+    const WinRect column{left / 100, upperTop / 100, (left + sheet.titleWidth) / 100 + 1,
+                         view.PageRect.bottom / 100 + 1};
+    const SideBoxParts parts = PartSideBox(column, {titleTop / 100, sheet.titleFont.TEXT_FONT.WORD_HEIGHT / 100},
+                                           {numberTop / 100, sheet.pageNumberFont.TEXT_FONT.WORD_HEIGHT / 100});
+    const auto Draw = [&](TFontPair& fonts, int32_t kind, const QString& text, int32_t top, const WinRect& part) {
+        const BoxClipScope clip(dc, part, view.SheetClip);
+        if (clip.Hidden())
+            return;
+        view.CurFontPair = &fonts;
+        view.LineKind = kind;
+        view.DrawStyledString(dc, centre, sheet.titleWidth, text, left, top);
+    };
+    Draw(sheet.titleFont, LineKinds::SheetTitle, SideColumnText(view, lowerFirst, odd), titleTop, parts.title);
+    Draw(sheet.pageNumberFont, LineKinds::SheetPageNumber, DigitsToChinese(QString::number(n)), numberTop,
+         parts.number);
     dc.SetBkMode(oldMode);
 }
 

@@ -145,6 +145,34 @@ TEST_F(PagePipeline, FourInOneSheetWithBlankLowerHalf)
     EXPECT_FALSE(dc.CallsOf(DcCall::TextOut).empty());
 }
 
+// A running title longer than the sheet's side column shows only within
+// it, above the page number, whatever the column's half of the leaf text.
+TEST_F(PagePipeline, FourInOneSideColumnTitleStaysInTheColumn)
+{
+    Pages(2);
+    g_FourInOneMode = 1;
+    g_TwoPageMode = 0;
+    SetPara4in1Defaults(view.Para4in1);
+    g_4in1Data.pageOrders = {{0, 1, int32_t(0x99990000u), int32_t(0x99990000u)}};
+    g_Current4in1Group = 0;
+    Layout();
+    view.LeafTexts = {QString(300, u'龍') + u'|' + QString(300, u'龍')};
+    RenderPage(view, dc, 0, QPoint());
+    const TPara4in1& sheet = view.ScaledPara4in1;
+    int32_t shown = 0;
+    for (const DcCall& call : dc.CallsOf(DcCall::TextOut)) {
+        if (!call.text.contains(u'龍'))
+            continue;
+        ASSERT_TRUE(call.clip.has_value());
+        // The column beside the page, and on the sheet.
+        EXPECT_LE(call.clip->right - call.clip->left, sheet.titleWidth / 100 + 2);
+        EXPECT_LE(call.clip->bottom, view.PageRect.bottom / 100 + 1);
+        if (call.args[1] < call.clip->bottom)
+            ++shown;
+    }
+    EXPECT_GT(shown, 0);
+}
+
 TEST_F(PagePipeline, DefaultPageRendersFrameAndText)
 {
     Pages(2, u"國國國"_s);
