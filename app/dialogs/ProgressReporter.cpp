@@ -54,14 +54,25 @@ void ProgressReporter::Close()
     cursorPushed_ = false;
 }
 
-bool ProgressReporter::Step(int32_t done, const QString& text)
+bool ProgressReporter::Step(int32_t done, const QString& text) { return Advance(done, text, true); }
+
+bool ProgressReporter::StepLabelled(int32_t done, const QString& label) { return Advance(done, label, false); }
+
+void ProgressReporter::Restart(int32_t units)
+{
+    units_ = units;
+    if (bar_)
+        bar_->setRange(0, units);
+}
+
+bool ProgressReporter::Advance(int32_t done, const QString& text, bool counted)
 {
     if (cancelled_)
         return false;
     if (!window_ && !shownOnce_ && started_.elapsed() >= Dialogs().ProgressShowDelay())
         Show();
     if (window_) {
-        label_->setText(QStringLiteral("%1（%2/%3）").arg(text).arg(done + 1).arg(units_));
+        label_->setText(counted ? QStringLiteral("%1（%2/%3）").arg(text).arg(done + 1).arg(units_) : text);
         bar_->setValue(done);
         Dialogs().ProgressStep(*window_);
     }
