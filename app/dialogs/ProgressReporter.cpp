@@ -49,6 +49,7 @@ void ProgressReporter::Close()
     window_.reset();
     label_ = nullptr;
     bar_ = nullptr;
+    cancel_ = nullptr;
     if (cursorPushed_)
         QGuiApplication::restoreOverrideCursor();
     cursorPushed_ = false;
@@ -83,6 +84,19 @@ bool ProgressReporter::Advance(int32_t done, const QString& text, bool counted)
     return !cancelled_;
 }
 
+void ProgressReporter::Finish(const QString& label)
+{
+    if (!window_)
+        return;
+    label_->setText(label);
+    bar_->setValue(units_);
+    cancel_->setEnabled(false);
+    static_cast<ProgressWindow*>(window_.get())->onCancel = nullptr;
+    Dialogs().ProgressStep(*window_);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pumped_.start();
+}
+
 void ProgressReporter::Show()
 {
     auto* window = new ProgressWindow(QApplication::activeWindow());
@@ -95,6 +109,7 @@ void ProgressReporter::Show()
     bar_->setRange(0, units_);
     auto* cancel = new QPushButton(QStringLiteral("取消"), window);
     QObject::connect(cancel, &QPushButton::clicked, window, [this] { cancelled_ = true; });
+    cancel_ = cancel;
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(label_);
     layout->addWidget(bar_);

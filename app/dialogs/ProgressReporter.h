@@ -15,6 +15,7 @@
 class QDialog;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 class ProgressReporter {
 public:
@@ -34,6 +35,10 @@ public:
     // working through its lines): the bar starts again, the window stays.
     void Restart(int32_t units);
     bool Cancelled() const { return cancelled_; }
+    // The work's last stretch, which cannot be cancelled (what it replaces
+    // is gone): a shown window says label over a full bar, 取消 disabled,
+    // painted at once, and stays until Close.
+    void Finish(const QString& label);
     // The work is over: the window goes (before the work's closing message).
     void Close();
     int32_t Units() const { return units_; }
@@ -55,4 +60,5 @@ private:
     std::unique_ptr<QDialog> window_;
     QLabel* label_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };

@@ -197,7 +197,6 @@ bool TypesetAside(StagedText& staged, const QString& path, TTypesetter& typesett
     typesetter.progress = [&progress, &name](size_t done, size_t) { return progress.Step(int32_t(done), name); };
     const bool typeset = TypesetPages(staged.set, staged.table, typesetter);
     typesetter.progress = nullptr;
-    progress.Close();
     std::swap(g_TextLines, staged.lines);
     staged.title = typesetter.title;
     staged.coverPages = g_CoverPages;
@@ -287,7 +286,9 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
         AddNewStyle(staged.set.styles, {g_TwoPageMode != 0, g_FourInOneMode != 0})->NAME = kDefaultStyleName;
     if (!TypesetAside(staged, path, typesetter, projectRead != FileRead::Whole, progress))
         return false;
-    // Loading the text pane and showing the first page take a moment more.
+    // Loading the text pane and showing the first page take a moment more,
+    // past the point where 取消 could leave the open text as it was.
+    progress.Finish(QStringLiteral("載入 %1").arg(GetFileNamePart(path)));
     const WaitCursor wait;
     Frame().ResetProjectState();
     g_ProjectName = base;
@@ -296,6 +297,7 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
     g_ProjectDirty = projectRead != FileRead::Whole;
     NameProjectText();
     TakeStagedText(std::move(staged));
+    progress.Close();
     ShowTypesetText(view, scan);
     return true;
 }

@@ -2,9 +2,10 @@
 // file is its first stage, counted in the file's bytes, then the lines are
 // typeset. 取消 in either stage leaves everything as it was before the
 // command, without a word: the project open before, its pages, text, text
-// pane, parameters and title. Without 取消 the text opens as usual. A text
-// given to the program on its command line shows the same progress over
-// its shown window.
+// pane, parameters and title. Without 取消 the text opens as usual, the
+// window staying over the loading of the text pane with a full bar and
+// 取消 disabled. A text given to the program on its command line shows the
+// same progress over its shown window.
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -30,6 +31,10 @@ QString LabelOf(QDialog& progress)
 }
 
 bool Reading(QDialog& progress) { return LabelOf(progress).startsWith(u"讀取 long.txt（"_s); }
+
+bool Loading(QDialog& progress) { return LabelOf(progress) == u"載入 long.txt"_s; }
+
+QPushButton* CancelOf(QDialog& progress) { return progress.findChild<QPushButton*>(); }
 
 // What the window shows of the open text.
 struct OpenState {
@@ -139,14 +144,20 @@ TEST_F(OpenLongTextProgress, ProgressFollowsTheFileThenTheLinesToTheEnd)
         int last = -1;
         int end = -1;
         bool rising = true;
-    } reading, typesetting;
+        bool cancellable = true;
+        QString label;
+    } reading, typesetting, loading;
     dialogs.OnProgress([&](QDialog& progress) {
         labels << LabelOf(progress);
-        Stage& stage = Reading(progress) ? reading : typesetting;
+        Stage& stage = Reading(progress) ? reading : Loading(progress) ? loading : typesetting;
         ++stage.steps;
         stage.rising = stage.rising && ProgressStepOf(progress) >= stage.last;
         stage.last = ProgressStepOf(progress);
         stage.end = progress.findChild<QProgressBar*>()->maximum();
+        stage.cancellable = stage.cancellable && CancelOf(progress)->isEnabled();
+        stage.label = LabelOf(progress);
+        if (Loading(progress))
+            PressCancel(progress);  // too late: nothing happens
     });
     dialogs.ChooseFile(longText);
     EXPECT_TRUE(window->Dispatch(Cmd::OpenText));
@@ -162,8 +173,15 @@ TEST_F(OpenLongTextProgress, ProgressFollowsTheFileThenTheLinesToTheEnd)
     EXPECT_TRUE(typesetting.rising);
     EXPECT_GT(typesetting.last, 39000);
     EXPECT_EQ(typesetting.end, kLongLines);
-    EXPECT_TRUE(labels.back().endsWith(u"/%1）"_s.arg(kLongLines))) << labels.back().toStdString();
+    EXPECT_TRUE(typesetting.label.endsWith(u"/%1）"_s.arg(kLongLines))) << typesetting.label.toStdString();
+    EXPECT_TRUE(reading.cancellable && typesetting.cancellable);
+    // Then the text pane's loading, which 取消 can no longer stop.
+    EXPECT_EQ(labels.back(), u"載入 long.txt"_s);
+    EXPECT_EQ(loading.steps, 1);
+    EXPECT_EQ(loading.last, kLongLines);
+    EXPECT_FALSE(loading.cancellable);
 
+    EXPECT_EQ(g_ProjectName, dir.filePath(u"long"_s));
     EXPECT_TRUE(g_ProjectDirty);  // no project file beside it
     EXPECT_EQ(g_TextLines.size(), size_t(kLongLines));
     EXPECT_EQ(g_TextLines.back(), u"甲乙丙丁戊己庚辛壬癸"_s);
