@@ -49,19 +49,31 @@ void ProgressReporter::Close()
     window_.reset();
     label_ = nullptr;
     bar_ = nullptr;
+    cancel_ = nullptr;
     if (cursorPushed_)
         QGuiApplication::restoreOverrideCursor();
     cursorPushed_ = false;
 }
 
-bool ProgressReporter::Step(int32_t done, const QString& text)
+bool ProgressReporter::Step(int32_t done, const QString& text) { return Advance(done, text, true); }
+
+bool ProgressReporter::StepLabelled(int32_t done, const QString& label) { return Advance(done, label, false); }
+
+void ProgressReporter::Restart(int32_t units)
+{
+    units_ = units;
+    if (bar_)
+        bar_->setRange(0, units);
+}
+
+bool ProgressReporter::Advance(int32_t done, const QString& text, bool counted)
 {
     if (cancelled_)
         return false;
     if (!window_ && !shownOnce_ && started_.elapsed() >= Dialogs().ProgressShowDelay())
         Show();
     if (window_) {
-        label_->setText(QStringLiteral("%1（%2/%3）").arg(text).arg(done + 1).arg(units_));
+        label_->setText(counted ? QStringLiteral("%1（%2/%3）").arg(text).arg(done + 1).arg(units_) : text);
         bar_->setValue(done);
         Dialogs().ProgressStep(*window_);
     }
@@ -70,6 +82,19 @@ bool ProgressReporter::Step(int32_t done, const QString& text)
     if (cancelled_)
         Close();
     return !cancelled_;
+}
+
+void ProgressReporter::Finish(const QString& label)
+{
+    if (!window_)
+        return;
+    label_->setText(label);
+    bar_->setValue(units_);
+    cancel_->setEnabled(false);
+    static_cast<ProgressWindow*>(window_.get())->onCancel = nullptr;
+    Dialogs().ProgressStep(*window_);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    pumped_.start();
 }
 
 void ProgressReporter::Show()
@@ -84,6 +109,7 @@ void ProgressReporter::Show()
     bar_->setRange(0, units_);
     auto* cancel = new QPushButton(QStringLiteral("取消"), window);
     QObject::connect(cancel, &QPushButton::clicked, window, [this] { cancelled_ = true; });
+    cancel_ = cancel;
     auto* layout = new QVBoxLayout(window);
     layout->addWidget(label_);
     layout->addWidget(bar_);

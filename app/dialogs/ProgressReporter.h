@@ -15,6 +15,7 @@
 class QDialog;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 class ProgressReporter {
 public:
@@ -28,12 +29,23 @@ public:
     // Unit done (0-based, the one about to be worked on) is text (a
     // volume's name). False once 取消 was pressed: leave that unit undone.
     bool Step(int32_t done, const QString& text);
+    // As Step, with label shown as it is (a stage that counts in bytes).
+    bool StepLabelled(int32_t done, const QString& label);
+    // The work goes on with a stage of units steps (reading a file, then
+    // working through its lines): the bar starts again, the window stays.
+    void Restart(int32_t units);
     bool Cancelled() const { return cancelled_; }
+    // The work's last stretch, which cannot be cancelled (what it replaces
+    // is gone): a shown window says label over a full bar, 取消 disabled,
+    // painted at once, and stays until Close.
+    void Finish(const QString& label);
     // The work is over: the window goes (before the work's closing message).
     void Close();
     int32_t Units() const { return units_; }
 
 private:
+    // text is the unit's name (counted: shown with its number) or the whole label.
+    bool Advance(int32_t done, const QString& text, bool counted);
     void Show();
     // Lets the windows repaint (and, with the window shown, 取消 be pressed).
     void Pump();
@@ -48,4 +60,5 @@ private:
     std::unique_ptr<QDialog> window_;
     QLabel* label_ = nullptr;
     QProgressBar* bar_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };

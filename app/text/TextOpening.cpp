@@ -21,6 +21,7 @@
 #include "foundation/io/Paths.h"
 #include "foundation/io/TextFile.h"
 #include "platform/Prompter.h"
+#include "platform/WaitCursor.h"
 #include "render/RenderGlobals.h"
 #include "typeset/TypesetGlobals.h"
 #include "typeset/pages/PageRecord.h"
@@ -28,19 +29,55 @@
 
 namespace {
 
+// Reading's steps in the progress of a long open.
+constexpr qint64 kReadStepBytes = 256 * 1024;
+
+QString ReadingLabel(const QString& name, qint64 done, qint64 size)
+{
+    return QStringLiteral("讀取 %1（%2/%3 MB）")
+        .arg(name)
+        .arg(double(done) / 1e6, 0, 'f', 1)
+        .arg(double(size) / 1e6, 0, 'f', 1);
+}
+
+// Every line of the open file; with progress, a step for each stretch of
+// the file read, and false once 取消 was pressed.
+bool ReadEveryLine(TTextFile& file, std::vector<QString>& lines, ProgressReporter* progress, const QString& name)
+{
+    const qint64 size = file.ByteSize();
+    if (progress)
+        progress->Restart(int32_t(std::min<qint64>(size / kReadStepBytes + 1, INT32_MAX)));
+    qint64 next = 0;
+    QString line;
+    while (file.ReadLine(line)) {
+        lines.push_back(std::move(line));
+        const qint64 done = file.BytesRead();
+        if (!progress || done < next)
+            continue;
+        if (!progress->StepLabelled(int32_t(done / kReadStepBytes), ReadingLabel(name, done, size)))
+            return false;
+        next = (done / kReadStepBytes + 1) * kReadStepBytes;
+    }
+    return true;
+}
+
 // The lines of a text file; false, after saying why, when it cannot be
-// read or holds no line.
-bool ReadTextLines(const QString& path, std::vector<QString>& lines)
+// read or holds no line, and without a word for 取消 in progress.
+bool ReadTextLines(const QString& path, std::vector<QString>& lines, ProgressReporter* progress = nullptr)
 {
     TTextFile file;
     if (file.OpenRead(path)) {
-        QString line;
-        while (file.ReadLine(line))
-            lines.push_back(line);
+        const bool whole = ReadEveryLine(file, lines, progress, GetFileNamePart(path));
         file.Close();
+        if (!whole) {
+            lines.clear();
+            return false;
+        }
         if (!lines.empty())
             return true;
     }
+    if (progress)
+        progress->Close();
     if (QFileInfo(path).isFile() && lines.empty())
         TellUser(QStringLiteral("預處理文本文件是空的，無法打開：%1").arg(QDir::toNativeSeparators(path)));
     else
@@ -142,8 +179,10 @@ private:
 };
 
 // Typesets staged.lines under staged.set into staged.table, the text's
-// 【CS…】 lines honoured when loadingText. False for 取消 and a failed run.
-bool TypesetAside(StagedText& staged, const QString& path, TTypesetter& typesetter, bool loadingText)
+// 【CS…】 lines honoured when loadingText, as the next stage of progress.
+// False for 取消 and a failed run.
+bool TypesetAside(StagedText& staged, const QString& path, TTypesetter& typesetter, bool loadingText,
+                  ProgressReporter& progress)
 {
     const TypesetGlobalsAside globals;
     const QString textPath = typesetter.textPath;
@@ -153,12 +192,11 @@ bool TypesetAside(StagedText& staged, const QString& path, TTypesetter& typesett
     typesetter.textPath = path;
     // As the reset state will have them: 4-in-1 display needs a book.
     typesetter.display = {g_TwoPageMode != 0 && g_Edition->HasTwoPageCommand(), false};
-    ProgressReporter progress(QStringLiteral("打開文本"), int32_t(std::min<size_t>(g_TextLines.size(), INT32_MAX)));
+    progress.Restart(int32_t(std::min<size_t>(g_TextLines.size(), INT32_MAX)));
     const QString name = GetFileNamePart(path);
     typesetter.progress = [&progress, &name](size_t done, size_t) { return progress.Step(int32_t(done), name); };
     const bool typeset = TypesetPages(staged.set, staged.table, typesetter);
     typesetter.progress = nullptr;
-    progress.Close();
     std::swap(g_TextLines, staged.lines);
     staged.title = typesetter.title;
     staged.coverPages = g_CoverPages;
@@ -225,16 +263,20 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
         return true;  // already open
     if (!AskSaveBeforeReplacing())
         return false;
-    // What the open needs is read before anything is replaced: a text or
-    // project file that cannot be used leaves what was open as it was.
+    // What the open needs is read and typeset before anything is replaced:
+    // a text or project file that cannot be used, and 取消 in the progress
+    // of reading or typesetting, leave what was open as it was.
+    ProgressReporter progress(QStringLiteral("打開文本"), 0);
     std::vector<QString> lines;
-    if (!ReadTextLines(path, lines))
+    if (!ReadTextLines(path, lines, &progress))
         return false;
     TProjectData project;
     const QString projectPath = ProjectFileOf(base);
     const FileRead projectRead = ReadProjectFile(projectPath, project);
-    if (projectRead == FileRead::Damaged)
+    if (projectRead == FileRead::Damaged) {
+        progress.Close();
         return WholeOrTell(projectRead, projectPath);
+    }
     StagedText staged;
     staged.lines = std::move(lines);
     const bool withProject = projectRead == FileRead::Whole && project.holdsLists;
@@ -242,8 +284,12 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
         staged.set = std::move(project.set);
     else
         AddNewStyle(staged.set.styles, {g_TwoPageMode != 0, g_FourInOneMode != 0})->NAME = kDefaultStyleName;
-    if (!TypesetAside(staged, path, typesetter, projectRead != FileRead::Whole))
+    if (!TypesetAside(staged, path, typesetter, projectRead != FileRead::Whole, progress))
         return false;
+    // Loading the text pane and showing the first page take a moment more,
+    // past the point where 取消 could leave the open text as it was.
+    progress.Finish(QStringLiteral("載入 %1").arg(GetFileNamePart(path)));
+    const WaitCursor wait;
     Frame().ResetProjectState();
     g_ProjectName = base;
     g_ProjectFolder = GetFolderPart(base);
@@ -251,6 +297,7 @@ bool OpenTextFile(const QString& path, PageView& view, TTypesetter& typesetter, 
     g_ProjectDirty = projectRead != FileRead::Whole;
     NameProjectText();
     TakeStagedText(std::move(staged));
+    progress.Close();
     ShowTypesetText(view, scan);
     return true;
 }

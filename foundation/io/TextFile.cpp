@@ -67,6 +67,10 @@ struct TTextFile::ReadState {
     bool afterCr = false;    // the previous line ended with CR
     bool cutLine = false;    // the previous line was cut by the buffer's end
     QStringDecoder decoder;  // 8-bit encodings
+    std::unique_ptr<QChar[]> decoded;  // a decoded 8-bit line
+    qsizetype decodedRoom = 0;
+    qint64 taken = 0;  // bytes read from the file before the buffer's start
+    qint64 size = 0;   // the file's, when it was opened
 
     uint16_t At(int32_t offset) const
     {
@@ -83,6 +87,7 @@ struct TTextFile::ReadState {
         if (fileEnded)
             return false;
         const int32_t keep = count - cursor;
+        taken += cursor;
         std::memmove(buffer.get(), buffer.get() + cursor, size_t(keep));
         const qint64 got = std::max<qint64>(file->read(buffer.get() + keep, chunk - keep), 0);
         fileEnded = got < chunk - keep;
@@ -109,18 +114,18 @@ struct TTextFile::ReadState {
     }
 
     // The line is the bytes from the cursor to end, up to a zero element.
+    // Each line gets a string of its own size: a text of many lines holds
+    // no spare room, and reading stays one allocation per line.
     void Take(int32_t end, QString& line)
     {
         char* from = buffer.get() + cursor;
         if (unit == 2) {
-            line.resize((end - cursor) / 2);
-            std::memcpy(line.data(), from, size_t(line.size()) * 2);
+            const auto* units = reinterpret_cast<const char16_t*>(from);
+            const int32_t n = (end - cursor) / 2;
+            line = QString(reinterpret_cast<const QChar*>(units), std::find(units, units + n, u'\0') - units);
             if (swap)
                 for (QChar& c : line)
                     c = QChar(char16_t(c.unicode() >> 8 | c.unicode() << 8));
-            const qsizetype zero = line.indexOf(QChar(0));
-            if (zero >= 0)
-                line.truncate(zero);
             return;
         }
         const void* zero = std::memchr(from, 0, size_t(end - cursor));
@@ -130,9 +135,13 @@ struct TTextFile::ReadState {
         // part of a multi-byte sequence) and drop the LF again. The byte at
         // from[n] is the consumed line end, a zero, or the spare byte.
         from[n] = '\n';
-        line.resize(decoder.requiredSpace(n + 1));
-        QChar* out = decoder.appendToBuffer(line.data(), QByteArrayView(from, n + 1));
-        line.resize(out - line.data() - 1);
+        const qsizetype room = decoder.requiredSpace(n + 1);
+        if (room > decodedRoom) {
+            decodedRoom = std::max(room, 2 * decodedRoom);
+            decoded = std::make_unique_for_overwrite<QChar[]>(size_t(decodedRoom));
+        }
+        const QChar* out = decoder.appendToBuffer(decoded.get(), QByteArrayView(from, n + 1));
+        line = QString(decoded.get(), out - decoded.get() - 1);
     }
 };
 
@@ -182,6 +191,7 @@ bool TTextFile::StartReading(std::unique_ptr<QIODevice> device, int32_t chunk)
     auto r = std::make_unique<ReadState>();
     if (!device->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return false;
+    r->size = device->size();
     r->file = std::move(device);
     r->chunk = chunk;
     r->buffer = std::make_unique_for_overwrite<char[]>(size_t(chunk) + 1);
@@ -208,6 +218,10 @@ bool TTextFile::StartReading(std::unique_ptr<QIODevice> device, int32_t chunk)
     read_ = std::move(r);
     return true;
 }
+
+qint64 TTextFile::BytesRead() const { return read_ ? read_->taken + read_->cursor : 0; }
+
+qint64 TTextFile::ByteSize() const { return read_ ? read_->size : 0; }
 
 bool TTextFile::ReadLine(QString& line)
 {

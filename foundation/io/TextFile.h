@@ -9,6 +9,7 @@
 #include <memory>
 
 #include <QString>
+#include <QtGlobal>
 
 class QByteArray;
 class QIODevice;
@@ -36,6 +37,11 @@ public:
     // The next line, or false at the end of the file or when not open.
     // A zero unit inside a line ends it, as in the stored zero-ended form.
     bool ReadLine(QString& line);
+    // Reading: how far the lines returned reach into the file, in bytes, and
+    // the file's size (what a long read's progress is told in); 0 when not
+    // reading.
+    qint64 BytesRead() const;
+    qint64 ByteSize() const;
 
     bool OpenWrite(const QString& path);
     // Writes one line; CR LF goes before every line but the first.
