@@ -102,6 +102,12 @@ public:
     void DrawTextLines(Dc& dc, int32_t centreX, int32_t pitch, QStringView column, int32_t x, int32_t y);
     // The piece without its line tags; sets RaisedColumn, HeadOffset and ExtraSpacing.
     QString ParseLineTags(QStringView piece);
+    // The longest side a page may have, at the zoom.
+    int32_t LongestPageLength() const;
+    // A length a file brings (a line tag's offset or spacing), held to the
+    // longest page side at the zoom: the positions summed from a damaged
+    // file's length stay in range.
+    int32_t HeldToPage(int64_t length) const;
     // The text without its "<JM…>" and "<BT…>" tags.
     static QString StripTitleTags(QStringView text);
     // Segments of main text and notes; returns where the text ends.

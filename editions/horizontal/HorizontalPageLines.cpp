@@ -33,7 +33,10 @@ void HorizontalDrawing::DrawPageColumns(PageRenderer& view, Dc& dc) const
     const int32_t x = view.FrameRect.left + view.ScaledStyle.TEXT_BOX.size.LEFT_SPACE;
     int32_t y = view.TextTop;
     const int32_t gap = ColumnGap(page, UnscaledBoxHeight());
-    for (size_t i = 0; i < page.lines.size(); ++i) {
+    // A damaged file may hold more lines than any page: those a page side
+    // and more past the page are left out, the positions kept in range.
+    const int32_t farthest = SaturatingSum({view.PageRect.bottom, view.LongestPageLength()});
+    for (size_t i = 0; i < page.lines.size() && y < farthest; ++i) {
         QString text = page.lines[i].text;
         if (page.lines[i].size == 0 && text.contains(u"<W="_s))
             text.truncate(text.indexOf(u"<W="_s));
@@ -75,7 +78,7 @@ QString HorizontalDrawing::ParseLineTags(PageRenderer& view, QStringView piece) 
     QString text = VerticalDrawing::ParseLineTags(view, piece);
     if (pieceOffset && view.CurFontPair) {
         const int32_t n = ParseIntLikeAtoi(GetTagValue(piece, MarkupTagsInternal::PieceOffsetOpen.mid(1)));
-        view.HeadOffset = n * view.CurFontPair->TEXT_FONT.WORD_WIDTH;
+        view.HeadOffset = view.HeldToPage(int64_t(n) * view.CurFontPair->TEXT_FONT.WORD_WIDTH);
     }
     return text;
 }

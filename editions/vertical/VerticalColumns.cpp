@@ -30,7 +30,10 @@ void VerticalDrawing::DrawPageColumns(PageRenderer& view, Dc& dc) const
     const bool odd = !PageRenderer::IsEvenPage(page.index);
     int32_t x = f.right - (odd ? view.ScaledStyle.SIDE_BOX.BOX_WIDTH : 0);
     const int32_t gap = ColumnGap(page, UnscaledBoxWidth());
-    for (size_t i = 0; i < page.lines.size(); ++i) {
+    // A damaged file may hold more columns than any page: those a page side
+    // and more past the page are left out, the positions kept in range.
+    const int32_t farthest = SaturatingSum({view.PageRect.left, -int64_t(view.LongestPageLength())});
+    for (size_t i = 0; i < page.lines.size() && x > farthest; ++i) {
         QString text = page.lines[i].text;
         if (page.lines[i].size == 0 && text.contains(u"<W="_s))
             text.truncate(text.indexOf(u"<W="_s));

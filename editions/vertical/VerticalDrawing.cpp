@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/text/StringUtils.h"
 #include "foundation/text/TagUtils.h"
 #include "platform/TextNumbers.h"
@@ -65,7 +66,7 @@ int32_t ColumnGap(const TPageRec& page, int32_t boxWidth)
     }
     // A column wider than the box, or a negative "<V=", would set columns
     // over each other.
-    return int32_t(std::max<int64_t>(0, free / n));
+    return int32_t(std::clamp<int64_t>(free / n, 0, kMaxLayoutLength));
 }
 
 int64_t LineStep(const TPageRec& page, size_t i, int32_t gap, int32_t fallback)
@@ -76,9 +77,9 @@ int64_t LineStep(const TPageRec& page, size_t i, int32_t gap, int32_t fallback)
 int32_t ColumnWidth(const TPageLine& line, int32_t fallback)
 {
     if (line.size != 0)
-        return line.size;
+        return std::clamp(line.size, 0, kMaxLayoutLength);
     if (line.text.contains(u"<W="_s))
-        return ParseIntLikeAtoi(GetTagValue(line.text, u"W="));
+        return std::clamp(ParseIntLikeAtoi(GetTagValue(line.text, u"W=")), 0, kMaxLayoutLength);
     // Files before version 32 store no widths: without a "<W=" the column
     // takes the width the typesetter gives a column of plain text.
     return fallback;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringView>
 
+#include "foundation/params/Box.h"
 #include "render/RenderEdition.h"
 
 struct TPageLine;
@@ -54,13 +55,14 @@ QString SideBoxTitle(const std::vector<QString>& leafTexts, int32_t page, const 
 // The free width shared by each column of a page, unscaled: the box width
 // less the used width over the column count when the page was closed for
 // want of width, else the "<V=" value of its last line over the count, else
-// 0; never negative, 0 for a page without columns.
+// 0; never negative nor longer than a page side, 0 for a page without columns.
 int32_t ColumnGap(const TPageRec& page, int32_t boxWidth);
 // The width of a column, unscaled: its stored width, else its "<W=" value,
-// else the fallback (the text font's character width).
+// else the fallback (the text font's character width); a width a damaged
+// file brings is held to 0 … the longest page side.
 int32_t ColumnWidth(const TPageLine& line, int32_t fallback);
 // The room line i of the page takes with the gap, unscaled; a line the page
 // does not have is a plain one (the fallback).
 int64_t LineStep(const TPageRec& page, size_t i, int32_t gap, int32_t fallback);
 // A length at the zoom, truncated.
-inline int32_t Zoomed(int64_t length, double zoom) { return int32_t(double(length) * zoom); }
+inline int32_t Zoomed(int64_t length, double zoom) { return ScaleLength(SaturateToInt32(length), zoom); }

@@ -12,6 +12,7 @@
 // stored ints.
 #include <algorithm>
 #include <cstdint>
+#include <initializer_list>
 
 #include <QString>
 #include <QStringView>
@@ -88,6 +89,14 @@ struct TAttachRichFontGroup {
 inline int32_t SaturateToInt32(int64_t value)
 {
     return int32_t(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+// Lengths added in 64 bits and held to int32.
+inline int32_t SaturatingSum(std::initializer_list<int64_t> lengths)
+{
+    int64_t sum = 0;
+    for (const int64_t length : lengths)
+        sum += length;
+    return SaturateToInt32(sum);
 }
 
 // The character sizes and the column pitch from the grid, by the edition's

@@ -4,6 +4,7 @@
 // lines step up around them.
 #include <algorithm>
 
+#include "foundation/params/Box.h"
 #include "foundation/params/Style.h"
 #include "platform/Dc.h"
 #include "render/PageRenderer.h"
@@ -27,7 +28,9 @@ ColumnCountOverride::ColumnCountOverride(TStyle& style, const TPageRec* page)
     if (!page || EffectiveColumns(*page, box.LINES, maxColumns) == box.LINES)
         return;
     box.LINES = EffectiveColumns(*page, box.LINES, maxColumns);
-    box.pitch = box.LINES > 0 ? (box.BOX_WIDTH + box.SPLIT_LINE_WIDTH) / box.LINES - box.SPLIT_LINE_WIDTH : 0;
+    box.pitch = box.LINES > 0 ? SaturateToInt32((int64_t(box.BOX_WIDTH) + box.SPLIT_LINE_WIDTH) / box.LINES -
+                                                box.SPLIT_LINE_WIDTH)
+                              : 0;
 }
 
 ColumnCountOverride::~ColumnCountOverride()
@@ -100,11 +103,12 @@ void DrawColumnRules(PageRenderer& view, Dc& dc, const RaisedColumns& raised, bo
     const int32_t outer = view.OuterLinePx;
     const int32_t g = at.gap;
     const int32_t e = at.outerTop;
-    const int64_t base =
-        firstHalf ? view.FrameRect.right - s.IN_BORDER : view.FrameRect.left + box.BOX_WIDTH + s.IN_BORDER - 1;
+    // In 64 bits: a damaged file may bring any widths.
+    const int64_t base = firstHalf ? int64_t(view.FrameRect.right) - s.IN_BORDER
+                                   : int64_t(view.FrameRect.left) + box.BOX_WIDTH + s.IN_BORDER - 1;
     for (int32_t i = 0; i < lines; ++i) {
         const bool last = i == lines - 1;
-        const int64_t xs = box.SPLIT_LINE_WIDTH + base - int64_t(box.SPLIT_LINE_WIDTH + box.BOX_WIDTH) * (i + 1) / lines;
+        const int64_t xs = box.SPLIT_LINE_WIDTH + base - (int64_t(box.SPLIT_LINE_WIDTH) + box.BOX_WIDTH) * (i + 1) / lines;
         const int32_t X = int32_t(xs / 100);
         const bool here = raised[i];
         const bool next = raised[i + 1];

@@ -1,6 +1,7 @@
 // The frame of one leaf (or half leaf in single mode) and its centre column.
 #include "render/frame/PageFrame.h"
 
+#include "foundation/params/Box.h"
 #include "foundation/params/Style.h"
 #include "foundation/text/TagUtils.h"
 #include "platform/Dc.h"
@@ -18,13 +19,17 @@ struct CentreEdges {
     int32_t right = 0;
 };
 
+// The edges and the clip sum a damaged file's widths in 64 bits, held to int32.
 CentreEdges CentreColumnEdges(const PageRenderer& view, bool singleEven)
 {
     const TStyle& s = view.ScaledStyle;
-    const int32_t box = s.TEXT_BOX.size.BOX_WIDTH;
+    const int64_t box = s.TEXT_BOX.size.BOX_WIDTH;
+    const int64_t borders = 2 * int64_t(s.IN_BORDER);
     if (singleEven)
-        return {view.FrameRect.right - 2 * s.IN_BORDER - s.MID_WIDTH - box, view.FrameRect.right - 2 * s.IN_BORDER - box};
-    return {view.FrameRect.left + 2 * s.IN_BORDER - 100 + box, s.MID_WIDTH + 2 * s.IN_BORDER + view.FrameRect.left + box};
+        return {SaturatingSum({view.FrameRect.right, -borders, -int64_t(s.MID_WIDTH), -box}),
+                SaturatingSum({view.FrameRect.right, -borders, -box})};
+    return {SaturatingSum({view.FrameRect.left, borders, -100, box}),
+            SaturatingSum({s.MID_WIDTH, borders, view.FrameRect.left, box})};
 }
 
 // Single mode: each half page shows half of the centre column. Returns the
@@ -32,12 +37,13 @@ CentreEdges CentreColumnEdges(const PageRenderer& view, bool singleEven)
 WinRect ClipToHalf(const PageRenderer& view, Dc& dc, const WinRect& r1, bool even)
 {
     const TStyle& s = view.ScaledStyle;
-    const int32_t box = s.TEXT_BOX.size.BOX_WIDTH;
+    const int64_t box = s.TEXT_BOX.size.BOX_WIDTH;
+    const int64_t borders = 2 * int64_t(s.IN_BORDER);
     WinRect clip{r1.left, r1.top - 100, r1.right + 1, r1.bottom};
     if (even)
-        clip.left = (view.FrameRect.right - 2 * s.IN_BORDER - s.MID_WIDTH / 2 - box) / 100;
+        clip.left = SaturatingSum({view.FrameRect.right, -borders, -s.MID_WIDTH / 2, -box}) / 100;
     else
-        clip.right = (s.MID_WIDTH / 2 + 2 * s.IN_BORDER + view.FrameRect.left + box) / 100 + 1;
+        clip.right = SaturatingSum({s.MID_WIDTH / 2, borders, view.FrameRect.left, box}) / 100 + 1;
     clip = dc.LpToDp(clip);
     if (dc.IsPrinting())
         clip.top = 0;
@@ -79,20 +85,20 @@ void DrawCentreColumn(PageRenderer& view, Dc& dc, const CentreEdges& c, const Wi
                       const std::optional<WinRect>& clip)
 {
     const TStyle& s = view.ScaledStyle;
-    const int32_t yU = (view.TextTop + s.MID_UP_HEIGHT) / 100;
+    const int32_t yU = SaturatingSum({view.TextTop, s.MID_UP_HEIGHT}) / 100;
     const int32_t fishHeight = s.MID_WIDTH / 100;
     const int32_t upper =
         s.MID_UP_HEIGHT > 0 ? DrawFishTail(dc, s.BORDER_COLOR, s.UP_FISH_TYPE, {c.left / 100, yU, c.right / 100 + 1, yU + fishHeight}) : 0;
-    const int32_t yD = (view.TextTop + s.MID_UP_HEIGHT + s.MID_MID_HEIGHT) / 100;
-    const int32_t lower = s.TEXT_BOX.size.BOX_HEIGHT - s.MID_UP_HEIGHT - s.MID_MID_HEIGHT > 100
+    const int32_t yD = SaturatingSum({view.TextTop, s.MID_UP_HEIGHT, s.MID_MID_HEIGHT}) / 100;
+    const int32_t lower = int64_t(s.TEXT_BOX.size.BOX_HEIGHT) - s.MID_UP_HEIGHT - s.MID_MID_HEIGHT > 100
                               ? DrawFishTail(dc, s.BORDER_COLOR, s.DOWN_FISH_TYPE,
                                              {c.left / 100, yD, c.right / 100 + 1, yD + fishHeight})
                               : 0;
     if (s.MID_LINE > 0) {
-        const int32_t x0 = (c.left + c.right) / 200 - view.CentreLinePx / 2;
+        const int32_t x0 = int32_t((int64_t(c.left) + c.right) / 200) - view.CentreLinePx / 2;
         VerticalLines(dc, x0, 1, view.CentreLinePx, view.TextTop / 100, yU);
         VerticalLines(dc, x0, 1, view.CentreLinePx,
-                      (view.TextTop + s.MID_UP_HEIGHT) / 100 + s.MID_MID_HEIGHT / 100 + lower, f.bottom);
+                      yU + s.MID_MID_HEIGHT / 100 + lower, f.bottom);
     }
     const QString text = LeafTextOf(view, firstPage);
     if (text.isEmpty())
@@ -105,7 +111,7 @@ void DrawCentreColumn(PageRenderer& view, Dc& dc, const CentreEdges& c, const Wi
                                 {left, yU + upper, right, yD},
                                 {left, yD + lower, right, f.bottom},
                                 clip};
-    DrawCentreColumnTexts(view, dc, boxes, text, c.left + 100, view.TextTop);
+    DrawCentreColumnTexts(view, dc, boxes, text, SaturatingSum({c.left, 100}), view.TextTop);
 }
 
 }  // namespace

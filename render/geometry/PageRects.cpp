@@ -13,15 +13,9 @@
 
 namespace {
 
-// Lengths added in 64 bits and held to int32: the modern editions range
-// none of the woodblock frame's widths, so a file may bring any.
-int32_t Sum(std::initializer_list<int64_t> lengths)
-{
-    int64_t sum = 0;
-    for (const int64_t length : lengths)
-        sum += length;
-    return SaturateToInt32(sum);
-}
+// The modern editions range none of the woodblock frame's widths, so a file
+// may bring any: lengths are added in 64 bits and held to int32.
+constexpr auto Sum = SaturatingSum;
 
 }  // namespace
 

@@ -22,12 +22,11 @@ constexpr ColorRef kWhite = Rgb(255, 255, 255);
 // device unit.
 constexpr int32_t kMinFittedLength = 100;
 
-// A pitch longer than the sheet sets the next glyph off it whatever its
-// length, so a spacing from a text or file is held there.
+// A pitch longer than the longest page sets the next glyph off it whatever
+// its length, so a spacing from a text or file is held there.
 int32_t LongestPitch(const PageRenderer& view)
 {
-    const WinRect& sheet = view.ScaledExtent;
-    return std::clamp(std::max(sheet.Width(), sheet.Height()), kMinFittedLength, RenderEdition::kFarPastTheSheet);
+    return std::clamp(view.LongestPageLength(), kMinFittedLength, RenderEdition::kFarPastTheSheet);
 }
 
 // The text and note halves look fonts up in their own attached lists.
@@ -112,8 +111,8 @@ QPoint RenderEdition::DrawFontRunAlong(PageRenderer& view, Dc& dc, QStringView t
         if (view.RunFitParam.isEmpty() || shrunk)
             pitch = advance;
         else
-            pitch = n != 1 ? SaturateToInt32((int64_t(g) * n - font.*cell) / (n - 1) + 1) : g;
-        pitch = std::min(pitch, LongestPitch(view));
+            pitch = std::min(n != 1 ? SaturateToInt32((int64_t(g) * n - font.*cell) / (n - 1) + 1) : g,
+                             LongestPitch(view));
         if (remade || shrunk)
             dc.SelectFont(PageRenderer::MakeFontFromStyle(font, dc));
         const bool ownColour = (kind & TTsSpan::Plain) || (kind & TokenBits::Outline);

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "foundation/params/Box.h"
+#include "foundation/params/LayoutRanges.h"
 #include "foundation/text/StringUtils.h"
 #include "foundation/text/TagUtils.h"
 #include "platform/TextNumbers.h"
@@ -60,6 +60,17 @@ QString PageRenderer::StripTitleTags(QStringView text)
     return out;
 }
 
+int32_t PageRenderer::LongestPageLength() const
+{
+    return int32_t(kMaxLayoutLength * std::clamp(ZoomFactor, 0.0, 100.0));
+}
+
+int32_t PageRenderer::HeldToPage(int64_t length) const
+{
+    const int64_t longest = LongestPageLength();
+    return int32_t(std::clamp(length, -longest, longest));
+}
+
 QString RenderEdition::ParseLineTags(PageRenderer& view, QStringView piece) const
 {
     view.HeadOffset = 0;
@@ -74,16 +85,16 @@ QString RenderEdition::ParseLineTags(PageRenderer& view, QStringView piece) cons
 
     const int32_t cell = view.CurFontPair ? view.CurFontPair->TEXT_FONT.WORD_HEIGHT : 0;
     if (text.contains(In::PieceOffsetOpen)) {
-        view.HeadOffset = SaturateToInt32(int64_t(TagNumber(text, In::PieceOffsetOpen)) * cell);
+        view.HeadOffset = view.HeldToPage(int64_t(TagNumber(text, In::PieceOffsetOpen)) * cell);
         RemoveMarkedSpans(text, In::PieceOffsetOpen, kTagEnd);
     } else if (text.contains(In::HeadOffsetOpen)) {
-        view.HeadOffset = SaturateToInt32(int64_t(TagNumber(text, In::HeadOffsetOpen) * view.ZoomFactor));
+        view.HeadOffset = view.HeldToPage(int64_t(TagNumber(text, In::HeadOffsetOpen) * view.ZoomFactor));
         RemoveMarkedSpans(text, In::HeadOffsetOpen, kTagEnd);
     }
 
     // Read and removed wherever it stands, the start of the piece included:
     // left in the text its letters would be drawn.
-    view.ExtraSpacing = SpacingOfCountTag(text, view.ZoomFactor);
+    view.ExtraSpacing = view.HeldToPage(SpacingOfCountTag(text, view.ZoomFactor));
     RemoveMarkedSpans(text, In::CountOpen, kTagEnd);
     RemoveMarkedSpans(text, kDropTagOpen, kTagEnd);
     return text;

@@ -9,6 +9,7 @@
 
 #include "editions/horizontal/HorizontalDrawing.h"
 #include "foundation/FoundationGlobals.h"
+#include "foundation/params/LayoutRanges.h"
 #include "platform/RecordingDc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderFixture.h"
@@ -199,6 +200,27 @@ TEST_F(HorizontalDrawingTest, LinesRunDownAtTheirHeights)
     }
 }
 
+// A damaged file's page of thousands of the tallest lines stops a page side
+// below the page instead of running on until the positions wrap back over
+// it; a piece offset of the int32 range is a page side along the line.
+TEST_F(HorizontalDrawingTest, LinesOfADamagedFileStopPastThePage)
+{
+    table.pages[0].lines.assign(5000, {u"天"_s, INT32_MAX});
+    table.pages[0].lines[0] = {u"<P=2147483647>地"_s, 2650};
+    const WinRect& f = Frame(0);
+    const int32_t left = f.left;
+    DrawPageText(view, dc, 0, 1, QPoint());
+    view.CurrentBatch = view.GlyphBatches.GetAtOrNull(0);
+    view.DrawGlyphLists(dc);
+    const std::vector<DcCall> glyphs = Texts(dc);
+    EXPECT_LE(glyphs.size(), 3u);
+    const auto offset = std::find_if(glyphs.begin(), glyphs.end(), [](const DcCall& g) { return g.text == u"地"_s; });
+    ASSERT_NE(offset, glyphs.end());
+    EXPECT_GE(offset->args[0], (left + kMaxLayoutLength) / 100);
+    for (const DcCall& glyph : glyphs)
+        EXPECT_GE(glyph.args[1], view.TextTop / 100);
+}
+
 // Along the line (advance 1720; the recording Dc's glyphs of width 1700
 // are 1600 wide: +60): in ZHINENG "，" would take half a cell, but the
 // recording Dc's comma is as wide as a character, so it keeps its whole
@@ -238,8 +260,8 @@ TEST_F(HorizontalDrawingTest, GlyphsAlongTheLine)
 }
 
 // A damaged file's spacing gives a pitch near the int32 range: each glyph
-// after the first stands one sheet further along, past the sheet, never
-// wrapped back.
+// after the first stands one longest page further along, past the sheet,
+// never wrapped back.
 TEST_F(HorizontalDrawingTest, HugePitchesSetTheNextGlyphsPastTheSheet)
 {
     Frame(0);
@@ -251,8 +273,7 @@ TEST_F(HorizontalDrawingTest, HugePitchesSetTheNextGlyphsPastTheSheet)
         xs.push_back(g.args[0]);
     ASSERT_EQ(xs.size(), 3u);
     EXPECT_EQ(xs.front(), 0);
-    const int32_t sheet = std::max(view.ScaledExtent.Width(), view.ScaledExtent.Height()) / 100;
-    EXPECT_GE(xs[1], sheet);
+    EXPECT_GE(xs[1], view.LongestPageLength() / 100);
     EXPECT_EQ(xs[2] - xs[1], xs[1] - xs[0]);
 }
 

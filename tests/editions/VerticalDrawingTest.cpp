@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "editions/vertical/VerticalDrawing.h"
+#include "foundation/params/LayoutRanges.h"
 #include "platform/RecordingDc.h"
 #include "render/PageRenderer.h"
 #include "render/RenderGlobals.h"
@@ -199,6 +200,29 @@ TEST_F(VerticalDrawingTest, GapAndColumnWidths)
     EXPECT_EQ(ColumnWidth({u"<W=1500>"_s, 0}, 2800), 1500);
     EXPECT_EQ(ColumnWidth({u"天<W=1500>"_s, 3000}, 2800), 3000);
     EXPECT_EQ(ColumnWidth({u"天"_s, 0}, 2800), 2800);  // a file without widths
+    // A damaged file's widths: none below 0 nor beyond the longest page side.
+    EXPECT_EQ(ColumnWidth({u"天"_s, INT32_MIN}, 2800), 0);
+    EXPECT_EQ(ColumnWidth({u"天"_s, -1}, 2800), 0);
+    EXPECT_EQ(ColumnWidth({u"天"_s, INT32_MAX}, 2800), kMaxLayoutLength);
+    EXPECT_EQ(ColumnWidth({u"<W=99999999999>"_s, 0}, 2800), kMaxLayoutLength);
+    EXPECT_EQ(ColumnWidth({u"<W=-5>"_s, 0}, 2800), 0);
+    EXPECT_EQ(ColumnGap(Page({plain, {u"地<V=2147483647>"_s, 2800}}, 0), 42000), kMaxLayoutLength);
+}
+
+// A damaged file's page of thousands of the widest columns: the columns
+// stop a page side past the page instead of running on until their
+// positions overflow and wrap back over it.
+TEST_F(VerticalDrawingTest, ColumnsOfADamagedFileStopPastThePage)
+{
+    table.pages[0].lines.assign(5000, {u"天"_s, INT32_MAX});
+    Frame(0);
+    DrawPageText(view, dc, 0, 1, QPoint());
+    view.CurrentBatch = view.GlyphBatches.GetAtOrNull(0);
+    view.DrawGlyphLists(dc);
+    const std::vector<DcCall> glyphs = dc.CallsOf(DcCall::TextOut);
+    EXPECT_LE(glyphs.size(), 2u);
+    for (const DcCall& glyph : glyphs)
+        EXPECT_LT(glyph.args[0], view.PageRect.right / 100);
 }
 
 // A spread page: the pictures over all its columns reach the text box's

@@ -29,6 +29,13 @@ TEST_F(Interpreter, LineTagsPlaceThePiece)
         {"<BT1標題>甲<D=3><M=4000>乙", 1.0, {{"甲", kMainX, 100}, {"乙", kMainX, 140}}},
         // Tags no reader knows are never drawn.
         {"甲<XY>乙", 1.0, {{"甲", kMainX, 100}, {"乙", kMainX, 120}}},
+        // A damaged file's offsets and spacings stop at the longest page
+        // side (10,000 pixels at zoom 1), summed without overflow.
+        {"<M=2147483647>甲", 1.0, {{"甲", kMainX, 10100}}},
+        {"<P=2147483647>甲", 1.0, {{"甲", kMainX, 10100}}},
+        {"<M=-2147483648>甲", 4.0, {{"甲", kMainX, 100 - 40000}}},
+        // (each glyph in the middle of its widened cell)
+        {"<T=2,0,2147483647>甲乙", 1.0, {{"甲", kMainX, 5100}, {"乙", kMainX, 15120}}},
     };
     for (const Case& c : cases) {
         dc.ClearCalls();

@@ -128,6 +128,38 @@ TEST_F(PageFrame, LineWidthsFromADamagedFileStopAtTheWidestLine)
     EXPECT_LT(dc.CallsOf(DcCall::Line).size(), size_t(4 * 100 * (2 * style->TEXT_BOX.size.LINES + 10)));
 }
 
+// The centre line stands midway between the centre column's edges however
+// wide a damaged file's frame lines are: the edges are summed in 64 bits and
+// held to int32, in spreads and in single pages.
+TEST_F(PageFrame, CentreLineOfDamagedWidthsStandsMidwayInTheCentreColumn)
+{
+    for (const int32_t width : {500'000'000, INT32_MAX}) {
+        style->OUT_BORDER = style->IN_BORDER = style->MID_LINE = style->MID_UP_HEIGHT = width;
+        style->SPACE = 0;
+        dc.ClearCalls();
+        Draw();
+        const auto held = [](int64_t v) { return std::clamp<int64_t>(v, INT32_MIN, INT32_MAX); };
+        const int64_t box = style->TEXT_BOX.size.BOX_WIDTH;
+        const int64_t left = held(view.FrameRect.left + 2 * int64_t(width) - 100 + box);
+        const int64_t right = held(style->MID_WIDTH + 2 * int64_t(width) + view.FrameRect.left + box);
+        const int32_t x0 = int32_t((left + right) / 200) - view.CentreLinePx / 2;
+        // The upper piece of the centre line: from the text's top to the upper fish tail.
+        const int32_t top = view.TextTop / 100;
+        const int32_t yU = int32_t(held(int64_t(view.TextTop) + width) / 100);
+        std::vector<int32_t> xs;
+        for (const DcCall& call : dc.CallsOf(DcCall::Line))
+            if (call.args[1] == top && call.args[3] == yU && call.args[0] == call.args[2])
+                xs.push_back(call.args[0]);
+        ASSERT_EQ(xs.size(), size_t(view.CentreLinePx)) << width;
+        EXPECT_EQ(xs.front(), x0) << width;
+        const int32_t spread = g_TwoPageMode;
+        g_TwoPageMode = 0;
+        Draw(0, -1);
+        Draw(1, -1);
+        g_TwoPageMode = spread;
+    }
+}
+
 // A huge column-count override stops where a column would be narrower than
 // one device unit at zoom 1: (50000 + 100) / 100 columns, each rule apart.
 TEST_F(PageFrame, HugeLinesOverrideStopsAtOneUnitColumns)
