@@ -51,7 +51,10 @@ BoxFont MeasureBoxRuns(PageRenderer& view, QStringView text, int32_t (*reach)(co
             most = reach(font);
             box.font = font;
         }
-        box.length += ScaleByRatioText(run) * CountCellChars(run.text, PageRenderer::PunctuationMode());
+        // A spacing from a text or file is held to the page, so the box's
+        // edges stay in range.
+        box.length = view.HeldToPage(
+            box.length + int64_t(ScaleByRatioText(run)) * CountCellChars(run.text, PageRenderer::PunctuationMode()));
     }
     return box;
 }
