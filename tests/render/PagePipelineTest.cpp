@@ -35,6 +35,17 @@ protected:
             page.lines = {{text}};
         }
     }
+    // A 4-in-1 sheet whose upper half holds two pages, its lower half none.
+    void FourInOneSheetOfTwoPages()
+    {
+        Pages(2);
+        g_FourInOneMode = 1;
+        g_TwoPageMode = 0;
+        SetPara4in1Defaults(view.Para4in1);
+        g_4in1Data.pageOrders = {{0, 1, int32_t(0x99990000u), int32_t(0x99990000u)}};
+        g_Current4in1Group = 0;
+        Layout();
+    }
     // Index of the first or last call of a kind; -1 when none.
     int First(DcCall::Kind kind) const
     {
@@ -131,13 +142,7 @@ TEST_F(PagePipeline, StatusTexts)
 
 TEST_F(PagePipeline, FourInOneSheetWithBlankLowerHalf)
 {
-    Pages(2);
-    g_FourInOneMode = 1;
-    g_TwoPageMode = 0;
-    SetPara4in1Defaults(view.Para4in1);
-    g_4in1Data.pageOrders = {{0, 1, int32_t(0x99990000u), int32_t(0x99990000u)}};
-    g_Current4in1Group = 0;
-    Layout();
+    FourInOneSheetOfTwoPages();
     RenderPage(view, dc, 0, QPoint());
     // One leaf's fish tails (upper and lower of the centre column), and the
     // side column's line.
@@ -149,13 +154,7 @@ TEST_F(PagePipeline, FourInOneSheetWithBlankLowerHalf)
 // it, above the page number, whatever the column's half of the leaf text.
 TEST_F(PagePipeline, FourInOneSideColumnTitleStaysInTheColumn)
 {
-    Pages(2);
-    g_FourInOneMode = 1;
-    g_TwoPageMode = 0;
-    SetPara4in1Defaults(view.Para4in1);
-    g_4in1Data.pageOrders = {{0, 1, int32_t(0x99990000u), int32_t(0x99990000u)}};
-    g_Current4in1Group = 0;
-    Layout();
+    FourInOneSheetOfTwoPages();
     view.LeafTexts = {QString(300, u'龍') + u'|' + QString(300, u'龍')};
     RenderPage(view, dc, 0, QPoint());
     const TPara4in1& sheet = view.ScaledPara4in1;
