@@ -34,6 +34,8 @@ TEST(EmphasisForms, MalformedForms)
     EXPECT_EQ(CollapseQdSpans(u"ab<QDx>c<QDx>"), S(u"a<QDx>bc<-QD>"));
     // An opener with no ">" is dropped.
     EXPECT_EQ(ExpandQdSpans(u"a<QDbc"), S(u"abc"));
+    // So is one whose ">" comes after another tag: a name holds no tag.
+    EXPECT_EQ(ExpandQdSpans(u"a<QDb<R>c"), S(u"ab<R>c"));
     // A tag that follows no character marks nothing and is copied.
     EXPECT_EQ(CollapseQdSpans(u"<QDx>a"), S(u"<QDx>a"));
     EXPECT_EQ(CollapseQdSpans(u"a<QDx><QDy>b"), S(u"<QDx>a<QDy><-QD>b"));

@@ -230,6 +230,9 @@ TEST_F(RunsTest, EmphasisRunsInPerCharacterForm)
         {u"<QD>甲乙<-QD>丙", u"甲<QD0>乙<QD0>丙"},
         {u"<QD點>甲", u"甲<QD點>"},  // unclosed: to the end
         {u"<QD甲", u"甲"},           // an opener without ">" goes
+        // 【QD甲【ZW】乙】丙: the name would hold a note's opener, which would
+        // then be copied after every character; the opener goes instead.
+        {u"<QD甲<E>乙>丙", u"甲<E>乙>丙"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(context.ExpandEmphasisRuns(S(c.text)), S(c.expanded)) << S(c.text).toStdString();

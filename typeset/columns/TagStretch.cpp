@@ -2,6 +2,7 @@
 
 namespace {
 
+constexpr QChar kTagStart = u'<';
 constexpr QChar kTagEnd = u'>';
 
 struct Found {
@@ -27,6 +28,14 @@ Found Earliest(QStringView text, qsizetype from, int32_t count, Candidate candid
 
 }  // namespace
 
+qsizetype TagParamEnd(QStringView text, qsizetype from)
+{
+    const qsizetype end = text.indexOf(kTagEnd, from);
+    if (end < 0)
+        return -1;
+    return text.mid(from, end - from).contains(kTagStart) ? -1 : end;
+}
+
 void ScanStretches(QStringView text, const StretchForm* forms, int32_t formCount,
                    const std::function<void(QStringView)>& plain,
                    const std::function<void(const TagStretch&)>& stretch)
@@ -50,7 +59,7 @@ void ScanStretches(QStringView text, const StretchForm* forms, int32_t formCount
         qsizetype paramEnd = paramStart;
         qsizetype bodyStart = paramStart;
         if (!form.opener.endsWith(kTagEnd)) {
-            paramEnd = text.indexOf(kTagEnd, paramStart);
+            paramEnd = TagParamEnd(text, paramStart);
             if (paramEnd < 0) {
                 from = paramStart;  // no ">": the opener is dropped
                 continue;

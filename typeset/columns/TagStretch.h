@@ -3,7 +3,8 @@
 // opener, take its parameter up to the next ">", take the enclosed text up to
 // its closer, go on after the closer. Malformed strings (as typed into the
 // edit grid) are read by these rules, so every reader treats them alike:
-// - an opener with no ">" after it is no tag: its letters are dropped;
+// - an opener with no ">" after it is no tag: its letters are dropped; so is
+//   one whose ">" comes after another "<" (a parameter never holds a tag);
 // - a stretch without its closer runs to the end of the text;
 // - a closer without an opener is plain text.
 // Stretches with an empty enclosed text are not reported, and neither is
@@ -27,6 +28,10 @@ struct TagStretch {
     // Which closer ended it: 0 the first, 1 the other, -1 none (it ran to the end).
     int32_t closer = -1;
 };
+
+// Where the parameter that starts at from ends: the index of its ">"; -1
+// when there is none, or when a "<" comes first.
+qsizetype TagParamEnd(QStringView text, qsizetype from);
 
 // Calls plain for the text between stretches (pieces on either side of a
 // dropped opener joined) and stretch for each stretch, in text order. Where

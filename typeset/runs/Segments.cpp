@@ -7,6 +7,7 @@
 #include "typeset/cells/Cells.h"
 #include "typeset/columns/ColumnStrings.h"
 #include "typeset/columns/EmphasisForms.h"
+#include "typeset/columns/TagStretch.h"
 #include "typeset/layout/LayoutContext.h"
 #include "typeset/markup/MarkupTags.h"
 #include "typeset/runs/BalancedWalk.h"
@@ -62,9 +63,9 @@ QString TLayoutContext::ExpandEmphasisRuns(QStringView text)
         }
         out += text.mid(from, open - from);
         const qsizetype nameFrom = open + In::EmphasisOpen.size();
-        const qsizetype close = text.indexOf(In::TagEnd, nameFrom);
+        const qsizetype close = TagParamEnd(text, nameFrom);
         if (close < 0) {
-            from = nameFrom;  // an opener without ">" is dropped
+            from = nameFrom;  // an opener without a ">" of its own is dropped
             continue;
         }
         QString name = text.mid(nameFrom, close - nameFrom).toString();
