@@ -35,10 +35,9 @@ int64_t CellChars(const QString& text)
     return n;
 }
 
-// Where a recorded glyph shows: its synthetic cell within the clip. A clip
-// that is the sheet itself is not taken: what only it hides was still set
-// outside the page.
-WinRect VisibleCell(const DcCall& call, const WinRect& sheet)
+// Where a recorded glyph is set: its synthetic cell, within the clip in
+// force when clipped.
+WinRect GlyphCell(const DcCall& call, bool clipped)
 {
     const DcFont& font = call.state.font;
     const int32_t em = font.height == 0 ? 16 : std::abs(font.height);
@@ -46,7 +45,7 @@ WinRect VisibleCell(const DcCall& call, const WinRect& sheet)
     const int64_t right = int64_t(call.args[0]) + int64_t(advance) * CellChars(call.text);
     WinRect cell{call.args[0], call.args[1], int32_t(std::min<int64_t>(right, INT32_MAX)),
                  int32_t(std::min<int64_t>(int64_t(call.args[1]) + em, INT32_MAX))};
-    if (call.clip && *call.clip != sheet) {
+    if (clipped && call.clip) {
         cell.left = std::max(cell.left, call.clip->left);
         cell.top = std::max(cell.top, call.clip->top);
         cell.right = std::min(cell.right, call.clip->right);
@@ -55,15 +54,22 @@ WinRect VisibleCell(const DcCall& call, const WinRect& sheet)
     return cell;
 }
 
+bool Outside(const WinRect& cell, const WinRect& page)
+{
+    if (cell.left >= cell.right || cell.top >= cell.bottom)
+        return false;  // clipped away
+    return cell.left < page.left || cell.top < page.top || cell.right > page.right || cell.bottom > page.bottom;
+}
+
 void CheckGlyphs(const RecordingDc& dc, const WinRect& page, int32_t shown, TPipelineRun& run)
 {
     for (const DcCall& call : dc.Calls()) {
         if (call.kind != DcCall::TextOut || call.text.trimmed().isEmpty())
             continue;
-        const WinRect cell = VisibleCell(call, page);
-        if (cell.left >= cell.right || cell.top >= cell.bottom)
-            continue;  // clipped away
-        if (cell.left >= page.left && cell.top >= page.top && cell.right <= page.right && cell.bottom <= page.bottom)
+        if (Outside(GlyphCell(call, false), page))
+            ++run.glyphsSetOutside;
+        const WinRect cell = GlyphCell(call, true);
+        if (!Outside(cell, page))
             continue;
         if (run.glyphsOutside++ == 0)
             run.firstOutside = QStringLiteral("%1 at %2,%3-%4,%5 on shown page %6 of %7x%8")
@@ -218,7 +224,8 @@ bool TagsKeepText(const QString& text)
     return !text.contains(u'】') || text.count(u'】') == text.count(u'【');
 }
 
-TPipelineRun RunPipeline(const QString& text, TParaSet& set, bool twoPage)
+TPipelineRun RunPipeline(const QString& text, TParaSet& set, bool twoPage,
+                         const std::function<void(TPageTable&)>& damage)
 {
     g_TwoPageMode = twoPage ? 1 : 0;
     g_FourInOneMode = 0;
@@ -241,6 +248,8 @@ TPipelineRun RunPipeline(const QString& text, TParaSet& set, bool twoPage)
     run.pageHan = PageHan(table);
     if (!typeset || table.pages.Size() == 0)
         return run;
+    if (damage)
+        damage(table);
 
     // What opening a text leaves for the view.
     g_CurrentParaSet = &set;

@@ -6,14 +6,16 @@
 // - the pages stay within what the text can make (PagesBound);
 // - where every tag of the text keeps its text, each Han character of the
 //   text is on the pages once;
-// - no glyph is set outside its page, even where the sheet's own clip
-//   would hide it.
+// - no glyph shows outside its page (one set outside it must be hidden by
+//   the clip in force: the sheet's, or a box's within it).
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include <QByteArray>
 #include <QString>
 
+struct TPageTable;
 struct TParaSet;
 
 struct TPipelineRun {
@@ -21,16 +23,20 @@ struct TPipelineRun {
     int32_t pages = 0;
     int32_t textHan = -1;  // the text's Han characters; -1 when a tag may drop text
     int32_t pageHan = 0;   // those on the pages
-    int32_t glyphsOutside = 0;
-    QString firstOutside;  // the first glyph visible outside its page, with where
+    int32_t glyphsOutside = 0;  // visible outside the page
+    QString firstOutside;       // the first of them, with where
+    int32_t glyphsSetOutside = 0;  // set outside the page, hidden or not
 };
 
 // The most pages a text of this length may make.
 int32_t PagesBound(const QString& text);
 
 // Typesets the text (lines split at line ends) into the set, which gets the
-// default style when it has none, and draws every shown page.
-TPipelineRun RunPipeline(const QString& text, TParaSet& set, bool twoPage);
+// default style when it has none, and draws every shown page. A damage, when
+// given, changes the typeset pages before they are drawn, as a damaged
+// volume file would give them.
+TPipelineRun RunPipeline(const QString& text, TParaSet& set, bool twoPage,
+                         const std::function<void(TPageTable&)>& damage = {});
 
 // Han characters (the unified ideographs of the basic plane and extension
 // A) in a text, tags <…> left out.
