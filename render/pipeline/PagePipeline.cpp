@@ -212,12 +212,17 @@ void RenderSpread(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pa
         SinglePages() { g_TwoPageMode = 0; }
         ~SinglePages() { g_TwoPageMode = saved; }
     } single;
-    view.ScaledExtent.right = whole.left + half;
+    // A page of another style rescales the extent to the whole spread: its
+    // style is taken first and the extent halved after.
+    const auto renderHalf = [&](int32_t page, QPoint at) {
+        view.SelectPageStyle(page, at);
+        view.ScaledExtent.right = view.ScaledExtent.left + half;
+        return RenderUnit(view, dc, shown, pages, {page, -99, true}, at);
+    };
     const int32_t count = g_CurrentPages ? g_CurrentPages->pages.Size() : 0;
-    const bool cover = RenderUnit(view, dc, shown, pages, {pages.first, -99, true},
-                                  origin + QPoint(firstLeft ? 0 : half, 0));
+    const bool cover = renderHalf(pages.first, origin + QPoint(firstLeft ? 0 : half, 0));
     if (!cover && pages.second >= 0 && pages.second < count)
-        RenderUnit(view, dc, shown, pages, {pages.second, -99, true}, origin + QPoint(firstLeft ? half : 0, 0));
+        renderHalf(pages.second, origin + QPoint(firstLeft ? half : 0, 0));
     view.ScaledExtent = whole;
 }
 

@@ -2,10 +2,12 @@
 // split by 【|】), a quotation, a book title, indented paragraphs and a
 // picture: 'D' shows two pages side by side, each with its own side box or
 // page bar, the status names both pages, and on the recorded drawing every
-// glyph lies inside its page's frame and the two pages' boxes stay apart.
+// glyph lies inside its page's frame and the two pages' boxes stay apart,
+// whatever style each page has.
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QSet>
 #include <QTest>
 
 #include "app/view/CollatorView.h"
@@ -91,6 +93,30 @@ TEST_P(PrintEditionSpreads, TwoPagesSideBySideEachInItsFrame)
         ++glyphs;
     }
     EXPECT_GT(glyphs, 50);
+}
+
+// A text whose second part has a style of its own: each page is drawn in its
+// half of the spread, clipped there, whichever style the page before it had.
+TEST_P(PrintEditionSpreads, PagesOfTwoStylesKeepToTheirHalves)
+{
+    ASSERT_TRUE(window->OpenText(WriteText(u"text.txt"_s, SampleText() + u"【BS乙】\n"_s + SampleText())));
+    CollatorView& view = window->View();
+    QTest::keyClick(view.viewport(), Qt::Key_D);
+    ASSERT_EQ(g_TwoPageMode, 1);
+    PageRenderer& r = view.Renderer();
+    const int32_t width = r.ScaledExtent.Width() / 100 + 1;
+    QSet<QString> styles;
+    for (const TPageRec& page : g_PageTable.pages)
+        styles.insert(page.styleName);
+    ASSERT_EQ(styles.size(), 2);
+    for (int32_t shown = 0; shown < r.ShownPageCount; ++shown) {
+        RecordingDc dc;
+        RenderPage(r, dc, shown, QPoint());
+        for (const DcCall& clip : dc.CallsOf(DcCall::ClipRect)) {
+            EXPECT_GE(clip.args[0], 0) << "shown page " << shown;
+            EXPECT_LE(clip.args[2], width) << "shown page " << shown;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(PrintPrograms, PrintEditionSpreads,
