@@ -61,7 +61,7 @@ void ScanStretches(QStringView text, const StretchForm* forms, int32_t formCount
         if (!form.opener.endsWith(kTagEnd)) {
             paramEnd = TagParamEnd(text, paramStart);
             if (paramEnd < 0) {
-                from = paramStart;  // no ">": the opener is dropped
+                from = paramStart;  // no ">" of its own: the opener is dropped
                 continue;
             }
             bodyStart = paramEnd + 1;
