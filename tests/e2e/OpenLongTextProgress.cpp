@@ -99,6 +99,16 @@ protected:
         EXPECT_EQ(g_TextLines.size(), size_t(kLongLines));
     }
 
+    // After 取消: the window shows what it showed before, no progress is
+    // left, and the long text then opens in full.
+    void ExpectAsItWasThenOpensInFull(const OpenState& before)
+    {
+        EXPECT_TRUE(OpenState(*window) == before);
+        EXPECT_EQ(g_CurrentPages, &g_PageTable);
+        EXPECT_EQ(window->findChild<QDialog*>(u"ProgressReporter"_s), nullptr);
+        OpensInFull();
+    }
+
     QString longText;
 };
 
@@ -113,10 +123,7 @@ TEST_F(OpenLongTextProgress, CancelLeavesTheOpenTextAsItWas)
     });
     EXPECT_GT(cancelledAt, 10000);
     EXPECT_FALSE(reading);
-    EXPECT_TRUE(OpenState(*window) == before);
-    EXPECT_EQ(g_CurrentPages, &g_PageTable);
-    EXPECT_EQ(window->findChild<QDialog*>(u"ProgressReporter"_s), nullptr);
-    OpensInFull();
+    ExpectAsItWasThenOpensInFull(before);
 }
 
 TEST_F(OpenLongTextProgress, CancelWhileReadingLeavesTheOpenTextAsItWas)
@@ -129,10 +136,7 @@ TEST_F(OpenLongTextProgress, CancelWhileReadingLeavesTheOpenTextAsItWas)
     });
     EXPECT_EQ(cancelledAt, 3);
     EXPECT_FALSE(typeset);
-    EXPECT_TRUE(OpenState(*window) == before);
-    EXPECT_EQ(g_CurrentPages, &g_PageTable);
-    EXPECT_EQ(window->findChild<QDialog*>(u"ProgressReporter"_s), nullptr);
-    OpensInFull();
+    ExpectAsItWasThenOpensInFull(before);
 }
 
 TEST_F(OpenLongTextProgress, ProgressFollowsTheFileThenTheLinesToTheEnd)
