@@ -2,6 +2,8 @@
 // each unit through RenderPage, each leaf through DrawPageBody.
 #include "render/pipeline/PagePipeline.h"
 
+#include <algorithm>
+
 #include "foundation/params/Style.h"
 #include "foundation/text/StringUtils.h"
 #include "platform/Dc.h"
@@ -158,9 +160,24 @@ private:
     Dc& dc_;
 };
 
+// Which half of a spread's paper a unit is printed on.
+enum class PaperHalf { Whole, Left, Right };
+
+// A printed page's sheet is the whole paper; a page of a spread has the
+// paper up to the fold only, so that the second page's background does not
+// cover the first page.
+void CutAtTheFold(WinRect& sheet, const WinRect& extent, PaperHalf half)
+{
+    if (half == PaperHalf::Left)
+        sheet.right = std::min(sheet.right, extent.right / 100);
+    else if (half == PaperHalf::Right)
+        sheet.left = std::max(sheet.left, extent.left / 100);
+}
+
 // One shown unit whose upper (or only) pages are upper; true when it was a
 // cover page.
-bool RenderUnit(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pages, SlotPages upper, QPoint origin)
+bool RenderUnit(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pages, SlotPages upper, QPoint origin,
+                PaperHalf half = PaperHalf::Whole)
 {
     if (!view.SelectPageStyle(upper.first, origin))
         return false;
@@ -168,6 +185,8 @@ bool RenderUnit(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& page
         origin.rx() += view.ScaledPara4in1.titleWidth;
     const bool printing = dc.IsPrinting();
     PageRects rects = view.ComputePageRects(upper.first, origin, printing);
+    if (printing)
+        CutAtTheFold(rects.R3, view.ScaledExtent, half);
     const SheetClipScope clip(view, dc, rects.R3);
     if (IsCoverName(view.CurrentPageRec->styleName)) {
         WinRect r2{(view.ScaledExtent.left + view.ScaledBorder) / 100, (view.ScaledExtent.top + view.ScaledBorder) / 100,
@@ -214,15 +233,16 @@ void RenderSpread(PageRenderer& view, Dc& dc, int32_t shown, const TextPages& pa
     } single;
     // A page of another style rescales the extent to the whole spread: its
     // style is taken first and the extent halved after.
-    const auto renderHalf = [&](int32_t page, QPoint at) {
+    const auto renderHalf = [&](int32_t page, bool left) {
+        const QPoint at = origin + QPoint(left ? 0 : half, 0);
         view.SelectPageStyle(page, at);
         view.ScaledExtent.right = view.ScaledExtent.left + half;
-        return RenderUnit(view, dc, shown, pages, {page, -99, true}, at);
+        return RenderUnit(view, dc, shown, pages, {page, -99, true}, at, left ? PaperHalf::Left : PaperHalf::Right);
     };
     const int32_t count = g_CurrentPages ? g_CurrentPages->pages.Size() : 0;
-    const bool cover = renderHalf(pages.first, origin + QPoint(firstLeft ? 0 : half, 0));
+    const bool cover = renderHalf(pages.first, firstLeft);
     if (!cover && pages.second >= 0 && pages.second < count)
-        renderHalf(pages.second, origin + QPoint(firstLeft ? half : 0, 0));
+        renderHalf(pages.second, !firstLeft);
     view.ScaledExtent = whole;
 }
 

@@ -3,13 +3,16 @@
 // picture: 'D' shows two pages side by side, each with its own side box or
 // page bar, the status names both pages, and on the recorded drawing every
 // glyph lies inside its page's frame and the two pages' boxes stay apart,
-// whatever style each page has.
+// whatever style each page has; a printed spread holds both pages.
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QSet>
 #include <QTest>
 
+#include "app/FakeDialogs.h"
+#include "app/commands/CommandIds.h"
+#include "app/printing/PrintPreviewWindow.h"
 #include "app/view/CollatorView.h"
 #include "foundation/params/Style.h"
 #include "platform/RecordingDc.h"
@@ -17,6 +20,7 @@
 #include "render/pipeline/PagePipeline.h"
 #include "support/Editions.h"
 #include "support/MainWindowFixture.h"
+#include "support/PreviewInk.h"
 #include "typeset/pages/PageRecord.h"
 
 using namespace Qt::StringLiterals;
@@ -117,6 +121,39 @@ TEST_P(PrintEditionSpreads, PagesOfTwoStylesKeepToTheirHalves)
             EXPECT_LE(clip.args[2], width) << "shown page " << shown;
         }
     }
+}
+
+// 打印預覽 of a spread: each sheet holds both pages of the spread, the
+// second page's paper stopping at the fold instead of covering the first.
+TEST_P(PrintEditionSpreads, PrintedSpreadHoldsBothPages)
+{
+    QString text;
+    for (int i = 0; i < 80; ++i)
+        text += u"　　子曰：「學而時習之，不亦說乎？有朋自遠方來，不亦樂乎？」\n"_s;
+    ASSERT_TRUE(window->OpenText(WriteText(u"text.txt"_s, text)));
+    ASSERT_GE(g_PageTable.pages.Size(), 2);
+    ASSERT_FALSE(g_PageTable.pages[1].lines.empty());
+    QTest::keyClick(window->View().viewport(), Qt::Key_D);
+    ASSERT_EQ(g_TwoPageMode, 1);
+    FakeDialogs dialogs;
+    dialogs.OnRun([](QDialog& dialog) {
+        auto* preview = qobject_cast<PrintPreviewWindow*>(&dialog);
+        EXPECT_NE(preview, nullptr);
+        if (!preview)
+            return false;
+        preview->resize(900, 700);
+        preview->show();
+        QTest::qWait(20);
+        const QSize sheet = preview->Sheets().SheetPlace(1).size();
+        // Below the page bars or side-box titles, each half's text.
+        const int top = sheet.height() / 5;
+        const QRect left(0, top, sheet.width() / 2 - 10, sheet.height() - top);
+        EXPECT_GT(InkIn(*preview, left), 100);
+        EXPECT_GT(InkIn(*preview, left.translated(sheet.width() / 2 + 10, 0)), 100);
+        return false;
+    });
+    window->Dispatch(Cmd::PrintPreview);
+    EXPECT_EQ(dialogs.RunCount(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(PrintPrograms, PrintEditionSpreads,

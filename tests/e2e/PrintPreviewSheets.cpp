@@ -4,7 +4,6 @@
 // frame's ink where the print cycle puts it), and 打印 goes on to the print
 // dialog. The shown page and zoom of the main window stay as they were.
 #include <QAction>
-#include <QImage>
 #include <QPrintDialog>
 #include <QSpinBox>
 #include <QToolBar>
@@ -16,6 +15,7 @@
 #include "render/PageRenderer.h"
 #include "render/pipeline/ShownPages.h"
 #include "support/MainWindowFixture.h"
+#include "support/PreviewInk.h"
 
 using namespace Qt::StringLiterals;
 
@@ -40,20 +40,6 @@ protected:
             if (action->text() == text)
                 return action->trigger();
         ADD_FAILURE() << "no button " << text.toStdString();
-    }
-    // Dark pixels of a sheet in the window's picture inside part (sheet
-    // pixels).
-    static int InkIn(PrintPreviewWindow& preview, const QRect& part)
-    {
-        PreviewSheets& sheets = preview.Sheets();
-        const QImage shot = sheets.viewport()->grab().toImage();
-        const QRect place = sheets.SheetPlace(sheets.CurrentSheet());
-        int dark = 0;
-        const QRect inView = part.translated(place.topLeft()) & shot.rect();
-        for (int y = inView.top(); y <= inView.bottom(); ++y)
-            for (int x = inView.left(); x <= inView.right(); ++x)
-                dark += qGray(shot.pixel(x, y)) < 128;
-        return dark;
     }
 };
 
