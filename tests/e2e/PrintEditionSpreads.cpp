@@ -20,7 +20,7 @@
 #include "render/pipeline/PagePipeline.h"
 #include "support/Editions.h"
 #include "support/MainWindowFixture.h"
-#include "support/PreviewInk.h"
+#include "support/ShownPreview.h"
 #include "typeset/pages/PageRecord.h"
 
 using namespace Qt::StringLiterals;
@@ -137,13 +137,9 @@ TEST_P(PrintEditionSpreads, PrintedSpreadHoldsBothPages)
     ASSERT_EQ(g_TwoPageMode, 1);
     FakeDialogs dialogs;
     dialogs.OnRun([](QDialog& dialog) {
-        auto* preview = qobject_cast<PrintPreviewWindow*>(&dialog);
-        EXPECT_NE(preview, nullptr);
+        PrintPreviewWindow* preview = ShownPreview(dialog);
         if (!preview)
             return false;
-        preview->resize(900, 700);
-        preview->show();
-        QTest::qWait(20);
         const QSize sheet = preview->Sheets().SheetPlace(1).size();
         // Below the page bars or side-box titles, each half's text.
         const int top = sheet.height() / 5;

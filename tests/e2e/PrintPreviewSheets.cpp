@@ -15,7 +15,7 @@
 #include "render/PageRenderer.h"
 #include "render/pipeline/ShownPages.h"
 #include "support/MainWindowFixture.h"
-#include "support/PreviewInk.h"
+#include "support/ShownPreview.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,13 +50,9 @@ TEST_F(PrintPreviewSheets, OffersEverySheetAndDrawsOnlyThoseInView)
     const double zoom = window->View().Renderer().ZoomFactor;
     FakeDialogs dialogs;
     dialogs.OnRun([count](QDialog& dialog) {
-        auto* preview = qobject_cast<PrintPreviewWindow*>(&dialog);
-        EXPECT_NE(preview, nullptr);
+        PrintPreviewWindow* preview = ShownPreview(dialog);
         if (!preview)
             return false;
-        preview->resize(900, 700);
-        preview->show();
-        QTest::qWait(20);
         PreviewSheets& sheets = preview->Sheets();
         auto* page = preview->findChild<QSpinBox*>(u"page"_s);
         EXPECT_EQ(sheets.Count(), count);

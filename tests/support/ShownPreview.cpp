@@ -1,8 +1,23 @@
-#include "support/PreviewInk.h"
+#include "support/ShownPreview.h"
+
+#include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
 
 #include "app/printing/PrintPreviewWindow.h"
+
+PrintPreviewWindow* ShownPreview(QDialog& dialog)
+{
+    auto* preview = qobject_cast<PrintPreviewWindow*>(&dialog);
+    EXPECT_NE(preview, nullptr);
+    if (!preview)
+        return nullptr;
+    preview->resize(900, 700);
+    preview->show();
+    QTest::qWait(20);
+    return preview;
+}
 
 int InkIn(PrintPreviewWindow& preview, const QRect& part)
 {
